@@ -1,0 +1,20 @@
+#pragma once
+
+// The two radios whose memory files Velmora edits. The values are the ones the
+// Mode box uses as item positions.
+enum RadioModel : int {
+    kTGUV2 = 0,
+    kTG6A = 1,
+};
+
+inline constexpr int kHeaderSize = 90;
+inline constexpr int kMaxChannels = 200;
+
+constexpr int ChannelCount(RadioModel model) { return model == kTGUV2 ? 200 : 100; }
+constexpr int TrailerSize(RadioModel model) { return model == kTGUV2 ? 1111 : 511; }
+constexpr int FileSize(RadioModel model) {
+    return kHeaderSize + ChannelCount(model) * 44 + TrailerSize(model);
+}
+
+static_assert(FileSize(kTGUV2) == 10001);
+static_assert(FileSize(kTG6A) == 5001);

@@ -1,0 +1,127 @@
+#include "DatBuilder.h"
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+
+namespace testing_support {
+
+TempDir::TempDir() {
+    std::random_device entropy;
+    m_path = fs::temp_directory_path() / ("velmora-test-" + std::to_string(entropy()));
+    fs::create_directories(m_path);
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::remove_all(m_path, ignored);
+}
+
+void WriteBytes(const fs::path& path, std::span<const std::uint8_t> bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!out)
+        throw std::runtime_error("cannot write " + path.string());
+}
+
+Bytes ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("cannot read " + path.string());
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+CChannel EmptyChannel(RadioModel model) {
+    CChannel channel;
+    channel.Clear(model);
+    return channel;
+}
+
+CChannel UsedChannel(RadioModel model, int rx, int tx) {
+    CChannel channel = EmptyChannel(model);
+    channel.MarkUsed(model);
+    channel.SetFrequencies(rx, tx, 0, 2, model);
+    channel.SetToneSelection(0, true);
+    channel.SetToneSelection(0, false);
+    channel.SetReverseText("OFF");
+    channel.SetPowerText("High");
+    channel.SetScrambleText("OFF");
+    channel.SetWidthText("Wide");
+    channel.SetScanText("On");
+    channel.SetBusySetText("OFF");
+    return channel;
+}
+
+Bytes MakeDat(RadioModel model, std::span<const CChannel> records, bool uhf) {
+    Bytes dat(static_cast<std::size_t>(FileSize(model)));
+    for (std::size_t i = 0; i < static_cast<std::size_t>(kHeaderSize); ++i)
+        dat[i] = static_cast<std::uint8_t>(0xA0 + i % 16);
+    for (int i = 0; i < ChannelCount(model); ++i) {
+        const CChannel record = static_cast<std::size_t>(i) < records.size()
+                                    ? records[static_cast<std::size_t>(i)]
+                                    : EmptyChannel(model);
+        std::memcpy(&dat[static_cast<std::size_t>(kHeaderSize + i * CChannel::kSize)], record.bytes,
+                    CChannel::kSize);
+    }
+    const std::size_t trailer = static_cast<std::size_t>(kHeaderSize + ChannelCount(model) * 44);
+    for (std::size_t i = trailer; i < dat.size(); ++i)
+        dat[i] = static_cast<std::uint8_t>(0x50 + i % 7);
+    if (model == kTG6A) {
+        dat[trailer + 1] = uhf ? 43 : 14;
+        dat[trailer + 2] = uhf ? 80 : 55;
+    }
+    return dat;
+}
+
+Bytes RandomDat(RadioModel model, std::uint32_t seed, bool decodable) {
+    std::mt19937 random(seed);
+    Bytes dat(static_cast<std::size_t>(FileSize(model)));
+    for (auto& byte : dat)
+        byte = static_cast<std::uint8_t>(random());
+    if (!decodable)
+        return dat;
+    const auto pick = [&](int n) { return static_cast<std::uint8_t>(random() % static_cast<unsigned>(n)); };
+    for (int i = 0; i < ChannelCount(model); ++i) {
+        std::uint8_t* r = &dat[static_cast<std::size_t>(kHeaderSize + i * CChannel::kSize)];
+        if (pick(3) == 0) {
+            r[0] = 0;
+            continue;
+        }
+        r[0] = 1;
+        for (int f : {1, 5}) {
+            r[f] = static_cast<std::uint8_t>(8 + pick(44));
+            r[f + 1] = pick(100);
+            r[f + 2] = pick(100);
+            r[f + 3] = pick(100);
+        }
+        for (int slot : {14, 16}) {
+            r[slot] = pick(4);
+            r[slot + 1] = pick(r[slot] == 1 ? 50 : 104);
+        }
+        r[22] = pick(10);
+        r[23] = pick(2);
+        r[24] = pick(3);
+        r[25] = pick(2);
+        r[26] = pick(2);
+        r[27] = pick(2);
+        r[28] = pick(5);
+        r[30] = pick(2);
+        for (int n = 38; n < 44; ++n)
+            r[n] = pick(42);
+    }
+    return dat;
+}
+
+CChannel RecordOf(std::span<const std::uint8_t> dat, int i) {
+    CChannel channel;
+    std::memcpy(channel.bytes, &dat[static_cast<std::size_t>(kHeaderSize + i * CChannel::kSize)],
+                CChannel::kSize);
+    return channel;
+}
+
+} // namespace testing_support
