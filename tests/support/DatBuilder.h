@@ -5,8 +5,11 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace testing_support {
@@ -32,7 +35,8 @@ Bytes ReadBytes(const std::filesystem::path& path);
 
 // A record in use with the given frequencies (10 Hz units) and otherwise the
 // values a new channel gets: step 5 kHz, tones off, reverse OFF, high power,
-// scramble OFF, wide, scan on, busy set OFF, a name of spaces.
+// scramble OFF, wide, scan on, busy set OFF, range VHF1 on the TG-UV2, and the
+// name the cleared record had (spaces on the TG-UV2, code 0s on the TG-6A).
 CChannel UsedChannel(RadioModel model, int rx, int tx);
 CChannel EmptyChannel(RadioModel model);
 
@@ -47,5 +51,30 @@ Bytes RandomDat(RadioModel model, std::uint32_t seed, bool decodable = false);
 
 // The record at slot i of a DAT image.
 CChannel RecordOf(std::span<const std::uint8_t> dat, int i);
+
+// The result of a model operation, or nothing when it raised the failure
+// signal (the int 0). Anything else thrown passes through, so that the test
+// reports it as an error rather than mistaking it for the failure.
+template <class F> auto ResultOrFailure(F&& action) -> std::optional<std::invoke_result_t<F>> {
+    try {
+        return std::forward<F>(action)();
+    } catch (int value) {
+        if (value != 0)
+            throw;
+        return std::nullopt;
+    }
+}
+
+// Whether an operation raised the failure signal; anything else thrown passes through.
+template <class F> bool RaisesFailure(F&& action) {
+    try {
+        std::forward<F>(action)();
+    } catch (int value) {
+        if (value != 0)
+            throw;
+        return true;
+    }
+    return false;
+}
 
 } // namespace testing_support

@@ -1,0 +1,57 @@
+#include "ChannelColumns.h"
+
+#include <array>
+
+namespace {
+
+constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
+constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
+
+template <std::string (CChannel::*Getter)() const>
+std::string Text(const CChannel& channel) {
+    return (channel.*Getter)();
+}
+
+template <bool Rx>
+std::string FreqText(const CChannel& channel) {
+    return channel.GetFreqText(Rx);
+}
+
+template <bool Rx>
+std::string ToneText(const CChannel& channel) {
+    return channel.GetToneText(Rx);
+}
+
+// In display order; each model shows the entries marked for it.
+const std::array<ColumnInfo, kColumnKinds> kColumns = {{
+    {Column::Id, "ID", 30, kRight, true, true, true, nullptr, "199"},
+    {Column::Name, "Name", 58, kLeft, true, true, false, &Text<&CChannel::GetNameText>, "WWWWWW"},
+    {Column::RxFreq, "RX Freq", 65, kRight, true, true, true, &FreqText<true>, "888.88888"},
+    {Column::TxFreq, "TX Freq", 65, kRight, true, true, true, &FreqText<false>, "888.88888"},
+    {Column::RxTone, "QT/DQT Dec", 80, kRight, false, true, true, &ToneText<true>, "D888N"},
+    {Column::TxTone, "QT/DQT Enc", 80, kRight, false, true, true, &ToneText<false>, "D888N"},
+    {Column::Step, "Step", 37, kRight, false, true, true, &Text<&CChannel::GetStepText>, "6.25"},
+    {Column::Reverse, "Reverse", 54, kRight, false, true, true, &Text<&CChannel::GetReverseText>,
+     "OFF"},
+    {Column::Power, "TX Power", 60, kRight, false, true, true, &Text<&CChannel::GetPowerText>,
+     "High"},
+    {Column::Scramble, "Scramble", 60, kRight, false, true, true,
+     &Text<&CChannel::GetScrambleText>, "OFF"},
+    {Column::Width, "W/N", 60, kRight, false, true, true, &Text<&CChannel::GetWidthText>, "Narrow"},
+    {Column::Range, "Range", 48, kRight, false, true, false, &Text<&CChannel::GetRangeText>, "VHF1"},
+    {Column::Scan, "Scan", 40, kRight, false, true, false, &Text<&CChannel::GetScanText>, "OFF"},
+    {Column::BusySet, "Busy Set", 60, kRight, false, false, true, &Text<&CChannel::GetBusySetText>,
+     "OFF"},
+}};
+
+} // namespace
+
+std::vector<const ColumnInfo*> ColumnSet(RadioModel model, bool showAll) {
+    std::vector<const ColumnInfo*> set;
+    for (const ColumnInfo& column : kColumns) {
+        const bool forModel = model == kTGUV2 ? column.forTGUV2 : column.forTG6A;
+        if (forModel && (showAll || column.inShortSet))
+            set.push_back(&column);
+    }
+    return set;
+}

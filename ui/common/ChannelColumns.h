@@ -1,0 +1,47 @@
+#pragma once
+
+#include "Channel.h"
+#include "RadioModel.h"
+
+#include <Qt>
+
+#include <span>
+#include <string>
+#include <vector>
+
+// The columns a channel list can show. Both radio models and both windows
+// take their columns from the one table in ChannelColumns.cpp.
+enum class Column {
+    Id,
+    Name,
+    RxFreq,
+    TxFreq,
+    RxTone,
+    TxTone,
+    Step,
+    Reverse,
+    Power,
+    Scramble,
+    Width,
+    Range,
+    Scan,
+    BusySet,
+};
+inline constexpr int kColumnKinds = static_cast<int>(Column::BusySet) + 1;
+
+struct ColumnInfo {
+    Column id;
+    const char* header;
+    int width; // pixels at a 6-pixel horizontal base unit
+    Qt::Alignment alignment;
+    bool inShortSet;
+    bool forTGUV2;
+    bool forTG6A;
+    // The record's text for this column; null for the ID column, which the list fills.
+    std::string (*text)(const CChannel&);
+    // The widest text the column can hold, so that no cell is ever clipped.
+    const char* widest;
+};
+
+// The columns shown for a model: the short set, or every column of the model.
+std::vector<const ColumnInfo*> ColumnSet(RadioModel model, bool showAll);

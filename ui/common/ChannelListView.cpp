@@ -1,0 +1,107 @@
+#include "ChannelListView.h"
+
+#include "DialogUnits.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QPalette>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace {
+
+// The header's own measure of a section, which knows the style's margins.
+class CHeaderView : public QHeaderView {
+public:
+    using QHeaderView::QHeaderView;
+    using QHeaderView::sectionSizeFromContents;
+};
+
+} // namespace
+
+CChannelListView::CChannelListView(bool keepSelectionVisible, QWidget* parent)
+    : QTableView(parent), m_model(this) {
+    setHorizontalHeader(new CHeaderView(Qt::Horizontal, this));
+    setModel(&m_model);
+    verticalHeader()->hide();
+    setShowGrid(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setTabKeyNavigation(false);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    horizontalHeader()->setSectionsMovable(true);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(false);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+
+    QPalette colours = palette();
+    if (keepSelectionVisible) {
+        colours.setColor(QPalette::Inactive, QPalette::Highlight,
+                         colours.color(QPalette::Active, QPalette::Highlight));
+        colours.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                         colours.color(QPalette::Active, QPalette::HighlightedText));
+    } else {
+        colours.setColor(QPalette::Inactive, QPalette::Highlight,
+                         colours.color(QPalette::Inactive, QPalette::Base));
+        colours.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                         colours.color(QPalette::Inactive, QPalette::Text));
+    }
+    setPalette(colours);
+
+    connect(&m_model, &QAbstractItemModel::modelReset, this, &CChannelListView::ApplyColumnWidths);
+    ApplyColumnWidths();
+}
+
+bool CChannelListView::HasSelection() const { return selectionModel()->hasSelection(); }
+
+bool CChannelListView::IsRowSelected(int row) const {
+    return selectionModel()->isRowSelected(row, QModelIndex());
+}
+
+std::vector<int> CChannelListView::SelectedRows() const {
+    std::vector<int> rows;
+    for (int row = 0; row < m_model.RowCount(); ++row)
+        if (IsRowSelected(row))
+            rows.push_back(row);
+    return rows;
+}
+
+void CChannelListView::SetRowSelected(int row, bool selected) {
+    if (row < 0 || row >= m_model.RowCount() || m_model.columnCount() == 0)
+        return;
+    const auto flags =
+        (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
+        QItemSelectionModel::Rows;
+    selectionModel()->select(m_model.index(row, 0), flags);
+}
+
+void CChannelListView::ClearRowSelection() { selectionModel()->clearSelection(); }
+
+int CChannelListView::SelectionMark() const {
+    const QModelIndex current = selectionModel()->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void CChannelListView::SetSelectionMark(int row) {
+    if (row < 0 || row >= m_model.RowCount())
+        return;
+    selectionModel()->setCurrentIndex(m_model.index(row, 0), QItemSelectionModel::NoUpdate);
+}
+
+int CChannelListView::ColumnWidthFor(int section) const {
+    const ColumnInfo& column = m_model.ColumnAt(section);
+    const CDialogUnits units(font());
+    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 6;
+    const int cell = fontMetrics().horizontalAdvance(QString::fromLatin1(column.widest)) + margin;
+    const int header = static_cast<const CHeaderView*>(horizontalHeader())->sectionSizeFromContents(section).width();
+    return std::max({units.ColumnWidth(column.width), cell, header});
+}
+
+void CChannelListView::ApplyColumnWidths() {
+    for (int section = 0; section < m_model.columnCount(); ++section)
+        setColumnWidth(section, ColumnWidthFor(section));
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ChannelTableModel.h"
+
+#include <QTableView>
+
+#include <vector>
+
+// The channel list of both windows: whole-row, extended selection, grid
+// lines, movable headers, column widths from the column table scaled to the
+// window font. The "selection mark" is the current row; commands set it
+// without touching the selection.
+class CChannelListView : public QTableView {
+    Q_OBJECT
+
+public:
+    explicit CChannelListView(bool keepSelectionVisible, QWidget* parent = nullptr);
+
+    CChannelTableModel& Channels() { return m_model; }
+    const CChannelTableModel& Channels() const { return m_model; }
+
+    bool HasSelection() const;
+    bool IsRowSelected(int row) const;
+    std::vector<int> SelectedRows() const;
+    void SetRowSelected(int row, bool selected);
+    void ClearRowSelection();
+    int SelectionMark() const;
+    void SetSelectionMark(int row);
+
+    // The width a column gets: its table width scaled to the font, widened
+    // where the header or the widest possible cell text would not fit.
+    int ColumnWidthFor(int section) const;
+
+private:
+    void ApplyColumnWidths();
+
+    CChannelTableModel m_model;
+};

@@ -1,0 +1,53 @@
+#include "DesktopPrompts.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
+
+namespace {
+
+QString RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(owner);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("DAT Files (*.DAT)"));
+    // foo.dat is as much a DAT file as foo.DAT on a case-sensitive file system.
+    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
+    dialog.setDefaultSuffix(QStringLiteral("DAT"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+QString CDesktopPrompts::GetOpenFileName(QWidget* owner) {
+    return RunFileDialog(owner, QFileDialog::AcceptOpen);
+}
+
+QString CDesktopPrompts::GetSaveFileName(QWidget* owner) {
+    return RunFileDialog(owner, QFileDialog::AcceptSave);
+}
+
+void CDesktopPrompts::ShowMessage(QWidget* owner, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), text,
+                    QMessageBox::Ok, owner);
+    box.exec();
+}
+
+bool CDesktopPrompts::AskYesNo(QWidget* owner, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), text,
+                    QMessageBox::Yes | QMessageBox::No, owner);
+    return box.exec() == QMessageBox::Yes;
+}
+
+int CDesktopPrompts::RunModal(QDialog& dialog) { return dialog.exec(); }
+
+QAction* CDesktopPrompts::RunMenu(QMenu& menu, const QPoint& globalPos) {
+    return menu.exec(globalPos);
+}

@@ -1,0 +1,3 @@
+#include "ProgramInfo.h"
+
+QIcon ProgramIcon() { return QIcon(QStringLiteral(":/velmora.svg")); }

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+
+class QAction;
+class QDialog;
+class QMenu;
+class QWidget;
+
+// Everything that waits for the user goes through here: file dialogs,
+// messages, the yes/no question, modal dialogs and popup menus. Tests pass a
+// scripted stand-in, so no command ever blocks.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    // The chosen path, or an empty text when the user cancelled.
+    virtual QString GetOpenFileName(QWidget* owner) = 0;
+    virtual QString GetSaveFileName(QWidget* owner) = 0;
+    // A fixed message with the warning icon and an OK button.
+    virtual void ShowMessage(QWidget* owner, const QString& text) = 0;
+    // True for Yes.
+    virtual bool AskYesNo(QWidget* owner, const QString& text) = 0;
+    // Runs the dialog modally and returns its result (QDialog::Accepted or Rejected).
+    virtual int RunModal(QDialog& dialog) = 0;
+    // The chosen action, or null when the menu was dismissed.
+    virtual QAction* RunMenu(QMenu& menu, const QPoint& globalPos) = 0;
+};

@@ -1,0 +1,48 @@
+#include "AboutDlg.h"
+
+#include "DialogUnits.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+#include <string_view>
+
+namespace {
+
+// The year this program was built, from the compiler's date ("Mmm dd yyyy").
+QString BuildYear() { return QString::fromLatin1(std::string_view(__DATE__).substr(7, 4)); }
+
+} // namespace
+
+CAboutDlg::CAboutDlg(const QIcon& icon, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("About Velmora"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    const CDialogUnits units(font());
+
+    auto* picture = new QLabel(this);
+    picture->setPixmap(icon.pixmap(32, 32));
+    PlaceControl(picture, units, 11, 17, 20, 20);
+
+    const struct {
+        QString text;
+        int y;
+    } lines[] = {
+        {QStringLiteral("Velmora Version 1.3"), 10},
+        {QStringLiteral("Copyright (C) %1").arg(BuildYear()), 26},
+        {QStringLiteral("This software is freeware."), 42},
+    };
+    for (const auto& line : lines) {
+        auto* label = new QLabel(line.text, this);
+        PlaceControl(label, units, 40, line.y, 119, 8);
+    }
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    PlaceControl(ok, units, 178, 7, 50, 14);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    setFixedSize(units.Size(235, 76));
+}

@@ -1,0 +1,25 @@
+#include "EditorApp.h"
+
+#include "DesktopPrompts.h"
+#include "MainDlg.h"
+#include "ProgramInfo.h"
+
+#include <csignal>
+
+CEditorApp::CEditorApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(kProgramName);
+    setApplicationVersion(QStringLiteral("1.3"));
+    setWindowIcon(ProgramIcon());
+#ifdef SIGXFSZ
+    // Past a file-size limit a write must fail and be reported, not end the
+    // program with the user's changes unsaved.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
+
+int CEditorApp::Run() {
+    CDesktopPrompts prompts;
+    CMainDlg window(prompts);
+    window.exec();
+    return 0;
+}

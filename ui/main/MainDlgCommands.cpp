@@ -1,0 +1,302 @@
+// The commands that change the main window's channel list: moving, deleting,
+// cutting, copying and pasting rows, the list's popup menu, and the hooks
+// into the Row Editor and the Import window.
+#include "MainDlg.h"
+
+#include "ChannelListView.h"
+#include "ImportDlg.h"
+#include "Prompts.h"
+#include "RowEditorDlg.h"
+
+#include <QMenu>
+
+#include <map>
+
+namespace {
+
+constexpr int kBlockMoveSteps = 15;
+
+const QString kInvalidFrequency = QStringLiteral("Invalid frequency!");
+const QString kDialogFailed = QStringLiteral("Error creating Dialog");
+
+} // namespace
+
+bool CMainDlg::MoveSelectionUp() {
+    CChannelListView& list = *m_listChannels;
+    if (!list.HasSelection())
+        return false;
+    int first = -1;
+    for (int i = 0; i < m_nChannels; ++i) {
+        if (!list.IsRowSelected(i))
+            continue;
+        // Row 0 is examined first, so nothing has moved yet.
+        if (i == 0)
+            return false;
+        const bool above = list.IsRowSelected(i - 1);
+        list.Channels().SwapRecords(i, i - 1);
+        list.SetRowSelected(i, above);
+        list.SetRowSelected(i - 1, true);
+        if (first == -1)
+            first = i - 1;
+    }
+    if (first >= 0) {
+        list.SetSelectionMark(first);
+        list.scrollTo(list.Channels().index(first, 0));
+    }
+    m_bModified = true;
+    return true;
+}
+
+bool CMainDlg::MoveSelectionDown() {
+    CChannelListView& list = *m_listChannels;
+    if (!list.HasSelection())
+        return false;
+    int top = -1;
+    int bottom = -1;
+    for (int i = m_nChannels - 1; i >= 0; --i) {
+        if (!list.IsRowSelected(i))
+            continue;
+        if (i == m_nChannels - 1)
+            return false;
+        const bool below = list.IsRowSelected(i + 1);
+        list.Channels().SwapRecords(i, i + 1);
+        list.SetRowSelected(i + 1, true);
+        list.SetRowSelected(i, below);
+        top = i + 1;
+        if (bottom == -1)
+            bottom = i + 1;
+    }
+    if (top >= 0) {
+        list.SetSelectionMark(top);
+        list.scrollTo(list.Channels().index(bottom, 0));
+    }
+    m_bModified = true;
+    return true;
+}
+
+void CMainDlg::OnUp() {
+    Guarded({}, [this] {
+        m_listChannels->setFocus();
+        MoveSelectionUp();
+        m_listChannels->setFocus();
+    });
+}
+
+void CMainDlg::OnDown() {
+    Guarded({}, [this] {
+        m_listChannels->setFocus();
+        MoveSelectionDown();
+        m_listChannels->setFocus();
+    });
+}
+
+void CMainDlg::OnUp15() {
+    Guarded({}, [this] {
+        m_listChannels->setFocus();
+        for (int step = 0; step < kBlockMoveSteps && MoveSelectionUp(); ++step) {
+        }
+        m_listChannels->setFocus();
+    });
+}
+
+void CMainDlg::OnDown15() {
+    Guarded({}, [this] {
+        m_listChannels->setFocus();
+        for (int step = 0; step < kBlockMoveSteps && MoveSelectionDown(); ++step) {
+        }
+        m_listChannels->setFocus();
+    });
+}
+
+void CMainDlg::OnDelete() {
+    Guarded({}, [this] {
+        m_listChannels->setFocus();
+        if (!m_listChannels->HasSelection())
+            return;
+        for (int row : m_listChannels->SelectedRows()) {
+            m_listChannels->Channels().RecordAt(row)->Clear(m_nModel);
+            RefreshRow(row);
+            m_listChannels->SetRowSelected(row, false);
+        }
+        m_bModified = true;
+        m_listChannels->setFocus();
+    });
+}
+
+void CMainDlg::ClearClipboard() { m_clipboard.clear(); }
+
+void CMainDlg::OnCopy() {
+    Guarded({}, [this] {
+        if (!m_listChannels->HasSelection())
+            return;
+        ClearClipboard();
+        for (int row : m_listChannels->SelectedRows())
+            m_clipboard.push_back(*m_listChannels->Channels().RecordAt(row));
+    });
+}
+
+void CMainDlg::OnCut() {
+    Guarded({}, [this] {
+        if (!m_listChannels->HasSelection())
+            return;
+        ClearClipboard();
+        for (int row : m_listChannels->SelectedRows()) {
+            CChannel* record = m_listChannels->Channels().RecordAt(row);
+            m_clipboard.push_back(*record);
+            record->Clear(m_nModel);
+            RefreshRow(row);
+            m_listChannels->SetRowSelected(row, false);
+        }
+        m_bModified = true;
+    });
+}
+
+void CMainDlg::OnPaste() {
+    Guarded({}, [this] {
+        CChannelListView& list = *m_listChannels;
+        const int start = list.SelectionMark();
+        if (!list.HasSelection() || start < 0 || !m_pDatFile)
+            return;
+        const int count = static_cast<int>(m_clipboard.size());
+        if (count > m_nChannels - start)
+            return;
+        // Records from another file are checked against this file's radio.
+        const CMemoryImage& image = m_pDatFile->GetImage();
+        for (const CChannel& record : m_clipboard) {
+            if (!image.SameBandSide(record.GetFreqText(true)) ||
+                !image.SameBandSide(record.GetFreqText(false))) {
+                ShowMessage(kInvalidFrequency);
+                return;
+            }
+        }
+        // Decode every record before writing any, so a paste lands whole or not at all.
+        for (const CChannel& record : m_clipboard)
+            CChannelTableModel::ComputeTexts(record, m_nModel);
+        list.ClearRowSelection();
+        for (int j = 0; j < count; ++j) {
+            *list.Channels().RecordAt(start + j) = m_clipboard[static_cast<std::size_t>(j)];
+            RefreshRow(start + j);
+            list.SetRowSelected(start + j, true);
+        }
+        list.SetSelectionMark(start);
+        m_bModified = true;
+    });
+}
+
+std::unique_ptr<QMenu> CMainDlg::CreateListMenu() {
+    auto menu = std::make_unique<QMenu>(this);
+    menu->setObjectName(QStringLiteral("listMenu"));
+    menu->addAction(QStringLiteral("Cut\tCtrl+X"))->setData(QStringLiteral("cut"));
+    menu->addAction(QStringLiteral("Copy\tCtrl+C"))->setData(QStringLiteral("copy"));
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("Paste\tCtrl+V"))->setData(QStringLiteral("paste"));
+    menu->addSeparator();
+    QAction* add = menu->addAction(QStringLiteral("New"));
+    add->setData(QStringLiteral("new"));
+    menu->addAction(QStringLiteral("Edit"))->setData(QStringLiteral("edit"));
+    menu->addAction(QStringLiteral("Delete"))->setData(QStringLiteral("delete"));
+
+    // A new channel may only go where no channel is in use.
+    bool newAllowed = true;
+    for (int row : m_listChannels->SelectedRows())
+        if (!m_listChannels->Channels().RecordAt(row)->IsEmpty())
+            newAllowed = false;
+    add->setEnabled(newAllowed);
+    return menu;
+}
+
+void CMainDlg::OnListContextMenu(const QPoint& pos) {
+    if (!m_bLoaded)
+        return;
+    Guarded({}, [this, pos] {
+        const std::unique_ptr<QMenu> menu = CreateListMenu();
+        QAction* chosen =
+            m_prompts.RunMenu(*menu, m_listChannels->viewport()->mapToGlobal(pos));
+        if (!chosen || !chosen->isEnabled())
+            return;
+        static const std::map<QString, void (CMainDlg::*)()> commands = {
+            {QStringLiteral("cut"), &CMainDlg::OnCut},     {QStringLiteral("copy"), &CMainDlg::OnCopy},
+            {QStringLiteral("paste"), &CMainDlg::OnPaste}, {QStringLiteral("new"), &CMainDlg::OnNew},
+            {QStringLiteral("edit"), &CMainDlg::OnEdit},   {QStringLiteral("delete"), &CMainDlg::OnDelete},
+        };
+        const auto command = commands.find(chosen->data().toString());
+        if (command != commands.end())
+            (this->*command->second)();
+    });
+}
+
+void CMainDlg::OnEdit() {
+    const std::vector<int> rows = m_listChannels->SelectedRows();
+    if (!rows.empty())
+        OpenRowEditor(rows.front(), rows.back(), false);
+}
+
+void CMainDlg::OnNew() {
+    const std::vector<int> rows = m_listChannels->SelectedRows();
+    if (!rows.empty())
+        OpenRowEditor(rows.front(), rows.back(), true);
+}
+
+void CMainDlg::OnListDoubleClick(const QModelIndex& index) {
+    if (index.isValid())
+        OpenRowEditor(index.row(), index.row(), false);
+}
+
+void CMainDlg::OpenRowEditor(int first, int last, bool newMode) {
+    if (!m_bLoaded || !m_pDatFile || first < 0 || last >= m_nChannels)
+        return;
+    Guarded({}, [&] {
+        CRowEditorDlg editor(m_nModel, first, last, *m_listChannels, *m_pDatFile, newMode,
+                             m_prompts, this);
+        if (m_prompts.RunModal(editor) != QDialog::Accepted)
+            return;
+        m_bModified = true;
+        m_listChannels->Channels().RefreshAll();
+    });
+}
+
+void CMainDlg::SelectNeighbourRow(int step) {
+    CChannelListView& list = *m_listChannels;
+    const int mark = list.SelectionMark();
+    const int next = mark + step;
+    if (mark < 0 || next < 0 || next >= list.Channels().RowCount())
+        return;
+    list.SetRowSelected(mark, false);
+    list.SetRowSelected(next, true);
+    list.SetSelectionMark(next);
+    list.scrollTo(list.Channels().index(next, 0));
+    list.setFocus();
+}
+
+void CMainDlg::OnImport() {
+    if (!m_bLoaded)
+        return;
+    Guarded(kDialogFailed, [this] {
+        if (!m_pImportDlg) {
+            const QString path = m_prompts.GetOpenFileName(this);
+            if (path.isEmpty())
+                return;
+            m_pImportDlg = new CImportDlg(path, m_bShowAllColumns != 0, m_nModel, m_prompts, this);
+        }
+        PlaceImportDlg();
+    });
+}
+
+void CMainDlg::PlaceImportDlg() {
+    const QRect frame = frameGeometry();
+    CImportDlg& import = *m_pImportDlg;
+    const int frameExtraHeight = import.frameGeometry().height() - import.height();
+    import.move(frame.right() + 1, frame.top());
+    import.resize(import.width(), std::max(import.minimumHeight(), frame.height() - frameExtraHeight));
+    import.show();
+    // The Import window sits behind the main window, which keeps the focus.
+    raise();
+    activateWindow();
+}
+
+void CMainDlg::OnRowsCopied() {
+    if (!m_pImportDlg)
+        return;
+    // Copies of our own: the Import window may replace or free its list later.
+    m_clipboard = m_pImportDlg->CopiedRows();
+}
