@@ -200,12 +200,12 @@ void CChannel::SetToneSelection(int selection, bool rx) {
         RaiseFailure();
 }
 
-#define VELMORA_TEXT_FIELD(Name, offset, table)                                                  \
-    std::string CChannel::Get##Name##Text() const {                                              \
-        return IsEmpty() ? std::string() : TableEntry(ToneTables::table, Signed(offset));        \
-    }                                                                                            \
-    void CChannel::Set##Name##Text(std::string_view text) {                                      \
-        bytes[offset] = CodeOf(ToneTables::table, text);                                         \
+#define VELMORA_TEXT_FIELD(Name, offset, table)                                                    \
+    std::string CChannel::Get##Name##Text() const {                                                \
+        return IsEmpty() ? std::string() : TableEntry(ToneTables::table, Signed(offset));          \
+    }                                                                                              \
+    void CChannel::Set##Name##Text(std::string_view text) {                                        \
+        bytes[offset] = CodeOf(ToneTables::table, text);                                           \
     }
 
 VELMORA_TEXT_FIELD(Reverse, kReverse, kOnOff)

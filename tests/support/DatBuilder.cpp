@@ -1,10 +1,13 @@
 #include "DatBuilder.h"
 
+#include <algorithm>
+#include <csignal>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <stdexcept>
+#include <sys/resource.h>
 
 namespace fs = std::filesystem;
 
@@ -24,7 +27,8 @@ TempDir::~TempDir() {
 
 void WriteBytes(const fs::path& path, std::span<const std::uint8_t> bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     if (!out)
         throw std::runtime_error("cannot write " + path.string());
 }
@@ -85,7 +89,9 @@ Bytes RandomDat(RadioModel model, std::uint32_t seed, bool decodable) {
         byte = static_cast<std::uint8_t>(random());
     if (!decodable)
         return dat;
-    const auto pick = [&](int n) { return static_cast<std::uint8_t>(random() % static_cast<unsigned>(n)); };
+    const auto pick = [&](int n) {
+        return static_cast<std::uint8_t>(random() % static_cast<unsigned>(n));
+    };
     for (int i = 0; i < ChannelCount(model); ++i) {
         std::uint8_t* r = &dat[static_cast<std::size_t>(kHeaderSize + i * CChannel::kSize)];
         if (pick(3) == 0) {
@@ -122,6 +128,51 @@ CChannel RecordOf(std::span<const std::uint8_t> dat, int i) {
     std::memcpy(channel.bytes, &dat[static_cast<std::size_t>(kHeaderSize + i * CChannel::kSize)],
                 CChannel::kSize);
     return channel;
+}
+
+std::vector<const CChannel*> RowsOf(const CMemoryImage& image) {
+    std::vector<const CChannel*> rows;
+    for (int i = 0; i < image.GetChannelCount(); ++i)
+        rows.push_back(image.GetChannels() + i);
+    return rows;
+}
+
+Bytes ImageBytes(const CMemoryImage& image) {
+    Bytes bytes(image.GetHeader(), image.GetHeader() + kHeaderSize);
+    const std::uint8_t* records = image.GetChannels()->bytes;
+    bytes.insert(bytes.end(), records, records + image.GetChannelCount() * CChannel::kSize);
+    bytes.insert(bytes.end(), image.GetTrailer(), image.GetTrailer() + image.GetTrailerSize());
+    return bytes;
+}
+
+std::set<std::string> Listing(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+FileSizeLimit::FileSizeLimit(std::uint64_t bytes) {
+    rlimit limit{};
+    if (getrlimit(RLIMIT_FSIZE, &limit) != 0)
+        return;
+    m_oldSoft = limit.rlim_cur;
+    m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    if (m_oldHandler == SIG_ERR)
+        return;
+    limit.rlim_cur = std::min<rlim_t>(bytes, limit.rlim_max);
+    m_bActive = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    if (m_oldHandler == nullptr || m_oldHandler == SIG_ERR)
+        return;
+    rlimit limit{};
+    if (getrlimit(RLIMIT_FSIZE, &limit) == 0) {
+        limit.rlim_cur = m_oldSoft;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    std::signal(SIGXFSZ, m_oldHandler);
 }
 
 } // namespace testing_support

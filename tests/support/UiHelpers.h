@@ -8,9 +8,15 @@
 
 #include <initializer_list>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 class CChannelListView;
+
+// Readable QString values in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace testing_support {
 

@@ -7,20 +7,13 @@ namespace {
 constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
 constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
 
-template <std::string (CChannel::*Getter)() const>
-std::string Text(const CChannel& channel) {
+template <std::string (CChannel::*Getter)() const> std::string Text(const CChannel& channel) {
     return (channel.*Getter)();
 }
 
-template <bool Rx>
-std::string FreqText(const CChannel& channel) {
-    return channel.GetFreqText(Rx);
-}
+template <bool Rx> std::string FreqText(const CChannel& channel) { return channel.GetFreqText(Rx); }
 
-template <bool Rx>
-std::string ToneText(const CChannel& channel) {
-    return channel.GetToneText(Rx);
-}
+template <bool Rx> std::string ToneText(const CChannel& channel) { return channel.GetToneText(Rx); }
 
 // In display order; each model shows the entries marked for it.
 const std::array<ColumnInfo, kColumnKinds> kColumns = {{
@@ -35,10 +28,11 @@ const std::array<ColumnInfo, kColumnKinds> kColumns = {{
      "OFF"},
     {Column::Power, "TX Power", 60, kRight, false, true, true, &Text<&CChannel::GetPowerText>,
      "High"},
-    {Column::Scramble, "Scramble", 60, kRight, false, true, true,
-     &Text<&CChannel::GetScrambleText>, "OFF"},
+    {Column::Scramble, "Scramble", 60, kRight, false, true, true, &Text<&CChannel::GetScrambleText>,
+     "OFF"},
     {Column::Width, "W/N", 60, kRight, false, true, true, &Text<&CChannel::GetWidthText>, "Narrow"},
-    {Column::Range, "Range", 48, kRight, false, true, false, &Text<&CChannel::GetRangeText>, "VHF1"},
+    {Column::Range, "Range", 48, kRight, false, true, false, &Text<&CChannel::GetRangeText>,
+     "VHF1"},
     {Column::Scan, "Scan", 40, kRight, false, true, false, &Text<&CChannel::GetScanText>, "OFF"},
     {Column::BusySet, "Busy Set", 60, kRight, false, false, true, &Text<&CChannel::GetBusySetText>,
      "OFF"},

@@ -73,9 +73,8 @@ std::vector<int> CChannelListView::SelectedRows() const {
 void CChannelListView::SetRowSelected(int row, bool selected) {
     if (row < 0 || row >= m_model.RowCount() || m_model.columnCount() == 0)
         return;
-    const auto flags =
-        (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
-        QItemSelectionModel::Rows;
+    const auto flags = (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
+                       QItemSelectionModel::Rows;
     selectionModel()->select(m_model.index(row, 0), flags);
 }
 
@@ -95,9 +94,12 @@ void CChannelListView::SetSelectionMark(int row) {
 int CChannelListView::ColumnWidthFor(int section) const {
     const ColumnInfo& column = m_model.ColumnAt(section);
     const CDialogUnits units(font());
-    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 6;
+    const int margin =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 6;
     const int cell = fontMetrics().horizontalAdvance(QString::fromLatin1(column.widest)) + margin;
-    const int header = static_cast<const CHeaderView*>(horizontalHeader())->sectionSizeFromContents(section).width();
+    const int header = static_cast<const CHeaderView*>(horizontalHeader())
+                           ->sectionSizeFromContents(section)
+                           .width();
     return std::max({units.ColumnWidth(column.width), cell, header});
 }
 

@@ -19,8 +19,8 @@ int MulDiv(int value, int numerator, int denominator) {
 
 CDialogUnits::CDialogUnits(const QFont& font) {
     const QFontMetrics metrics(font);
-    const int letters =
-        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int letters = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     m_nBaseX = (letters / 26 + 1) / 2;
     m_nBaseY = metrics.height();
     if (m_nBaseX < 1)
@@ -38,7 +38,9 @@ QRect CDialogUnits::Rect(int x, int y, int width, int height) const {
 
 QSize CDialogUnits::Size(int width, int height) const { return {X(width), Y(height)}; }
 
-int CDialogUnits::ColumnWidth(int pixelsAtBase6) const { return MulDiv(pixelsAtBase6, m_nBaseX, 6); }
+int CDialogUnits::ColumnWidth(int pixelsAtBase6) const {
+    return MulDiv(pixelsAtBase6, m_nBaseX, 6);
+}
 
 void PlaceControl(QWidget* control, const CDialogUnits& units, int x, int y, int width,
                   int height) {

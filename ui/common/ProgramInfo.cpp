@@ -1,3 +1,10 @@
 #include "ProgramInfo.h"
 
-QIcon ProgramIcon() { return QIcon(QStringLiteral(":/velmora.svg")); }
+// Resources compiled into a static library must be registered by hand; this
+// must run outside any namespace.
+static void RegisterResources() { Q_INIT_RESOURCE(resources); }
+
+QIcon ProgramIcon() {
+    RegisterResources();
+    return QIcon(QStringLiteral(":/velmora.svg"));
+}

@@ -85,8 +85,8 @@ void CMainDlg::CreateMenus() {
     m_pSaveAction->setEnabled(false);
 }
 
-QPushButton* CMainDlg::AddButton(QWidget* client, const char* name, const QString& text,
-                                 QRect rect, void (CMainDlg::*command)()) {
+QPushButton* CMainDlg::AddButton(QWidget* client, const char* name, const QString& text, QRect rect,
+                                 void (CMainDlg::*command)()) {
     auto* button = new QPushButton(text, client);
     button->setObjectName(QLatin1String(name));
     button->setAutoDefault(false);

@@ -210,14 +210,16 @@ void CMainDlg::OnListContextMenu(const QPoint& pos) {
         return;
     Guarded({}, [this, pos] {
         const std::unique_ptr<QMenu> menu = CreateListMenu();
-        QAction* chosen =
-            m_prompts.RunMenu(*menu, m_listChannels->viewport()->mapToGlobal(pos));
+        QAction* chosen = m_prompts.RunMenu(*menu, m_listChannels->viewport()->mapToGlobal(pos));
         if (!chosen || !chosen->isEnabled())
             return;
         static const std::map<QString, void (CMainDlg::*)()> commands = {
-            {QStringLiteral("cut"), &CMainDlg::OnCut},     {QStringLiteral("copy"), &CMainDlg::OnCopy},
-            {QStringLiteral("paste"), &CMainDlg::OnPaste}, {QStringLiteral("new"), &CMainDlg::OnNew},
-            {QStringLiteral("edit"), &CMainDlg::OnEdit},   {QStringLiteral("delete"), &CMainDlg::OnDelete},
+            {QStringLiteral("cut"), &CMainDlg::OnCut},
+            {QStringLiteral("copy"), &CMainDlg::OnCopy},
+            {QStringLiteral("paste"), &CMainDlg::OnPaste},
+            {QStringLiteral("new"), &CMainDlg::OnNew},
+            {QStringLiteral("edit"), &CMainDlg::OnEdit},
+            {QStringLiteral("delete"), &CMainDlg::OnDelete},
         };
         const auto command = commands.find(chosen->data().toString());
         if (command != commands.end())
@@ -287,7 +289,8 @@ void CMainDlg::PlaceImportDlg() {
     CImportDlg& import = *m_pImportDlg;
     const int frameExtraHeight = import.frameGeometry().height() - import.height();
     import.move(frame.right() + 1, frame.top());
-    import.resize(import.width(), std::max(import.minimumHeight(), frame.height() - frameExtraHeight));
+    import.resize(import.width(),
+                  std::max(import.minimumHeight(), frame.height() - frameExtraHeight));
     import.show();
     // The Import window sits behind the main window, which keeps the focus.
     raise();
