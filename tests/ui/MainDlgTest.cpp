@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -362,4 +363,25 @@ TEST(MainDlgLook, RendersWithAllColumns) {
     QCoreApplication::processEvents();
     SaveScreenshot(*f.window, QStringLiteral("main-window"));
     EXPECT_EQ(f.List().Channels().RowCount(), 200);
+}
+
+TEST(MainDlgAbout, ShowsVersionYearAndFreewareLine) {
+    MainWindowFixture f;
+    QStringList texts;
+    QString title;
+    f.prompts.onModal = [&](QDialog& dialog) {
+        title = dialog.windowTitle();
+        for (QLabel* label : dialog.findChildren<QLabel*>())
+            if (!label->text().isEmpty())
+                texts << label->text();
+        SaveScreenshot(dialog, QStringLiteral("about"));
+        return QDialog::Accepted;
+    };
+    MenuAction(*f.window, QStringLiteral("&About Velmora..."))->trigger();
+    EXPECT_EQ(f.prompts.modalDialogs, 1);
+    EXPECT_EQ(title, QStringLiteral("About Velmora"));
+    ASSERT_EQ(texts.size(), 3);
+    EXPECT_EQ(texts[0], QStringLiteral("Velmora Version 1.3"));
+    EXPECT_TRUE(texts[1].contains(QString::fromLatin1(__DATE__ + 7)));
+    EXPECT_TRUE(texts[2].contains(QStringLiteral("freeware")));
 }
