@@ -1,0 +1,72 @@
+// Writes the seed corpora of the fuzz harnesses, made by the project's own
+// builders: usage MakeSeeds FOLDER. Each harness gets FOLDER/<harness>/.
+#include "DatBuilder.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+using testing_support::Bytes;
+
+namespace {
+
+void Write(const fs::path& folder, const std::string& name, const Bytes& bytes) {
+    fs::create_directories(folder);
+    testing_support::WriteBytes(folder / name, bytes);
+}
+
+// The DAT harness reads a model-and-shape byte first, then the file.
+Bytes DatInput(RadioModel model, bool shape, const Bytes& file) {
+    Bytes input{static_cast<std::uint8_t>((model == kTG6A ? 1 : 0) | (shape ? 2 : 0))};
+    input.insert(input.end(), file.begin(), file.end());
+    return input;
+}
+
+void DatSeeds(const fs::path& folder) {
+    int n = 0;
+    for (RadioModel model : {kTGUV2, kTG6A}) {
+        const auto name = [&](const char* what) { return std::to_string(n++) + "-" + what; };
+        for (std::uint32_t seed = 1; seed <= 3; ++seed) {
+            Write(folder, name("decodable"),
+                  DatInput(model, false, testing_support::RandomDat(model, seed, true)));
+            Write(folder, name("random"),
+                  DatInput(model, false, testing_support::RandomDat(model, seed)));
+        }
+        Write(folder, name("empty-records"),
+              DatInput(model, false, testing_support::MakeDat(model)));
+        Bytes shortFile = testing_support::MakeDat(model);
+        shortFile.resize(shortFile.size() - 1);
+        Write(folder, name("one-short"), DatInput(model, false, shortFile));
+        Write(folder, name("shaped"), DatInput(model, true, {1, 14, 55, 0, 0}));
+    }
+}
+
+void TextSeeds(const fs::path& folder) {
+    const std::vector<std::string> texts = {
+        "439.125",   "145",      "43.9125", "88.5",   "12.5",    "600.00000",
+        "999999999", "0439.125", ".",       "",       "519.999", "145.001\n435.00000",
+        "AB-1 +",    "ab*/_",    "  -5",    "+145.5",
+    };
+    int n = 0;
+    for (const std::string& text : texts)
+        for (int control : {0, 3, 10, 0x80 | 5}) {
+            Bytes input{static_cast<std::uint8_t>(control)};
+            input.insert(input.end(), text.begin(), text.end());
+            Write(folder, std::to_string(n++), input);
+        }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+        return 2;
+    }
+    const fs::path root(argv[1]);
+    DatSeeds(root / "datfile");
+    TextSeeds(root / "text");
+    return 0;
+}
