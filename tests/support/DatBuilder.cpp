@@ -160,12 +160,13 @@ FileSizeLimit::FileSizeLimit(std::uint64_t bytes) {
     m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     if (m_oldHandler == SIG_ERR)
         return;
+    m_bChanged = true;
     limit.rlim_cur = std::min<rlim_t>(bytes, limit.rlim_max);
     m_bActive = setrlimit(RLIMIT_FSIZE, &limit) == 0;
 }
 
 FileSizeLimit::~FileSizeLimit() {
-    if (m_oldHandler == nullptr || m_oldHandler == SIG_ERR)
+    if (!m_bChanged)
         return;
     rlimit limit{};
     if (getrlimit(RLIMIT_FSIZE, &limit) == 0) {

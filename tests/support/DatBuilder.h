@@ -1,11 +1,13 @@
 #pragma once
 
 #include "Channel.h"
+#include "MemoryImage.h"
 #include "RadioModel.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <span>
 #include <string>
 #include <type_traits>
@@ -51,6 +53,33 @@ Bytes RandomDat(RadioModel model, std::uint32_t seed, bool decodable = false);
 
 // The record at slot i of a DAT image.
 CChannel RecordOf(std::span<const std::uint8_t> dat, int i);
+
+// Every record of an image in slot order, as the rows for CDatFile::Save.
+std::vector<const CChannel*> RowsOf(const CMemoryImage& image);
+
+// The image as the bytes of the file it stands for.
+Bytes ImageBytes(const CMemoryImage& image);
+
+// The names of the entries of a folder.
+std::set<std::string> Listing(const std::filesystem::path& folder);
+
+// Lowers the soft limit on the size of files this process writes, with
+// SIGXFSZ ignored so that a write past it fails with EFBIG instead of ending
+// the process; both are restored when it goes.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(std::uint64_t bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    bool IsActive() const { return m_bActive; }
+
+private:
+    std::uint64_t m_oldSoft = 0;
+    void (*m_oldHandler)(int) = nullptr;
+    bool m_bChanged = false; // the handler was replaced and must be put back
+    bool m_bActive = false;
+};
 
 // The result of a model operation, or nothing when it raised the failure
 // signal (the int 0). Anything else thrown passes through, so that the test
