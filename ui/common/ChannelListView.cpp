@@ -53,7 +53,6 @@ CChannelListView::CChannelListView(bool keepSelectionVisible, QWidget* parent)
     setPalette(colours);
 
     connect(&m_model, &QAbstractItemModel::modelReset, this, &CChannelListView::ApplyColumnWidths);
-    ApplyColumnWidths();
 }
 
 bool CChannelListView::HasSelection() const { return selectionModel()->hasSelection(); }
@@ -63,10 +62,11 @@ bool CChannelListView::IsRowSelected(int row) const {
 }
 
 std::vector<int> CChannelListView::SelectedRows() const {
+    const std::vector<bool> selected = SelectionFlags();
     std::vector<int> rows;
-    for (int row = 0; row < m_model.RowCount(); ++row)
-        if (IsRowSelected(row))
-            rows.push_back(row);
+    for (std::size_t row = 0; row < selected.size(); ++row)
+        if (selected[row])
+            rows.push_back(static_cast<int>(row));
     return rows;
 }
 
@@ -76,6 +76,32 @@ void CChannelListView::SetRowSelected(int row, bool selected) {
     const auto flags = (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
                        QItemSelectionModel::Rows;
     selectionModel()->select(m_model.index(row, 0), flags);
+}
+
+std::vector<bool> CChannelListView::SelectionFlags() const {
+    std::vector<bool> selected(static_cast<std::size_t>(m_model.RowCount()), false);
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            if (row >= 0 && row < m_model.RowCount())
+                selected[static_cast<std::size_t>(row)] = true;
+    return selected;
+}
+
+void CChannelListView::SetSelectionFlags(const std::vector<bool>& selected) {
+    QItemSelection selection;
+    const int rows = std::min(m_model.RowCount(), static_cast<int>(selected.size()));
+    const int lastColumn = m_model.columnCount() - 1;
+    for (int row = 0; row < rows;) {
+        if (!selected[static_cast<std::size_t>(row)]) {
+            ++row;
+            continue;
+        }
+        const int top = row;
+        while (row < rows && selected[static_cast<std::size_t>(row)])
+            ++row;
+        selection.select(m_model.index(top, 0), m_model.index(row - 1, lastColumn));
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
 void CChannelListView::ClearRowSelection() { selectionModel()->clearSelection(); }

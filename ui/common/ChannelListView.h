@@ -23,6 +23,10 @@ public:
     bool IsRowSelected(int row) const;
     std::vector<int> SelectedRows() const;
     void SetRowSelected(int row, bool selected);
+    // The selected state of every row at once, and setting it in one step:
+    // commands that touch many rows work on these instead of row by row.
+    std::vector<bool> SelectionFlags() const;
+    void SetSelectionFlags(const std::vector<bool>& selected);
     void ClearRowSelection();
     int SelectionMark() const;
     void SetSelectionMark(int row);

@@ -2,6 +2,8 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
+#include <QPair>
 #include <QWidget>
 
 #include <algorithm>
@@ -18,15 +20,20 @@ int MulDiv(int value, int numerator, int denominator) {
 } // namespace
 
 CDialogUnits::CDialogUnits(const QFont& font) {
-    const QFontMetrics metrics(font);
-    const int letters = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    m_nBaseX = (letters / 26 + 1) / 2;
-    m_nBaseY = metrics.height();
-    if (m_nBaseX < 1)
-        m_nBaseX = 1;
-    if (m_nBaseY < 1)
-        m_nBaseY = 1;
+    // Measuring text is by far the slowest part of building a window, and
+    // every window asks for the same font; remember the answer per font.
+    static QHash<QString, QPair<int, int>> known;
+    const QString key = font.key();
+    auto found = known.constFind(key);
+    if (found == known.constEnd()) {
+        const QFontMetrics metrics(font);
+        const int letters = metrics.horizontalAdvance(
+            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+        found =
+            known.insert(key, {std::max(1, (letters / 26 + 1) / 2), std::max(1, metrics.height())});
+    }
+    m_nBaseX = found->first;
+    m_nBaseY = found->second;
 }
 
 int CDialogUnits::X(int units) const { return MulDiv(units, m_nBaseX, 4); }

@@ -5,6 +5,9 @@
 static void RegisterResources() { Q_INIT_RESOURCE(resources); }
 
 QIcon ProgramIcon() {
-    RegisterResources();
-    return QIcon(QStringLiteral(":/velmora.svg"));
+    static const QIcon icon = [] {
+        RegisterResources();
+        return QIcon(QStringLiteral(":/velmora.svg"));
+    }();
+    return icon;
 }

@@ -10,6 +10,7 @@
 
 #include <QMenu>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -23,53 +24,53 @@ const QString kDialogFailed = QStringLiteral("Error creating Dialog");
 
 bool CMainDlg::MoveSelectionUp() {
     CChannelListView& list = *m_listChannels;
-    if (!list.HasSelection())
+    std::vector<bool> selected = list.SelectionFlags();
+    if (std::find(selected.begin(), selected.end(), true) == selected.end())
+        return false;
+    // Row 0 is examined first, so nothing has moved yet.
+    if (selected.empty() || selected.front())
         return false;
     int first = -1;
-    for (int i = 0; i < m_nChannels; ++i) {
-        if (!list.IsRowSelected(i))
+    for (int i = 1; i < m_nChannels; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        if (!selected[at])
             continue;
-        // Row 0 is examined first, so nothing has moved yet.
-        if (i == 0)
-            return false;
-        const bool above = list.IsRowSelected(i - 1);
         list.Channels().SwapRecords(i, i - 1);
-        list.SetRowSelected(i, above);
-        list.SetRowSelected(i - 1, true);
+        selected[at] = selected[at - 1];
+        selected[at - 1] = true;
         if (first == -1)
             first = i - 1;
     }
-    if (first >= 0) {
-        list.SetSelectionMark(first);
-        list.scrollTo(list.Channels().index(first, 0));
-    }
+    list.SetSelectionFlags(selected);
+    list.SetSelectionMark(first);
+    list.scrollTo(list.Channels().index(first, 0));
     m_bModified = true;
     return true;
 }
 
 bool CMainDlg::MoveSelectionDown() {
     CChannelListView& list = *m_listChannels;
-    if (!list.HasSelection())
+    std::vector<bool> selected = list.SelectionFlags();
+    if (std::find(selected.begin(), selected.end(), true) == selected.end())
+        return false;
+    if (selected.empty() || selected.back())
         return false;
     int top = -1;
     int bottom = -1;
-    for (int i = m_nChannels - 1; i >= 0; --i) {
-        if (!list.IsRowSelected(i))
+    for (int i = m_nChannels - 2; i >= 0; --i) {
+        const auto at = static_cast<std::size_t>(i);
+        if (!selected[at])
             continue;
-        if (i == m_nChannels - 1)
-            return false;
-        const bool below = list.IsRowSelected(i + 1);
         list.Channels().SwapRecords(i, i + 1);
-        list.SetRowSelected(i + 1, true);
-        list.SetRowSelected(i, below);
+        selected[at] = selected[at + 1];
+        selected[at + 1] = true;
         top = i + 1;
         if (bottom == -1)
             bottom = i + 1;
     }
-    if (top >= 0) {
-        list.SetSelectionMark(top);
-        list.scrollTo(list.Channels().index(bottom, 0));
-    }
+    list.SetSelectionFlags(selected);
+    list.SetSelectionMark(top);
+    list.scrollTo(list.Channels().index(bottom, 0));
     m_bModified = true;
     return true;
 }
@@ -116,8 +117,8 @@ void CMainDlg::OnDelete() {
         for (int row : m_listChannels->SelectedRows()) {
             m_listChannels->Channels().RecordAt(row)->Clear(m_nModel);
             RefreshRow(row);
-            m_listChannels->SetRowSelected(row, false);
         }
+        m_listChannels->ClearRowSelection();
         m_bModified = true;
         m_listChannels->setFocus();
     });
@@ -145,8 +146,8 @@ void CMainDlg::OnCut() {
             m_clipboard.push_back(*record);
             record->Clear(m_nModel);
             RefreshRow(row);
-            m_listChannels->SetRowSelected(row, false);
         }
+        m_listChannels->ClearRowSelection();
         m_bModified = true;
     });
 }
@@ -172,12 +173,13 @@ void CMainDlg::OnPaste() {
         // Decode every record before writing any, so a paste lands whole or not at all.
         for (const CChannel& record : m_clipboard)
             CChannelTableModel::ComputeTexts(record, m_nModel);
-        list.ClearRowSelection();
+        std::vector<bool> selected(static_cast<std::size_t>(m_nChannels), false);
         for (int j = 0; j < count; ++j) {
             *list.Channels().RecordAt(start + j) = m_clipboard[static_cast<std::size_t>(j)];
             RefreshRow(start + j);
-            list.SetRowSelected(start + j, true);
+            selected[static_cast<std::size_t>(start + j)] = true;
         }
+        list.SetSelectionFlags(selected);
         list.SetSelectionMark(start);
         m_bModified = true;
     });
@@ -287,11 +289,13 @@ void CMainDlg::OnImport() {
 void CMainDlg::PlaceImportDlg() {
     const QRect frame = frameGeometry();
     CImportDlg& import = *m_pImportDlg;
-    const int frameExtraHeight = import.frameGeometry().height() - import.height();
     import.move(frame.right() + 1, frame.top());
+    // A window's frame is known only once it is on the screen, so the outer
+    // height can be matched only after the first show.
+    import.show();
+    const int frameExtraHeight = import.frameGeometry().height() - import.height();
     import.resize(import.width(),
                   std::max(import.minimumHeight(), frame.height() - frameExtraHeight));
-    import.show();
     // The Import window sits behind the main window, which keeps the focus.
     raise();
     activateWindow();

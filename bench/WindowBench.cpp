@@ -1,0 +1,115 @@
+#include "ChannelListView.h"
+#include "RowEditorDlg.h"
+#include "UiHelpers.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+using namespace testing_support;
+
+namespace {
+
+// A main window holding a decodable TG-UV2 file with every column shown.
+struct LoadedWindow : MainWindowFixture {
+    std::filesystem::path path;
+    LoadedWindow() {
+        window->findChild<QCheckBox*>(QStringLiteral("showAllColumns"))->setChecked(true);
+        path = Open(RandomDat(kTGUV2, 3, true));
+    }
+};
+
+void BM_OpenToFilledList(benchmark::State& state) {
+    LoadedWindow f;
+    for (auto _ : state) {
+        f.prompts.openNames.push_back(QString::fromStdString(f.path.string()));
+        f.window->OnOpen();
+    }
+}
+BENCHMARK(BM_OpenToFilledList)->Unit(benchmark::kMicrosecond);
+
+void BM_Up15Over100Rows(benchmark::State& state) {
+    LoadedWindow f;
+    std::vector<int> rows;
+    for (int i = 50; i < 150; ++i)
+        rows.push_back(i);
+    for (auto _ : state) {
+        state.PauseTiming();
+        SelectRows(f.List(), rows);
+        state.ResumeTiming();
+        f.window->OnUp15();
+    }
+}
+BENCHMARK(BM_Up15Over100Rows)->Unit(benchmark::kMicrosecond);
+
+void BM_Paste200Records(benchmark::State& state) {
+    LoadedWindow f;
+    std::vector<int> all;
+    for (int i = 0; i < 200; ++i)
+        all.push_back(i);
+    SelectRows(f.List(), all, 0);
+    f.window->OnCopy();
+    for (auto _ : state) {
+        state.PauseTiming();
+        SelectRows(f.List(), {0});
+        state.ResumeTiming();
+        f.window->OnPaste();
+    }
+}
+BENCHMARK(BM_Paste200Records)->Unit(benchmark::kMicrosecond);
+
+void BM_RowEditorOn200Rows(benchmark::State& state) {
+    LoadedWindow f;
+    std::vector<int> all;
+    for (int i = 0; i < 200; ++i)
+        all.push_back(i);
+    SelectRows(f.List(), all, 0);
+    for (auto _ : state) {
+        CRowEditorDlg editor(kTGUV2, 0, 199, f.List(), *f.window->DatFile(), false, f.prompts,
+                             f.window.get());
+        benchmark::DoNotOptimize(editor.isVisible());
+    }
+}
+BENCHMARK(BM_RowEditorOn200Rows)->Unit(benchmark::kMicrosecond);
+
+// Construction to first paint of the main window, against a bare dialog with
+// an empty table of the same size, timed in the same loop; "ratio" is the
+// main window's time over the bare dialog's.
+void BM_MainWindowFirstPaint(benchmark::State& state) {
+    using Clock = std::chrono::steady_clock;
+    FakePrompts prompts;
+    const QSize size = CMainDlg(prompts).size();
+    Clock::duration mainTotal{}, bareTotal{};
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        {
+            CMainDlg window(prompts);
+            benchmark::DoNotOptimize(window.grab());
+        }
+        const auto middle = Clock::now();
+        {
+            QDialog dialog;
+            auto* layout = new QVBoxLayout(&dialog);
+            layout->addWidget(new QTableView(&dialog));
+            dialog.resize(size);
+            benchmark::DoNotOptimize(dialog.grab());
+        }
+        const auto end = Clock::now();
+        mainTotal += middle - start;
+        bareTotal += end - middle;
+        state.SetIterationTime(std::chrono::duration<double>(middle - start).count());
+    }
+    state.counters["bare_us"] =
+        benchmark::Counter(std::chrono::duration<double, std::micro>(bareTotal).count(),
+                           benchmark::Counter::kAvgIterations);
+    state.counters["ratio"] = std::chrono::duration<double>(mainTotal).count() /
+                              std::chrono::duration<double>(bareTotal).count();
+}
+BENCHMARK(BM_MainWindowFirstPaint)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+} // namespace
