@@ -56,7 +56,9 @@ CMainDlg::CMainDlg(Prompts& prompts, QWidget* parent)
     BuildColumns();
     EnableFileCommands(false);
 
-    for (QWidget* child : findChildren<QWidget*>())
+    // Only the client area's controls: a key typed into an open menu belongs
+    // to the menu.
+    for (QWidget* child : m_pClient->findChildren<QWidget*>())
         child->installEventFilter(this);
     m_pClient->installEventFilter(this);
 
