@@ -1,9 +1,340 @@
 #include "RowEditorDlg.h"
 
-CRowEditorDlg::CRowEditorDlg(RadioModel, int, int, CChannelListView&, CDatFile&, bool, Prompts&,
-                             QWidget* owner)
-    : QDialog(owner) {
+#include "ChannelListView.h"
+#include "DialogUnits.h"
+#include "FreqEdit.h"
+#include "NameEdit.h"
+#include "ToneList.h"
+#include "ToneTables.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+
+// The dialog's size in dialog units, and the room it keeps around its
+// controls where the user's font makes them grow past it.
+constexpr int kDialogWidth = 247;
+constexpr int kDialogHeight = 260;
+constexpr int kMargin = 7;
+// Template height of the closed drop-down lists; the template's own heights
+// are those of the opened lists.
+constexpr int kClosedListHeight = 12;
+constexpr int kLabelHeight = 8;
+constexpr int kLineHeight = 8;
+constexpr int kBoxHeight = 14;
+constexpr int kButtonPadding = 4;
+constexpr int kNameLength = 6;
+constexpr int kFrequencyLength = 9;
+
+const char* const kSettingNames[] = {"scanAdd", "busySet", "width", "scramble", "power", "reverse",
+                                     "txTone",  "rxTone",  "step",  "tx",       "rx",    "name"};
+static_assert(std::size(kSettingNames) == CRowEditorDlg::kSettingCount);
+
+QLabel* AddLabel(QWidget* dialog, const char* text, const CDialogUnits& units, int x, int y) {
+    auto* label = new QLabel(QString::fromLatin1(text), dialog);
+    PlaceControl(label, units, x, y, 0, kLabelHeight);
+    return label;
+}
+
+// Buttons keep their template width unless their text needs more; the
+// style's own minimum width would push the narrow top buttons into each other.
+QPushButton* AddButton(QWidget* dialog, const char* name, const char* text,
+                       const CDialogUnits& units, QRect rect) {
+    auto* button = new QPushButton(QString::fromLatin1(text), dialog);
+    button->setObjectName(QLatin1String(name));
+    PlaceControl(button, units, rect.x(), rect.y(), rect.width(), rect.height());
+    const int textWidth =
+        button->fontMetrics().horizontalAdvance(button->text()) + 2 * units.X(kButtonPadding);
+    button->resize(std::max(units.X(rect.width()), textWidth), button->height());
+    return button;
+}
+
+// An edit box is as wide as the template says: its size hint asks for room
+// for 17 characters, where these hold 9 at most.
+void PlaceBox(QLineEdit* box, const CDialogUnits& units, int x, int y, int width) {
+    PlaceControl(box, units, x, y, width, kBoxHeight);
+    box->resize(units.X(width), box->height());
+}
+
+template <std::size_t N>
+void FillList(QComboBox& list, const std::array<std::string_view, N>& texts) {
+    for (std::size_t i = 0; i < N; ++i)
+        list.insertItem(
+            static_cast<int>(i),
+            QString::fromLatin1(texts[i].data(), static_cast<qsizetype>(texts[i].size())));
+    list.setCurrentIndex(-1);
+}
+
+} // namespace
+
+CRowEditorDlg::CRowEditorDlg(RadioModel model, int firstRow, int lastRow, CChannelListView& list,
+                             CDatFile& file, bool newMode, Prompts& prompts, QWidget* owner)
+    : QDialog(owner), m_nFirstRow(firstRow), m_nLastRow(lastRow),
+      m_nCurRow(firstRow == lastRow ? firstRow : -1), m_nModel(model), m_bNewMode(newMode),
+      m_list(list), m_file(file), m_prompts(prompts), m_pOwner(owner),
+      m_bSingleRow(firstRow == lastRow) {
     setWindowTitle(QStringLiteral("Row Editor"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setObjectName(QStringLiteral("rowEditor"));
+    const CDialogUnits units(font());
+    CreateControls(units);
+    SetTabOrder();
+    FitToControls(units);
+
+    m_editName->setMaxLength(kNameLength);
+    m_editRx->setMaxLength(kFrequencyLength);
+    m_editTx->setMaxLength(kFrequencyLength);
+    ShowRowsText();
+    if (!m_bSingleRow) {
+        m_btnNext->setEnabled(false);
+        m_btnPrev->setEnabled(false);
+    }
+    FillLists();
+    DisableMissingSettings();
+
+    m_nRows = std::min(m_list.Channels().RowCount(), kMaxChannels);
+    for (int row = 0; row < m_nRows; ++row)
+        if (const CChannel* record = m_list.Channels().RecordAt(row))
+            m_buffer[static_cast<std::size_t>(row)] = *record;
+    Guarded([this] { LoadForm(); });
 }
 
 CRowEditorDlg::~CRowEditorDlg() = default;
+
+void CRowEditorDlg::CreateControls(const CDialogUnits& units) {
+    m_textRows = new QLabel(QStringLiteral("ROWS"), this);
+    m_textRows->setObjectName(QStringLiteral("rowsText"));
+    PlaceControl(m_textRows, units, 7, 4, 129, 8);
+    m_btnNew = AddButton(this, "newButton", "New", units, {139, 4, 32, 14});
+    m_btnNew->setEnabled(false);
+    m_btnPrev = AddButton(this, "prevButton", "< Prev", units, {178, 4, 30, 14});
+    m_btnNext = AddButton(this, "nextButton", "Next >", units, {210, 4, 30, 14});
+    connect(m_btnNew, &QPushButton::clicked, this, &CRowEditorDlg::OnNew);
+    connect(m_btnPrev, &QPushButton::clicked, this, &CRowEditorDlg::OnPrev);
+    connect(m_btnNext, &QPushButton::clicked, this, &CRowEditorDlg::OnNext);
+
+    CreateFrequencyControls(units);
+    CreateSettingControls(units);
+
+    m_btnCancel = AddButton(this, "cancelButton", "Cancel", units, {161, 239, 37, 14});
+    m_btnOk = AddButton(this, "okButton", "OK", units, {203, 239, 37, 14});
+    m_btnOk->setDefault(true);
+    connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_btnOk, &QPushButton::clicked, this, &CRowEditorDlg::accept);
+}
+
+void CRowEditorDlg::CreateFrequencyControls(const CDialogUnits& units) {
+    // Created first so that it lies beneath the controls it frames.
+    auto* group = new QGroupBox(QStringLiteral("Frequency Configuration"), this);
+    PlaceControl(group, units, 7, 17, 233, 69);
+
+    m_editRx = new CFreqEdit(this);
+    m_editRx->setObjectName(QStringLiteral("rxEdit"));
+    AddLabel(this, "RX:", units, 18, 33)->setBuddy(m_editRx);
+    PlaceBox(m_editRx, units, 50, 30, 56);
+    AddLabel(this, "MHz", units, 110, 33);
+    AddKeepBox(kRx, units, 146, 32);
+    connect(m_editRx, &CFreqEdit::focusLeft, this, &CRowEditorDlg::OnRxKillFocus);
+
+    m_editTx = new CFreqEdit(this);
+    m_editTx->setObjectName(QStringLiteral("txEdit"));
+    AddLabel(this, "TX:", units, 18, 50)->setBuddy(m_editTx);
+    PlaceBox(m_editTx, units, 50, 47, 56);
+    AddLabel(this, "MHz", units, 110, 50);
+    AddKeepBox(kTx, units, 146, 49);
+    connect(m_editTx, &CFreqEdit::focusLeft, this, &CRowEditorDlg::OnTxKillFocus);
+
+    m_comboStep = AddList("stepList", "Step:", units, {17, 66}, {50, 64, 56, 100});
+    AddLabel(this, "kHz", units, 110, 66);
+    AddKeepBox(kStep, units, 146, 66);
+}
+
+void CRowEditorDlg::CreateSettingControls(const CDialogUnits& units) {
+    m_editName = new CNameEdit(this);
+    m_editName->setObjectName(QStringLiteral("nameEdit"));
+    AddLabel(this, "Name:", units, 8, 97)->setBuddy(m_editName);
+    PlaceBox(m_editName, units, 57, 95, 55);
+    AddKeepBox(kName, units, 158, 97);
+
+    struct ListInfo {
+        QComboBox* CRowEditorDlg::*member;
+        Setting setting;
+        const char* name;
+        const char* label;
+        int y;
+        int height;
+    };
+    const ListInfo lists[] = {
+        {&CRowEditorDlg::m_comboRxTone, kRxTone, "rxToneList", "QT/DQT RX:", 116, 140},
+        {&CRowEditorDlg::m_comboTxTone, kTxTone, "txToneList", "QT/DQT TX:", 131, 136},
+        {&CRowEditorDlg::m_comboReverse, kReverse, "reverseList", "Reverse:", 146, 54},
+        {&CRowEditorDlg::m_comboPower, kPower, "powerList", "TX Power:", 161, 46},
+        {&CRowEditorDlg::m_comboScramble, kScramble, "scrambleList", "Scramble:", 176, 49},
+        {&CRowEditorDlg::m_comboWidth, kWidth, "widthList", "W/N:", 191, 65},
+        {&CRowEditorDlg::m_comboScanAdd, kScanAdd, "scanAddList", "Scan Add:", 206, 42},
+        {&CRowEditorDlg::m_comboBusySet, kBusySet, "busySetList", "Busy Set:", 221, 43},
+    };
+    for (const ListInfo& info : lists) {
+        this->*info.member =
+            AddList(info.name, info.label, units, {7, info.y + 2}, {57, info.y, 94, info.height});
+        AddKeepBox(info.setting, units, 158, info.y + 2);
+    }
+    connect(m_comboRxTone, &QComboBox::activated, this,
+            [this](int position) { Guarded([&] { OnRxToneChosen(position); }); });
+}
+
+QCheckBox* CRowEditorDlg::AddKeepBox(Setting setting, const CDialogUnits& units, int x, int y) {
+    auto* keep = new QCheckBox(QStringLiteral("Keep multiple values"), this);
+    keep->setObjectName(QLatin1String(kSettingNames[setting]) + QStringLiteral("Keep"));
+    PlaceControl(keep, units, x, y, 81, 10);
+    connect(keep, &QCheckBox::clicked, this,
+            [this, setting](bool checked) { Guarded([&] { OnKeepClicked(setting, checked); }); });
+    m_checkKeep[setting] = keep;
+    return keep;
+}
+
+QComboBox* CRowEditorDlg::AddList(const char* name, const char* label, const CDialogUnits& units,
+                                  QPoint labelAt, QRect rect) {
+    auto* list = new QComboBox(this);
+    list->setObjectName(QLatin1String(name));
+    AddLabel(this, label, units, labelAt.x(), labelAt.y())->setBuddy(list);
+    PlaceControl(list, units, rect.x(), rect.y(), rect.width(), kClosedListHeight);
+    // The opened list keeps about the template's height.
+    list->setMaxVisibleItems(std::max(1, (rect.height() - kClosedListHeight) / kLineHeight));
+    return list;
+}
+
+void CRowEditorDlg::SetTabOrder() {
+    const QWidget* const order[] = {
+        m_btnPrev,       m_btnNext,
+        m_editRx,        m_checkKeep[kRx],
+        m_editTx,        m_checkKeep[kTx],
+        m_comboStep,     m_checkKeep[kStep],
+        m_editName,      m_checkKeep[kName],
+        m_comboRxTone,   m_checkKeep[kRxTone],
+        m_comboTxTone,   m_checkKeep[kTxTone],
+        m_comboReverse,  m_checkKeep[kReverse],
+        m_comboPower,    m_checkKeep[kPower],
+        m_comboScramble, m_checkKeep[kScramble],
+        m_comboWidth,    m_checkKeep[kWidth],
+        m_comboScanAdd,  m_checkKeep[kScanAdd],
+        m_comboBusySet,  m_checkKeep[kBusySet],
+        m_btnCancel,     m_btnOk,
+        m_btnNew,
+    };
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
+}
+
+void CRowEditorDlg::FitToControls(const CDialogUnits& units) {
+    QSize size = units.Size(kDialogWidth, kDialogHeight);
+    const QRect used = childrenRect();
+    size = size.expandedTo(
+        QSize(used.right() + 1 + units.X(kMargin), used.bottom() + 1 + units.Y(kMargin)));
+    setFixedSize(size);
+}
+
+// Qt selects the first item put into an empty list; here a list has no
+// selection until the form gives it one, so that rows that differ show none.
+void CRowEditorDlg::FillLists() {
+    FillToneList(*m_comboRxTone);
+    FillToneList(*m_comboTxTone);
+    FillList(*m_comboStep, ToneTables::kSteps);
+    FillList(*m_comboReverse, ToneTables::kOnOff);
+    FillList(*m_comboPower, ToneTables::kPowerLevels);
+    FillList(*m_comboScramble, ToneTables::kOnOff);
+    FillList(*m_comboWidth, ToneTables::kBandwidths);
+    FillList(*m_comboScanAdd, ToneTables::kOnOff);
+    FillList(*m_comboBusySet, ToneTables::kOnOff);
+}
+
+void CRowEditorDlg::FillToneList(QComboBox& list) {
+    for (int position = 0; position < kToneItemCount; ++position)
+        list.insertItem(position, QString::fromStdString(ToneItemText(position)));
+    list.setCurrentIndex(-1);
+}
+
+void CRowEditorDlg::DisableMissingSettings() {
+    for (int setting = 0; setting < kSettingCount; ++setting) {
+        if (Has(static_cast<Setting>(setting)))
+            continue;
+        Field(static_cast<Setting>(setting))->setEnabled(false);
+        m_checkKeep[static_cast<std::size_t>(setting)]->setEnabled(false);
+    }
+}
+
+bool CRowEditorDlg::Has(Setting setting) const {
+    switch (setting) {
+    case kName:
+    case kScanAdd:
+        return m_nModel == kTGUV2;
+    case kBusySet:
+        return m_nModel == kTG6A;
+    default:
+        return true;
+    }
+}
+
+QComboBox* CRowEditorDlg::List(Setting setting) const {
+    switch (setting) {
+    case kScanAdd:
+        return m_comboScanAdd;
+    case kBusySet:
+        return m_comboBusySet;
+    case kWidth:
+        return m_comboWidth;
+    case kScramble:
+        return m_comboScramble;
+    case kPower:
+        return m_comboPower;
+    case kReverse:
+        return m_comboReverse;
+    case kTxTone:
+        return m_comboTxTone;
+    case kRxTone:
+        return m_comboRxTone;
+    case kStep:
+        return m_comboStep;
+    default:
+        return nullptr;
+    }
+}
+
+QLineEdit* CRowEditorDlg::Box(Setting setting) const {
+    switch (setting) {
+    case kTx:
+        return m_editTx;
+    case kRx:
+        return m_editRx;
+    case kName:
+        return m_editName;
+    default:
+        return nullptr;
+    }
+}
+
+QWidget* CRowEditorDlg::Field(Setting setting) const {
+    if (QComboBox* list = List(setting))
+        return list;
+    return Box(setting);
+}
+
+bool CRowEditorDlg::IsKept(Setting setting) const {
+    return m_checkKeep[static_cast<std::size_t>(setting)]->isChecked();
+}
+
+void CRowEditorDlg::Guarded(const std::function<void()>& handler) {
+    // The editor's commands have no message of their own: a record that cannot
+    // be decoded or stored leaves the form and the edit buffer as they stand.
+    try {
+        handler();
+    } catch (...) {
+    }
+}

@@ -1,0 +1,96 @@
+#include "FrequencyRules.h"
+
+#include "MemoryImage.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+
+namespace {
+
+TEST(FrequencyRules, ParsesTypedTextAsEightDigitsWithThreeBeforeThePoint) {
+    const std::pair<const char*, int> cases[] = {{"439.125", 43912500},   {"145", 14500000},
+                                                 {"43.9125", 43912500},   {"4391250", 43912500},
+                                                 {"88.5", 8850000},       {"99", 9900000},
+                                                 {"100", 10000000},       {"12.5", 12500000},
+                                                 {"5", 8800000},          {"50", 8800000},
+                                                 {"87", 8800000},         {".", 8800000},
+                                                 {"87.5", 8750000},       {"520", 5200000},
+                                                 {"519.999", 5199990},    {"600.00000", 51999500},
+                                                 {"999999999", 51999500}, {"9000000", 9000000},
+                                                 {"0439.125", 4391250},   {"", 0},
+                                                 {"439.12.5", 439120},    {"abc", 8800000}};
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(ParseFrequency(text), value) << '"' << text << '"';
+}
+
+TEST(FrequencyRules, LeavingABoxRaisesTheTextToTheStep) {
+    // Step indexes: 0 "5", 1 "6.25", 2 "10", 3 "12.5", 6 "25"; -1 and 10 name no
+    // step (a Step list without a selection) and leave the value unrounded.
+    const struct {
+        const char* text;
+        int step;
+        const char* shown;
+    } cases[] = {
+        {"439.125", 3, "439.12500"},   {"439.125", 6, "439.12500"},   {"439.125", 2, "439.13000"},
+        {"446.00625", 3, "446.01250"}, {"446.00625", 1, "446.00625"}, {"145.001", 0, "145.00500"},
+        {"519.999", 0, "52.00000"},    {"5", 0, "88.00000"},          {"43.9125", 0, "439.12500"},
+        {"145.001", -1, "145.00100"},  {"4391", -1, "439.10000"},     {"145.001", 10, "145.00100"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(NormalizeFrequencyText(c.text, c.step), c.shown) << c.text << " step " << c.step;
+    EXPECT_EQ(FormatFrequency(439125), "43.9125");
+}
+
+TEST(FrequencyRules, BandsIncludeBothLimits) {
+    const std::pair<int, int> cases[] = {
+        {8750000, 0},  {8800000, 1},  {10800000, 1}, {10800500, 0}, {13599500, 0}, {13600000, 2},
+        {17399500, 2}, {17400000, 0}, {35000000, 3}, {38999500, 3}, {39000000, 0}, {40000000, 4},
+        {46999500, 4}, {47000000, 5}, {51999500, 5}, {52000000, 0}};
+    for (const auto& [value, band] : cases)
+        EXPECT_EQ(BandOf(value), band) << value;
+}
+
+TEST(FrequencyRules, ChecksInOrderWithOneMessageEach) {
+    const CImageTGUV2 uv2(ChannelCount(kTGUV2));
+    // Trailer bytes 1 and 2 hold the TG-6A's own frequency: 435 and 145 MHz.
+    CImageTG6A uhf(ChannelCount(kTG6A));
+    CImageTG6A vhf(ChannelCount(kTG6A));
+    uhf.GetTrailer()[1] = 43;
+    uhf.GetTrailer()[2] = 50;
+    vhf.GetTrailer()[1] = 14;
+    vhf.GetTrailer()[2] = 50;
+    const struct {
+        const CMemoryImage& image;
+        RadioModel model;
+        const char* rx;
+        const char* tx;
+        int step;
+        std::string message;
+    } cases[] = {
+        {uv2, kTGUV2, "", "", 0, "Rx frequency is missing!"},
+        {uv2, kTGUV2, "", "145", 0, "Rx frequency is missing!"},
+        {uv2, kTGUV2, "145", "", 0, "Tx frequency is missing!"},
+        {uv2, kTGUV2, "145.00300", "520", 0, "Rx frequency and step do not match!"},
+        {uv2, kTGUV2, "145", "145.00300", 0, "Tx frequency and step do not match!"},
+        {uv2, kTGUV2, "446.00625", "446.00625", 1, ""},
+        {uv2, kTGUV2, "446.00625", "446.00625", 3, "Rx frequency and step do not match!"},
+        {uv2, kTGUV2, "145", "145", -1, "Rx frequency and step do not match!"},
+        {uv2, kTGUV2, "52.00000", "145", 0, "Invalid Rx frequency range!"},
+        {uv2, kTGUV2, "145", "180", 0, "Invalid Tx frequency range!"},
+        {uv2, kTGUV2, "145", "435", 0, "Frequencies should be in the same range!"},
+        {uv2, kTGUV2, "100", "100", 0, ""},
+        {uv2, kTGUV2, "380", "385", 0, ""},
+        {vhf, kTG6A, "435", "435", 0, "Invalid frequency range!"},
+        {vhf, kTG6A, "145", "435", 0, "Invalid frequency range!"},
+        {vhf, kTG6A, "145", "146", 0, ""},
+        {uhf, kTG6A, "145", "145", 0, "Invalid frequency range!"},
+        {uhf, kTG6A, "380", "380", 0, "Invalid frequency range!"},
+        {uhf, kTG6A, "435", "439.125", 3, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FrequencyError(c.rx, c.tx, c.step, c.model, c.image), c.message)
+            << c.model << ' ' << c.rx << ' ' << c.tx << " step " << c.step;
+}
+
+} // namespace

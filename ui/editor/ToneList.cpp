@@ -1,0 +1,61 @@
+#include "ToneList.h"
+
+#include "ToneTables.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+// The tones and codes that carry no number; the others are numbered from 01
+// in table order.
+constexpr std::array<std::string_view, 12> kUnnumberedCtcss = {
+    "69.3",  "159.8", "165.5", "171.3", "177.3", "183.5",
+    "189.9", "196.6", "199.5", "206.5", "229.1", "254.1",
+};
+constexpr std::array<std::string_view, 21> kUnnumberedDcs = {
+    "D036N", "D053N", "D122N", "D145N", "D212N", "D225N", "D246N",
+    "D255N", "D266N", "D274N", "D325N", "D332N", "D356N", "D446N",
+    "D452N", "D454N", "D455N", "D462N", "D523N", "D526N", "D645N",
+};
+
+template <std::size_t N, std::size_t M>
+void AddNumbered(std::vector<std::string>& items, const std::array<std::string_view, N>& table,
+                 const std::array<std::string_view, M>& unnumbered, const char* word) {
+    int number = 0;
+    for (std::string_view text : table) {
+        std::string item(text);
+        if (std::find(unnumbered.begin(), unnumbered.end(), text) == unnumbered.end()) {
+            char suffix[24];
+            std::snprintf(suffix, sizeof suffix, "  (%s %02d)", word, ++number);
+            item += suffix;
+        }
+        items.push_back(std::move(item));
+    }
+}
+
+std::vector<std::string> MakeItems() {
+    std::vector<std::string> items{"OFF"};
+    AddNumbered(items, ToneTables::kCtcss, kUnnumberedCtcss, "CTCSS");
+    AddNumbered(items, ToneTables::kDcsN, kUnnumberedDcs, "DCS");
+    items.insert(items.end(), ToneTables::kDcsI.begin(), ToneTables::kDcsI.end());
+    return items;
+}
+
+static_assert(1 + std::tuple_size_v<decltype(ToneTables::kCtcss)> +
+                  std::tuple_size_v<decltype(ToneTables::kDcsN)> +
+                  std::tuple_size_v<decltype(ToneTables::kDcsI)> ==
+              kToneItemCount);
+
+} // namespace
+
+std::string ToneItemText(int position) {
+    static const std::vector<std::string> items = MakeItems();
+    if (position < 0 || position >= static_cast<int>(items.size()))
+        return {};
+    return items[static_cast<std::size_t>(position)];
+}
