@@ -1,6 +1,7 @@
 #include "ExampleImages.h"
 
 #include "Channel.h"
+#include "FrequencyRules.h"
 #include "ToneTables.h"
 
 #include <algorithm>
@@ -127,28 +128,10 @@ constexpr Plan kTG6APlan[] = {
 // encoding: 438 MHz makes it a radio for 400 MHz and above.
 constexpr std::array<std::uint8_t, 4> kTG6ARadioFrequency = {43, 80, 0, 0};
 
-// The bands in which a TG-UV2 record may lie, in 10 Hz units and by band
-// number (position + 1).
-struct Band {
-    int first;
-    int last;
-};
-constexpr Band kBands[] = {
-    {8'800'000, 10'800'000},  {13'600'000, 17'399'500}, {35'000'000, 38'999'500},
-    {40'000'000, 46'999'500}, {47'000'000, 51'999'500},
-};
-
 int Units(int hz) {
     if (hz % 10 != 0)
         throw std::invalid_argument("a frequency is not a whole number of 10 Hz units");
     return hz / 10;
-}
-
-int BandNumber(int units) {
-    for (std::size_t i = 0; i < std::size(kBands); ++i)
-        if (units >= kBands[i].first && units <= kBands[i].last)
-            return static_cast<int>(i) + 1;
-    throw std::invalid_argument("a frequency lies outside every band of the radio");
 }
 
 template <std::size_t N>
@@ -179,16 +162,18 @@ int ToneSelection(std::string_view text) {
 
 // Writes the channel the way the Row Editor stores one, so that an example
 // record is exactly what a user editing that slot would have produced.
-void Store(CChannel& channel, const Plan& plan, RadioModel model) {
+void Store(CChannel& channel, const Plan& plan, RadioModel model, const CMemoryImage& image) {
     const int rx = Units(plan.rxHz);
     const int tx = Units(plan.rxHz + plan.shiftHz);
     const int step = StepIndex(plan.step);
-    const int stepUnits = ToneTables::kStepUnits[static_cast<std::size_t>(step)];
-    if (rx % stepUnits != 0 || tx % stepUnits != 0)
-        throw std::invalid_argument("a frequency is not on the channel's step");
+    // The Row Editor's own checks: an example holds nothing a user could not enter.
+    const std::string_view error =
+        FrequencyError(FormatFrequency(rx), FormatFrequency(tx), step, model, image);
+    if (!error.empty())
+        throw std::invalid_argument(std::string(error));
 
     channel.MarkUsed(model);
-    channel.SetFrequencies(rx, tx, step, BandNumber(rx), model);
+    channel.SetFrequencies(rx, tx, step, BandOf(rx), model);
     if (model == kTGUV2) {
         std::string name(plan.name);
         name.resize(6, ' ');
@@ -234,14 +219,14 @@ void Fill(CMemoryImage& image, RadioModel model) {
     CChannel* channels = image.GetChannels();
     for (int i = 0; i < image.GetChannelCount(); ++i)
         channels[i].Clear(model);
+    FillTrailer(image, model);
     const std::span<const Plan> plan =
         model == kTGUV2 ? std::span<const Plan>(kTGUV2Plan) : std::span<const Plan>(kTG6APlan);
     for (const Plan& channel : plan) {
         if (channel.slot < 0 || channel.slot >= image.GetChannelCount())
             throw std::invalid_argument("a channel slot is outside the radio's memory");
-        Store(channels[channel.slot], channel, model);
+        Store(channels[channel.slot], channel, model, image);
     }
-    FillTrailer(image, model);
 }
 
 } // namespace ExampleImages
