@@ -40,6 +40,8 @@ public:
             if (testing::Test::HasFatalFailure())
                 return;
         }
+        std::printf("soak: %d editors (%d accepted), %d saves, %d windows with a file\n", m_editors,
+                    m_accepted, m_saves, m_loadedWindows);
     }
 
 private:
@@ -51,6 +53,14 @@ private:
         for (std::uint32_t i = 0; i < 3; ++i) {
             m_files.push_back(Write("uv2-" + std::to_string(i), RandomDat(kTGUV2, 100 + i, true)));
             m_files.push_back(Write("6a-" + std::to_string(i), RandomDat(kTG6A, 200 + i, true)));
+        }
+        // Files whose channels all pass the Row Editor's checks, so that edits get stored.
+        for (RadioModel model : {kTGUV2, kTG6A}) {
+            std::vector<CChannel> valid;
+            for (int i = 0; i < ChannelCount(model); i += 1 + i % 3)
+                valid.push_back(UsedChannel(model, 43800000 + i * 2500, 43800000 + i * 2500));
+            m_files.push_back(
+                Write(model == kTGUV2 ? "uv2-valid" : "6a-valid", MakeDat(model, valid)));
         }
         std::vector<CChannel> bad(3, UsedChannel(kTGUV2, 14500000, 14500000));
         bad[2].bytes[24] = 3; // a fourth power level
@@ -71,6 +81,8 @@ private:
     }
 
     void NewWindow() {
+        if (m_f && m_f->window->IsLoaded())
+            ++m_loadedWindows;
         m_f = std::make_unique<MainWindowFixture>();
         m_f->ChooseModel(Chance(50) ? kTGUV2 : kTG6A);
         m_expectModified = false;
@@ -153,9 +165,13 @@ private:
         case 10:
             w.findChild<QCheckBox*>(QStringLiteral("showAllColumns"))->toggle();
             break;
-        case 11:
-            m_expectModified |= RunRandomEditor(m_f->prompts, w, m_random);
-            break;
+        case 11: {
+            const int before = m_f->prompts.modalDialogs;
+            const bool accepted = RunRandomEditor(m_f->prompts, w, m_random);
+            m_editors += m_f->prompts.modalDialogs - before;
+            m_accepted += accepted ? 1 : 0;
+            m_expectModified |= accepted;
+        } break;
         case 12:
             Import();
             break;
@@ -211,6 +227,7 @@ private:
         const fs::path path = m_dir / ("saved-" + std::to_string(m_step % 3) + ".DAT");
         m_f->prompts.saveNames.push_back(QString::fromStdString(path.string()));
         w.OnSave();
+        ++m_saves;
         m_expectModified = false;
         const Bytes saved = ReadBytes(path);
         const CMemoryImage& image = w.DatFile()->GetImage();
@@ -251,6 +268,10 @@ private:
     std::unique_ptr<MainWindowFixture> m_f;
     bool m_expectModified = false;
     unsigned m_step = 0;
+    int m_editors = 0;
+    int m_accepted = 0;
+    int m_saves = 0;
+    int m_loadedWindows = 0;
 };
 
 } // namespace
