@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QPalette>
 #include <QStyle>
 
@@ -127,6 +128,19 @@ int CChannelListView::ColumnWidthFor(int section) const {
                            ->sectionSizeFromContents(section)
                            .width();
     return std::max({units.ColumnWidth(column.width), cell, header});
+}
+
+void CChannelListView::keyPressEvent(QKeyEvent* event) {
+    const bool menuKey = event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier;
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    if (!menuKey && !shiftF10) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    const QModelIndex current = currentIndex();
+    const QPoint at = current.isValid() ? visualRect(current).center() : QPoint(0, 0);
+    Q_EMIT customContextMenuRequested(at);
 }
 
 void CChannelListView::ApplyColumnWidths() {

@@ -35,6 +35,11 @@ public:
     // where the header or the widest possible cell text would not fit.
     int ColumnWidthFor(int section) const;
 
+protected:
+    // The Menu key and Shift+F10 open the list's menu at the current row, as
+    // a right click would.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void ApplyColumnWidths();
 

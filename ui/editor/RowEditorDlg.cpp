@@ -1,5 +1,6 @@
 #include "RowEditorDlg.h"
 
+#include "Accessibility.h"
 #include "ChannelListView.h"
 #include "DialogUnits.h"
 #include "FreqEdit.h"
@@ -86,6 +87,7 @@ CRowEditorDlg::CRowEditorDlg(RadioModel model, int firstRow, int lastRow, CChann
     const CDialogUnits units(font());
     CreateControls(units);
     SetTabOrder();
+    NameControlsFromLabels(*this);
     FitToControls(units);
 
     m_editName->setMaxLength(kNameLength);
@@ -140,7 +142,7 @@ void CRowEditorDlg::CreateFrequencyControls(const CDialogUnits& units) {
     AddLabel(this, "RX:", units, 18, 33)->setBuddy(m_editRx);
     PlaceBox(m_editRx, units, 50, 30, 56);
     AddLabel(this, "MHz", units, 110, 33);
-    AddKeepBox(kRx, units, 146, 32);
+    AddKeepBox(kRx, "RX", units, 146, 32);
     connect(m_editRx, &CFreqEdit::focusLeft, this, &CRowEditorDlg::OnRxKillFocus);
 
     m_editTx = new CFreqEdit(this);
@@ -148,12 +150,12 @@ void CRowEditorDlg::CreateFrequencyControls(const CDialogUnits& units) {
     AddLabel(this, "TX:", units, 18, 50)->setBuddy(m_editTx);
     PlaceBox(m_editTx, units, 50, 47, 56);
     AddLabel(this, "MHz", units, 110, 50);
-    AddKeepBox(kTx, units, 146, 49);
+    AddKeepBox(kTx, "TX", units, 146, 49);
     connect(m_editTx, &CFreqEdit::focusLeft, this, &CRowEditorDlg::OnTxKillFocus);
 
     m_comboStep = AddList("stepList", "Step:", units, {17, 66}, {50, 64, 56, 100});
     AddLabel(this, "kHz", units, 110, 66);
-    AddKeepBox(kStep, units, 146, 66);
+    AddKeepBox(kStep, "Step", units, 146, 66);
 }
 
 void CRowEditorDlg::CreateSettingControls(const CDialogUnits& units) {
@@ -161,7 +163,7 @@ void CRowEditorDlg::CreateSettingControls(const CDialogUnits& units) {
     m_editName->setObjectName(QStringLiteral("nameEdit"));
     AddLabel(this, "Name:", units, 8, 97)->setBuddy(m_editName);
     PlaceBox(m_editName, units, 57, 95, 55);
-    AddKeepBox(kName, units, 158, 97);
+    AddKeepBox(kName, "Name", units, 158, 97);
 
     struct ListInfo {
         QComboBox* CRowEditorDlg::*member;
@@ -184,14 +186,18 @@ void CRowEditorDlg::CreateSettingControls(const CDialogUnits& units) {
     for (const ListInfo& info : lists) {
         this->*info.member =
             AddList(info.name, info.label, units, {7, info.y + 2}, {57, info.y, 94, info.height});
-        AddKeepBox(info.setting, units, 158, info.y + 2);
+        AddKeepBox(info.setting, QString::fromLatin1(info.label).chopped(1), units, 158,
+                   info.y + 2);
     }
     connect(m_comboRxTone, &QComboBox::activated, this,
             [this](int position) { Guarded([&] { OnRxToneChosen(position); }); });
 }
 
-QCheckBox* CRowEditorDlg::AddKeepBox(Setting setting, const CDialogUnits& units, int x, int y) {
+QCheckBox* CRowEditorDlg::AddKeepBox(Setting setting, const QString& field,
+                                     const CDialogUnits& units, int x, int y) {
     auto* keep = new QCheckBox(QStringLiteral("Keep multiple values"), this);
+    // Twelve boxes share one text; a screen reader needs to know whose each is.
+    keep->setAccessibleName(QStringLiteral("Keep multiple values: ") + field);
     keep->setObjectName(QLatin1String(kSettingNames[setting]) + QStringLiteral("Keep"));
     PlaceControl(keep, units, x, y, 81, 10);
     connect(keep, &QCheckBox::clicked, this,

@@ -80,7 +80,8 @@ private:
     void CreateControls(const CDialogUnits& units);
     void CreateFrequencyControls(const CDialogUnits& units);
     void CreateSettingControls(const CDialogUnits& units);
-    QCheckBox* AddKeepBox(Setting setting, const CDialogUnits& units, int x, int y);
+    QCheckBox* AddKeepBox(Setting setting, const QString& field, const CDialogUnits& units, int x,
+                          int y);
     QComboBox* AddList(const char* name, const char* label, const CDialogUnits& units,
                        QPoint labelAt, QRect rect);
     void SetTabOrder();

@@ -82,6 +82,7 @@ void CImportDlg::CreateClient() {
 void CImportDlg::CreateList(QWidget* client, const CDialogUnits& units) {
     m_listChannels = new CChannelListView(false, client);
     m_listChannels->setObjectName(QStringLiteral("importList"));
+    m_listChannels->setAccessibleName(QStringLiteral("Channels to import"));
     m_listChannels->setGeometry(units.Rect(kListX, kListY, kListWidth, kListHeight));
     connect(m_listChannels, &QWidget::customContextMenuRequested, this,
             &CImportDlg::OnListContextMenu);

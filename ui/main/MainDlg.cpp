@@ -1,6 +1,7 @@
 #include "MainDlg.h"
 
 #include "AboutDlg.h"
+#include "Accessibility.h"
 #include "ChannelListView.h"
 #include "DialogUnits.h"
 #include "FilePaths.h"
@@ -61,6 +62,7 @@ CMainDlg::CMainDlg(Prompts& prompts, QWidget* parent)
     for (QWidget* child : m_pClient->findChildren<QWidget*>())
         child->installEventFilter(this);
     m_pClient->installEventFilter(this);
+    NameControlsFromLabels(*this);
 
     resize(sizeHint());
     m_nMinWidth = width();
@@ -118,6 +120,7 @@ void CMainDlg::CreateControls(QWidget* client, const CDialogUnits& units) {
 
     m_listChannels = new CChannelListView(true, client);
     m_listChannels->setObjectName(QStringLiteral("channelList"));
+    m_listChannels->setAccessibleName(QStringLiteral("Channels"));
     m_listChannels->setGeometry(units.Rect(7, 16, 160, 239));
     connect(m_listChannels, &QWidget::customContextMenuRequested, this,
             &CMainDlg::OnListContextMenu);

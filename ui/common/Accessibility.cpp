@@ -1,0 +1,16 @@
+#include "Accessibility.h"
+
+#include <QLabel>
+
+void NameControlsFromLabels(QWidget& window) {
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        QWidget* buddy = label->buddy();
+        if (!buddy || !buddy->accessibleName().isEmpty())
+            continue;
+        QString name = label->text();
+        name.remove(QLatin1Char('&'));
+        if (name.endsWith(QLatin1Char(':')))
+            name.chop(1);
+        buddy->setAccessibleName(name.trimmed());
+    }
+}
