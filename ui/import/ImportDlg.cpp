@@ -10,8 +10,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <QResizeEvent>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -30,7 +28,7 @@ const QString kOpenFailed = QStringLiteral("Open operation failed.");
 
 CImportDlg::CImportDlg(const QString& path, bool showAllColumns, RadioModel model, Prompts& prompts,
                        QWidget* owner)
-    : QDialog(owner), m_prompts(prompts), m_strPath(path),
+    : CTemplateDlg(owner, kClientWidth, kClientHeight), m_prompts(prompts), m_strPath(path),
       m_bShowAllColumns(showAllColumns ? 1 : 0), m_nModel(model), m_nChannels(ChannelCount(model)) {
     // A small caption and no task-bar button: the window belongs to its owner.
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -39,13 +37,9 @@ CImportDlg::CImportDlg(const QString& path, bool showAllColumns, RadioModel mode
     setObjectName(QStringLiteral("importWindow"));
 
     CreateMenus();
-    CreateClient();
+    CreateList();
     BuildColumns();
-
-    resize(sizeHint());
-    m_nMinWidth = width();
-    m_nMinHeight = height();
-    setMinimumSize(m_nMinWidth, m_nMinHeight);
+    FinishLayout();
     m_listChannels->setFocus();
 
     if (!m_strPath.isEmpty())
@@ -55,35 +49,15 @@ CImportDlg::CImportDlg(const QString& path, bool showAllColumns, RadioModel mode
 CImportDlg::~CImportDlg() = default;
 
 void CImportDlg::CreateMenus() {
-    m_pMenuBar = new QMenuBar(this);
-    QMenu* file = m_pMenuBar->addMenu(QStringLiteral("&File"));
+    QMenu* file = MenuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("Open DAT File For Import"), this, &CImportDlg::OnOpenForImport);
 }
 
-void CImportDlg::CreateClient() {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->setMenuBar(m_pMenuBar);
-
-    m_pClient = new QWidget(this);
-    const CDialogUnits units(font());
-    m_pClient->setMinimumSize(units.Size(kClientWidth, kClientHeight));
-    m_prevClientSize = units.Size(kClientWidth, kClientHeight);
-    layout->addWidget(m_pClient);
-    CreateList(m_pClient, units);
-
-    // Only the client area's widgets: a key typed into an open menu is the menu's.
-    m_pClient->installEventFilter(this);
-    for (QWidget* child : m_pClient->findChildren<QWidget*>())
-        child->installEventFilter(this);
-}
-
-void CImportDlg::CreateList(QWidget* client, const CDialogUnits& units) {
-    m_listChannels = new CChannelListView(false, client);
+void CImportDlg::CreateList() {
+    m_listChannels = new CChannelListView(false, Client());
     m_listChannels->setObjectName(QStringLiteral("importList"));
     m_listChannels->setAccessibleName(QStringLiteral("Channels to import"));
-    m_listChannels->setGeometry(units.Rect(kListX, kListY, kListWidth, kListHeight));
+    m_listChannels->setGeometry(Units().Rect(kListX, kListY, kListWidth, kListHeight));
     connect(m_listChannels, &QWidget::customContextMenuRequested, this,
             &CImportDlg::OnListContextMenu);
 }
@@ -179,16 +153,11 @@ void CImportDlg::OnListContextMenu(const QPoint& pos) {
     }
 }
 
-void CImportDlg::OnClientResized(QSize size) {
-    if (size.width() <= 0 || size.height() <= 0)
-        return;
-    const int dx = size.width() - m_prevClientSize.width();
-    const int dy = size.height() - m_prevClientSize.height();
+void CImportDlg::OnClientResized(int dx, int dy) {
     m_listChannels->setGeometry(m_listChannels->geometry().adjusted(0, 0, dx, dy));
-    m_prevClientSize = size;
 }
 
-bool CImportDlg::IsWindowKey(const QKeyEvent* key) {
+bool CImportDlg::IsWindowKey(const QKeyEvent* key) const {
     switch (key->key()) {
     case Qt::Key_C:
         return key->modifiers().testFlag(Qt::ControlModifier);
@@ -208,30 +177,4 @@ void CImportDlg::HandleWindowKey(const QKeyEvent* key) {
         reject();
     else
         accept();
-}
-
-bool CImportDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_pClient && event->type() == QEvent::Resize) {
-        OnClientResized(static_cast<QResizeEvent*>(event)->size());
-        return false;
-    }
-    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (IsWindowKey(key)) {
-            if (event->type() == QEvent::KeyPress)
-                HandleWindowKey(key);
-            event->accept();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void CImportDlg::keyPressEvent(QKeyEvent* event) {
-    if (IsWindowKey(event)) {
-        HandleWindowKey(event);
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

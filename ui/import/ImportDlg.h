@@ -4,7 +4,8 @@
 #include "DatFile.h"
 #include "RadioModel.h"
 
-#include <QDialog>
+#include "TemplateDlg.h"
+
 #include <QSize>
 #include <QString>
 
@@ -12,16 +13,14 @@
 #include <vector>
 
 class CChannelListView;
-class CDialogUnits;
 class Prompts;
 class QKeyEvent;
-class QMenuBar;
 
 // A second DAT file of the same radio model, shown read-only beside the main
 // window, from which rows are copied into the main window's row clipboard.
 // It never changes or saves its file. Closing it only hides it; the owner
 // shows it again and destroys it with itself.
-class CImportDlg : public QDialog {
+class CImportDlg : public CTemplateDlg {
     Q_OBJECT
 
 public:
@@ -43,41 +42,30 @@ public:
 
     CChannelListView& List() const { return *m_listChannels; }
     bool IsLoaded() const { return m_bLoaded; }
-    QSize MinimumOuterSize() const { return {m_nMinWidth, m_nMinHeight}; }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void OnClientResized(int dx, int dy) override;
+    // The keys the window takes before its list: Ctrl+C (with or without
+    // Shift) copies, Enter and Esc hide the window.
+    bool IsWindowKey(const QKeyEvent* key) const override;
+    void HandleWindowKey(const QKeyEvent* key) override;
 
 private:
     void CreateMenus();
-    // The client area below the menu bar, with the list and the key filter.
-    void CreateClient();
-    void CreateList(QWidget* client, const CDialogUnits& units);
+    void CreateList();
     void BuildColumns();
     void FillList();
     void LoadFile();
     void FailLoad();
-    void OnClientResized(QSize size);
-    // The keys the window takes before its list: Ctrl+C (with or without
-    // Shift) copies, Enter and Esc hide the window.
-    static bool IsWindowKey(const QKeyEvent* key);
-    void HandleWindowKey(const QKeyEvent* key);
 
     Prompts& m_prompts;
 
     CChannelListView* m_listChannels = nullptr;
     std::unique_ptr<CDatFile> m_pDatFile;
-    int m_nMinWidth = 0;
-    int m_nMinHeight = 0;
     bool m_bLoaded = false;
     QString m_strPath;
     int m_bShowAllColumns = 0;
     RadioModel m_nModel = kTGUV2;
     int m_nChannels = 0;
     std::vector<CChannel> m_copiedRows;
-
-    QMenuBar* m_pMenuBar = nullptr;
-    QWidget* m_pClient = nullptr;
-    QSize m_prevClientSize;
 };

@@ -18,7 +18,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -33,56 +32,36 @@ const QString kExitQuestion = QStringLiteral("Changes are not saved. Exit anyway
 } // namespace
 
 CMainDlg::CMainDlg(Prompts& prompts, QWidget* parent)
-    : QDialog(parent), m_prompts(prompts), m_hIcon(ProgramIcon()) {
+    : CTemplateDlg(parent, kClientWidth, kClientHeight), m_prompts(prompts),
+      m_hIcon(ProgramIcon()) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(kProgramName);
     setWindowIcon(m_hIcon);
     setObjectName(QStringLiteral("mainWindow"));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
     CreateMenus();
-    layout->setMenuBar(m_pMenuBar);
-
-    m_pClient = new QWidget(this);
-    const CDialogUnits units(font());
-    m_pClient->setMinimumSize(units.Size(kClientWidth, kClientHeight));
-    m_prevClientSize = units.Size(kClientWidth, kClientHeight);
-    layout->addWidget(m_pClient);
-    CreateControls(m_pClient, units);
-
+    CreateControls();
     m_nChannels = ChannelCount(m_nModel);
     BuildColumns();
     EnableFileCommands(false);
 
-    // Only the client area's controls: a key typed into an open menu belongs
-    // to the menu.
-    for (QWidget* child : m_pClient->findChildren<QWidget*>())
-        child->installEventFilter(this);
-    m_pClient->installEventFilter(this);
     NameControlsFromLabels(*this);
-
-    resize(sizeHint());
-    m_nMinWidth = width();
-    m_nMinHeight = height();
-    setMinimumSize(m_nMinWidth, m_nMinHeight);
+    FinishLayout();
     m_comboMode->setFocus();
 }
 
 CMainDlg::~CMainDlg() = default;
 
 void CMainDlg::CreateMenus() {
-    m_pMenuBar = new QMenuBar(this);
-    QMenu* file = m_pMenuBar->addMenu(QStringLiteral("&File"));
+    QMenu* file = MenuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("Open DAT File"), this, &CMainDlg::OnOpen);
     m_pSaveAction = file->addAction(QStringLiteral("Save DAT File"), this, &CMainDlg::OnSave);
     file->addSeparator();
     file->addAction(QStringLiteral("Exit"), this, &CMainDlg::OnExit);
     // Desktops here have no window menu to extend, so the About box lives in
     // a Help menu (on macOS Qt moves it to the application menu).
-    QMenu* help = m_pMenuBar->addMenu(QStringLiteral("&Help"));
+    QMenu* help = MenuBar()->addMenu(QStringLiteral("&Help"));
     QAction* about = help->addAction(QStringLiteral("&About Velmora..."), this, &CMainDlg::OnAbout);
     about->setMenuRole(QAction::AboutRole);
     connect(file, &QMenu::aboutToShow, this, [this] { m_pSaveAction->setEnabled(m_bLoaded); });
@@ -100,7 +79,9 @@ QPushButton* CMainDlg::AddButton(QWidget* client, const char* name, const QStrin
     return button;
 }
 
-void CMainDlg::CreateControls(QWidget* client, const CDialogUnits& units) {
+void CMainDlg::CreateControls() {
+    QWidget* client = Client();
+    const CDialogUnits& units = Units();
     auto* label = new QLabel(QStringLiteral("Mode"), client);
     PlaceControl(label, units, 7, 4, 19, 8);
 
@@ -257,16 +238,11 @@ void CMainDlg::OnModeChanged(int index) {
     BuildColumns();
 }
 
-void CMainDlg::OnClientResized(QSize size) {
-    if (size.width() <= 0 || size.height() <= 0)
-        return;
-    const int dx = size.width() - m_prevClientSize.width();
-    const int dy = size.height() - m_prevClientSize.height();
+void CMainDlg::OnClientResized(int dx, int dy) {
     m_listChannels->setGeometry(m_listChannels->geometry().adjusted(0, 0, dx, dy));
     for (QPushButton* button : m_rightButtons)
         button->move(button->pos() + QPoint(dx, 0));
     m_pExitButton->move(m_pExitButton->pos() + QPoint(dx, dy));
-    m_prevClientSize = size;
 }
 
 bool CMainDlg::event(QEvent* event) {
@@ -281,54 +257,28 @@ bool CMainDlg::event(QEvent* event) {
     return QDialog::event(event);
 }
 
-bool CMainDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_pClient && event->type() == QEvent::Resize) {
-        OnClientResized(static_cast<QResizeEvent*>(event)->size());
+bool CMainDlg::IsWindowKey(const QKeyEvent* key) const {
+    switch (key->key()) {
+    case Qt::Key_X:
+    case Qt::Key_C:
+    case Qt::Key_V:
+        return key->modifiers().testFlag(Qt::ControlModifier);
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return true;
+    default:
         return false;
     }
-    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (IsEditKey(key)) {
-            if (event->type() == QEvent::KeyPress)
-                HandleEditKey(key);
-            event->accept();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
-bool CMainDlg::IsEditKey(const QKeyEvent* key) {
-    const int code = key->key();
-    return (key->modifiers() & Qt::ControlModifier) &&
-           (code == Qt::Key_X || code == Qt::Key_C || code == Qt::Key_V);
-}
-
-void CMainDlg::HandleEditKey(const QKeyEvent* key) {
+void CMainDlg::HandleWindowKey(const QKeyEvent* key) {
     if (key->key() == Qt::Key_X)
         OnCut();
     else if (key->key() == Qt::Key_C)
         OnCopy();
-    else
+    else if (key->key() == Qt::Key_V)
         OnPaste();
-}
-
-void CMainDlg::keyPressEvent(QKeyEvent* event) {
-    // Enter and Esc would end a dialog at once, bypassing the exit question.
-    switch (event->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        event->accept();
-        return;
-    default:
-        if (IsEditKey(event)) {
-            HandleEditKey(event);
-            event->accept();
-            return;
-        }
-        QDialog::keyPressEvent(event);
-    }
 }
 
 void CMainDlg::closeEvent(QCloseEvent* event) {

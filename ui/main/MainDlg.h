@@ -5,7 +5,8 @@
 #include "ImportDlg.h"
 #include "RadioModel.h"
 
-#include <QDialog>
+#include "TemplateDlg.h"
+
 #include <QIcon>
 #include <QPointer>
 
@@ -15,21 +16,19 @@
 #include <vector>
 
 class CChannelListView;
-class CDialogUnits;
 class Prompts;
 class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QMenu;
-class QMenuBar;
 class QKeyEvent;
 class QPushButton;
 
 // The main window: the Mode box, the channel list of the open file, its
 // buttons and menus. It owns the open file, the working copy of its records
 // that the rows point into, the row clipboard and the Import window.
-class CMainDlg : public QDialog {
+class CMainDlg : public CTemplateDlg {
     Q_OBJECT
 
 public:
@@ -72,26 +71,25 @@ public:
     const std::vector<CChannel>& Clipboard() const { return m_clipboard; }
     CImportDlg* ImportDlg() const { return m_pImportDlg; }
     CDatFile* DatFile() const { return m_pDatFile.get(); }
-    QSize MinimumOuterSize() const { return {m_nMinWidth, m_nMinHeight}; }
 
 protected:
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void OnClientResized(int dx, int dy) override;
+    // Ctrl+X, Ctrl+C and Ctrl+V with or without Shift, and Enter and Esc,
+    // which here do nothing rather than end the program unasked.
+    bool IsWindowKey(const QKeyEvent* key) const override;
+    void HandleWindowKey(const QKeyEvent* key) override;
 
 private:
     void CreateMenus();
-    void CreateControls(QWidget* client, const CDialogUnits& units);
+    void CreateControls();
     QPushButton* AddButton(QWidget* client, const char* name, const QString& text, QRect rect,
                            void (CMainDlg::*command)());
     void BuildColumns();
     void FillList(std::array<CChannel, kMaxChannels>& records);
     void RefreshRow(int row);
     void EnableFileCommands(bool enable);
-    void OnClientResized(QSize size);
-    static bool IsEditKey(const QKeyEvent* key);
-    void HandleEditKey(const QKeyEvent* key);
     void OnRowsCopied();
     void SelectNeighbourRow(int step);
     void PlaceImportDlg();
@@ -108,8 +106,6 @@ private:
     int m_bShowAllColumns = 0;
     QIcon m_hIcon;
     std::unique_ptr<CDatFile> m_pDatFile;
-    int m_nMinWidth = 0;
-    int m_nMinHeight = 0;
     bool m_bLoaded = false;
     bool m_bModified = false;
     QPointer<CImportDlg> m_pImportDlg;
@@ -118,11 +114,8 @@ private:
     int m_nChannels = 0;
     std::vector<CChannel> m_clipboard;
 
-    QMenuBar* m_pMenuBar = nullptr;
-    QWidget* m_pClient = nullptr;
     QCheckBox* m_checkShowAll = nullptr;
     QAction* m_pSaveAction = nullptr;
-    QSize m_prevClientSize;
     // Buttons that follow the right edge when the window is resized, and the
     // one that also follows the bottom edge.
     std::vector<QPushButton*> m_rightButtons;
