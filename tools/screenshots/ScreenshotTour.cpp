@@ -1,0 +1,307 @@
+#include "ScreenshotTour.h"
+
+#include "ChannelListView.h"
+#include "MainDlg.h"
+#include "WindowPicture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+const QString kTgUv2Example = QStringLiteral("TG-UV2-example.DAT");
+const QString kTg6aExample = QStringLiteral("TG-6A-example.DAT");
+
+// Rows of the example files that the pictures use.
+constexpr int kUv2Repeater = 10; // "R0 NTH", a 2 m repeater with a tone
+constexpr int kUv2EmptyRow = 5;  // the first empty slot
+constexpr int kUv2PmrFirst = 40; // "PMR 1" … "PMR 8"
+constexpr int kUv2PmrLast = 47;
+constexpr int kUv2PasteTarget = 100;
+constexpr int kTg6aEmptyRow = 8;
+// 70 cm simplex channels and repeaters: shared step and tones, differing
+// frequencies.
+const std::vector<int> kTg6aEditRows = {10, 11, 12, 20, 21};
+
+// Selects the rows as clicks with Ctrl held would, the mark on the first.
+void Select(CChannelListView& list, const std::vector<int>& rows) {
+    list.ClearRowSelection();
+    for (int row : rows)
+        list.SetRowSelected(row, true);
+    list.SetSelectionMark(rows.front());
+}
+
+void SelectRange(CChannelListView& list, int first, int last) {
+    list.ClearRowSelection();
+    for (int row = first; row <= last; ++row)
+        list.SetRowSelected(row, true);
+    list.SetSelectionMark(first);
+}
+
+// Where a right click on the row would land, in the list's viewport.
+QPoint PointOnRow(CChannelListView& list, int row) {
+    const QRect cell = list.visualRect(list.Channels().index(row, 1));
+    return cell.center();
+}
+
+QAction* FindAction(QMenu& menu, const QString& text) {
+    for (QAction* action : menu.actions())
+        if (!action->isSeparator() && action->text().startsWith(text))
+            return action;
+    return nullptr;
+}
+
+// Widens the window, as a user would drag its frame, until every column of
+// the list shows.
+void WidenToShowAllColumns(CMainDlg& window) {
+    CChannelListView& list = window.List();
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int missing = list.horizontalHeader()->length() - list.viewport()->width();
+        if (missing <= 0)
+            return;
+        window.resize(window.width() + missing, window.height());
+        Settle(window);
+    }
+}
+
+} // namespace
+
+CScreenshotTour::CScreenshotTour(const QString& outputFolder, const QString& examplesFolder)
+    : m_output(outputFolder), m_examples(examplesFolder) {}
+
+CScreenshotTour::~CScreenshotTour() = default;
+
+bool CScreenshotTour::Run() {
+    if (!QDir().mkpath(m_output)) {
+        Expect(false, QStringLiteral("cannot create the folder ") + m_output);
+        return false;
+    }
+    ShootTgUv2Windows();
+    ShootImportAndExit();
+    ShootTg6aWindows();
+    return m_bOk;
+}
+
+std::unique_ptr<CMainDlg> CScreenshotTour::NewMainWindow(RadioModel model) {
+    auto window = std::make_unique<CMainDlg>(m_prompts);
+    window->findChild<QComboBox*>(QStringLiteral("modeBox"))->setCurrentIndex(model);
+    Settle(*window);
+    return window;
+}
+
+void CScreenshotTour::OpenExample(CMainDlg& window, const QString& fileName) {
+    const std::size_t shownBefore = m_prompts.shown.size();
+    m_prompts.openNames.push_back(QDir(m_examples).filePath(fileName));
+    window.OnOpen();
+    Settle(window);
+    Expect(window.IsLoaded() && m_prompts.shown.size() == shownBefore,
+           QStringLiteral("the example file did not open: ") + fileName);
+}
+
+void CScreenshotTour::ShootTgUv2Windows() {
+    std::unique_ptr<CMainDlg> window = NewMainWindow(kTGUV2);
+    Save(QStringLiteral("main-empty"), WindowPicture(*window));
+
+    OpenExample(*window, kTgUv2Example);
+    Select(window->List(), {kUv2Repeater});
+    Settle(*window);
+    Save(QStringLiteral("main-tguv2"), WindowPicture(*window));
+
+    ShootFileMenu(*window);
+    ShootRightClickMenuAndNew(*window);
+    ShootRowEditorOneRow(*window);
+    ShootRowEditorBlank(*window);
+    ShootAllColumns(*window);
+    ShootAbout(*window);
+}
+
+void CScreenshotTour::ShootFileMenu(CMainDlg& window) {
+    auto* bar = window.findChild<QMenuBar*>();
+    QAction* file = bar ? bar->actions().value(0) : nullptr;
+    Expect(file && file->menu(), QStringLiteral("the main window has no File menu"));
+    if (!file || !file->menu())
+        return;
+    QMenu& menu = *file->menu();
+    bar->setActiveAction(file);
+    Settle(window);
+    menu.setActiveAction(FindAction(menu, QStringLiteral("Save DAT File")));
+    Settle(menu);
+    Save(QStringLiteral("main-file-menu"), WindowPicture(window, {&menu}));
+    menu.hide();
+    bar->setActiveAction(nullptr);
+    Settle(window);
+}
+
+// The right-click menu on an empty row offers "New", which opens the Row
+// Editor with the settings of a new channel.
+void CScreenshotTour::ShootRightClickMenuAndNew(CMainDlg& window) {
+    CChannelListView& list = window.List();
+    Select(list, {kUv2EmptyRow});
+    Settle(window);
+    PictureNextMenu(QStringLiteral("New"));
+    PictureNextDialog(QStringLiteral("row-editor-new"));
+    window.OnListContextMenu(PointOnRow(list, kUv2EmptyRow));
+    Save(QStringLiteral("list-menu"), m_menuPicture);
+    ForgetScripts();
+}
+
+void CScreenshotTour::ShootRowEditorOneRow(CMainDlg& window) {
+    CChannelListView& list = window.List();
+    Select(list, {kUv2Repeater});
+    PictureNextDialog(QStringLiteral("row-editor-one-row"));
+    window.OnListDoubleClick(list.Channels().index(kUv2Repeater, 1));
+    ForgetScripts();
+}
+
+// "Edit" on an empty row shows the blank form, whose "New" button fills in
+// the settings of a new channel.
+void CScreenshotTour::ShootRowEditorBlank(CMainDlg& window) {
+    Select(window.List(), {kUv2EmptyRow});
+    PictureNextDialog(QStringLiteral("row-editor-blank"));
+    window.OnEdit();
+    ForgetScripts();
+}
+
+void CScreenshotTour::ShootAllColumns(CMainDlg& window) {
+    window.findChild<QCheckBox*>(QStringLiteral("showAllColumns"))->setChecked(true);
+    Select(window.List(), {kUv2Repeater, kUv2Repeater + 1, kUv2Repeater + 2});
+    WidenToShowAllColumns(window);
+    Settle(window);
+    Save(QStringLiteral("main-window"), WindowPicture(window));
+}
+
+void CScreenshotTour::ShootAbout(CMainDlg& window) {
+    PictureNextDialog(QStringLiteral("about"));
+    window.OnAbout();
+    ForgetScripts();
+}
+
+// Rows copied in the Import window are pasted into the main window; the
+// change makes closing the main window ask first.
+void CScreenshotTour::ShootImportAndExit() {
+    std::unique_ptr<CMainDlg> window = NewMainWindow(kTGUV2);
+    OpenExample(*window, kTgUv2Example);
+    m_prompts.openNames.push_back(QDir(m_examples).filePath(kTgUv2Example));
+    window->OnImport();
+    CImportDlg* import = window->ImportDlg();
+    Expect(import && import->IsLoaded(), QStringLiteral("the Import window did not open"));
+    if (!import || !import->IsLoaded())
+        return;
+    Select(window->List(), {kUv2PasteTarget});
+    import->activateWindow();
+    import->List().setFocus();
+    SelectRange(import->List(), kUv2PmrFirst, kUv2PmrLast);
+    import->List().scrollTo(import->List().Channels().index(kUv2PmrLast, 0));
+    Settle(*import);
+
+    PictureNextMenu(QStringLiteral("Copy"), false);
+    import->OnListContextMenu(PointOnRow(import->List(), kUv2PmrFirst + 2));
+    const QImage importPicture = m_menuPicture;
+    Save(QStringLiteral("import-window"), SideBySide(WindowPicture(*window), importPicture));
+    ForgetScripts();
+
+    QCoreApplication::sendPostedEvents();
+    window->OnPaste();
+    const auto copied = static_cast<std::size_t>(kUv2PmrLast - kUv2PmrFirst + 1);
+    Expect(window->IsModified() && window->Clipboard().size() == copied,
+           QStringLiteral("the copied rows were not pasted"));
+    PictureNextMessage(QStringLiteral("message-exit"));
+    window->close();
+    Expect(window->isVisible(), QStringLiteral("No to the exit question closed the window"));
+    ForgetScripts();
+}
+
+void CScreenshotTour::ShootTg6aWindows() {
+    std::unique_ptr<CMainDlg> window = NewMainWindow(kTG6A);
+    OpenExample(*window, kTg6aExample);
+    window->findChild<QCheckBox*>(QStringLiteral("showAllColumns"))->setChecked(true);
+    CChannelListView& list = window->List();
+    Select(list, kTg6aEditRows);
+    WidenToShowAllColumns(*window);
+    Settle(*window);
+    Save(QStringLiteral("main-tg6a"), WindowPicture(*window));
+
+    PictureNextMenu(QStringLiteral("Edit"));
+    PictureNextDialog(QStringLiteral("row-editor-several-rows"));
+    window->OnListContextMenu(PointOnRow(list, kTg6aEditRows.back()));
+    ForgetScripts();
+
+    ShootInvalidFrequency(*window);
+}
+
+// An empty row copied on a TG-6A for 400 MHz and above cannot be pasted: it
+// has no frequency on the radio's side of 400 MHz.
+void CScreenshotTour::ShootInvalidFrequency(CMainDlg& window) {
+    CChannelListView& list = window.List();
+    Select(list, {kTg6aEmptyRow});
+    window.OnCopy();
+    Select(list, {kTg6aEmptyRow + 1});
+    PictureNextMessage(QStringLiteral("message-invalid-frequency"));
+    window.OnPaste();
+    ForgetScripts();
+    Expect(!m_prompts.shown.empty() &&
+               m_prompts.shown.back() == QStringLiteral("Invalid frequency!"),
+           QStringLiteral("pasting an empty TG-6A row did not say \"Invalid frequency!\""));
+}
+
+void CScreenshotTour::PictureNextDialog(const QString& name) {
+    m_prompts.onModal = [this, name](QDialog& dialog) {
+        Settle(dialog);
+        Save(name, WindowPicture(dialog));
+        dialog.hide();
+        return static_cast<int>(QDialog::Rejected);
+    };
+}
+
+void CScreenshotTour::PictureNextMessage(const QString& name) {
+    m_prompts.onMessage = [this, name](QMessageBox& box) {
+        Settle(box);
+        Save(name, WindowPicture(box));
+        box.hide();
+    };
+}
+
+void CScreenshotTour::PictureNextMenu(const QString& choice, bool highlighted) {
+    m_menuPicture = {};
+    m_prompts.onMenu = [this, choice, highlighted](QMenu& menu,
+                                                   const QPoint& globalPos) -> QAction* {
+        QAction* chosen = FindAction(menu, choice);
+        Expect(chosen && chosen->isEnabled(), QStringLiteral("the menu offers no ") + choice);
+        menu.popup(globalPos);
+        if (highlighted)
+            menu.setActiveAction(chosen);
+        Settle(menu);
+        m_menuPicture = WindowPicture(*menu.parentWidget()->window(), {&menu});
+        menu.hide();
+        return chosen;
+    };
+}
+
+void CScreenshotTour::ForgetScripts() {
+    m_prompts.onModal = nullptr;
+    m_prompts.onMessage = nullptr;
+    m_prompts.onMenu = nullptr;
+}
+
+void CScreenshotTour::Save(const QString& name, const QImage& picture) {
+    const QString path = QDir(m_output).filePath(name + QStringLiteral(".png"));
+    Expect(!picture.isNull() && picture.save(path), QStringLiteral("cannot write ") + path);
+    std::printf("%s\n", qPrintable(path));
+}
+
+void CScreenshotTour::Expect(bool condition, const QString& what) {
+    if (condition)
+        return;
+    std::fprintf(stderr, "velmora-screenshots: %s\n", qPrintable(what));
+    m_bOk = false;
+}

@@ -1,0 +1,48 @@
+#include "ScriptedPrompts.h"
+
+#include <QDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+namespace {
+
+// Built exactly as the program's own message boxes are, so that the picture
+// shows what the user sees.
+void PresentMessage(CScriptedPrompts& prompts, QWidget* owner, const QString& text,
+                    QMessageBox::StandardButtons buttons) {
+    prompts.shown.push_back(text);
+    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), text, buttons,
+                    owner);
+    if (prompts.onMessage)
+        prompts.onMessage(box);
+}
+
+} // namespace
+
+QString CScriptedPrompts::GetOpenFileName(QWidget*) {
+    if (openNames.empty())
+        return {};
+    QString next = openNames.front();
+    openNames.pop_front();
+    return next;
+}
+
+// The pictures never need a saved file.
+QString CScriptedPrompts::GetSaveFileName(QWidget*) { return {}; }
+
+void CScriptedPrompts::ShowMessage(QWidget* owner, const QString& text) {
+    PresentMessage(*this, owner, text, QMessageBox::Ok);
+}
+
+bool CScriptedPrompts::AskYesNo(QWidget* owner, const QString& text) {
+    PresentMessage(*this, owner, text, QMessageBox::Yes | QMessageBox::No);
+    return answer;
+}
+
+int CScriptedPrompts::RunModal(QDialog& dialog) {
+    return onModal ? onModal(dialog) : QDialog::Rejected;
+}
+
+QAction* CScriptedPrompts::RunMenu(QMenu& menu, const QPoint& globalPos) {
+    return onMenu ? onMenu(menu, globalPos) : nullptr;
+}
