@@ -94,7 +94,10 @@ bool CScreenshotTour::Run() {
 
 std::unique_ptr<CMainDlg> CScreenshotTour::NewMainWindow(RadioModel model) {
     auto window = std::make_unique<CMainDlg>(m_prompts);
-    window->findChild<QComboBox*>(QStringLiteral("modeBox"))->setCurrentIndex(model);
+    auto* mode = window->findChild<QComboBox*>(QStringLiteral("modeBox"));
+    Expect(mode, QStringLiteral("the main window has no Mode box"));
+    if (mode)
+        mode->setCurrentIndex(model);
     Settle(*window);
     return window;
 }
@@ -106,6 +109,13 @@ void CScreenshotTour::OpenExample(CMainDlg& window, const QString& fileName) {
     Settle(window);
     Expect(window.IsLoaded() && m_prompts.shown.size() == shownBefore,
            QStringLiteral("the example file did not open: ") + fileName);
+}
+
+void CScreenshotTour::ShowAllColumns(CMainDlg& window) {
+    auto* showAll = window.findChild<QCheckBox*>(QStringLiteral("showAllColumns"));
+    Expect(showAll, QStringLiteral("the main window has no \"Show all columns\" box"));
+    if (showAll)
+        showAll->setChecked(true);
 }
 
 void CScreenshotTour::ShootTgUv2Windows() {
@@ -173,7 +183,7 @@ void CScreenshotTour::ShootRowEditorBlank(CMainDlg& window) {
 }
 
 void CScreenshotTour::ShootAllColumns(CMainDlg& window) {
-    window.findChild<QCheckBox*>(QStringLiteral("showAllColumns"))->setChecked(true);
+    ShowAllColumns(window);
     Select(window.List(), {kUv2Repeater, kUv2Repeater + 1, kUv2Repeater + 2});
     WidenToShowAllColumns(window);
     Settle(window);
@@ -224,7 +234,7 @@ void CScreenshotTour::ShootImportAndExit() {
 void CScreenshotTour::ShootTg6aWindows() {
     std::unique_ptr<CMainDlg> window = NewMainWindow(kTG6A);
     OpenExample(*window, kTg6aExample);
-    window->findChild<QCheckBox*>(QStringLiteral("showAllColumns"))->setChecked(true);
+    ShowAllColumns(*window);
     CChannelListView& list = window->List();
     Select(list, kTg6aEditRows);
     WidenToShowAllColumns(*window);

@@ -27,6 +27,8 @@ public:
 private:
     std::unique_ptr<CMainDlg> NewMainWindow(RadioModel model);
     void OpenExample(CMainDlg& window, const QString& fileName);
+    // Ticks "Show all columns", as the user would.
+    void ShowAllColumns(CMainDlg& window);
     void ShootTgUv2Windows();
     void ShootRightClickMenuAndNew(CMainDlg& window);
     void ShootRowEditorOneRow(CMainDlg& window);
