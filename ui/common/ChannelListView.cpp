@@ -130,6 +130,22 @@ int CChannelListView::ColumnWidthFor(int section) const {
     return std::max({units.ColumnWidth(column.width), cell, header});
 }
 
+int CChannelListView::MissingWidth() const {
+    int needed = 2 * frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    for (int section = 0; section < m_model.columnCount(); ++section)
+        needed += columnWidth(section);
+    return std::max(0, needed - width());
+}
+
+QModelIndex CChannelListView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    const int rows = m_model.RowCount();
+    if ((action == MoveHome || action == MoveEnd) && rows > 0) {
+        const int column = std::max(0, currentIndex().column());
+        return m_model.index(action == MoveHome ? 0 : rows - 1, column);
+    }
+    return QTableView::moveCursor(action, modifiers);
+}
+
 void CChannelListView::keyPressEvent(QKeyEvent* event) {
     const bool menuKey = event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier;
     const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;

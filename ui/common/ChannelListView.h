@@ -34,8 +34,14 @@ public:
     // The width a column gets: its table width scaled to the font, widened
     // where the header or the widest possible cell text would not fit.
     int ColumnWidthFor(int section) const;
+    // How much wider the list must be to show all its columns side by side,
+    // with room for the vertical scroll bar; 0 when they fit.
+    int MissingWidth() const;
 
 protected:
+    // Home and End go to the first and last row, as in any list of rows,
+    // rather than to the first and last column.
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     // The Menu key and Shift+F10 open the list's menu at the current row, as
     // a right click would.
     void keyPressEvent(QKeyEvent* event) override;

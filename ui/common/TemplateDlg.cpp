@@ -19,7 +19,9 @@ CTemplateDlg::CTemplateDlg(QWidget* parent, int clientWidth, int clientHeight)
     layout->addWidget(m_pClient);
 }
 
-void CTemplateDlg::FinishLayout() {
+void CTemplateDlg::FinishLayout(int extraWidth) {
+    if (extraWidth > 0)
+        m_pClient->setMinimumWidth(m_pClient->minimumWidth() + extraWidth);
     // Only the client area's controls: a key typed into an open menu belongs
     // to the menu.
     m_pClient->installEventFilter(this);

@@ -27,9 +27,10 @@ protected:
     QWidget* Client() const { return m_pClient; }
     const CDialogUnits& Units() const { return m_units; }
 
-    // Call once every control exists: fixes the minimum size and starts
-    // watching the client area's keys.
-    void FinishLayout();
+    // Call once every control exists: widens the client area by extraWidth
+    // (where the user's font needs more room than the template gives), fixes
+    // the minimum size and starts watching the client area's keys.
+    void FinishLayout(int extraWidth = 0);
 
     virtual void OnClientResized(int dx, int dy) = 0;
     virtual bool IsWindowKey(const QKeyEvent* key) const = 0;

@@ -39,7 +39,7 @@ CImportDlg::CImportDlg(const QString& path, bool showAllColumns, RadioModel mode
     CreateMenus();
     CreateList();
     BuildColumns();
-    FinishLayout();
+    FinishLayout(m_listChannels->MissingWidth());
     m_listChannels->setFocus();
 
     if (!m_strPath.isEmpty())

@@ -47,7 +47,8 @@ CMainDlg::CMainDlg(Prompts& prompts, QWidget* parent)
     EnableFileCommands(false);
 
     NameControlsFromLabels(*this);
-    FinishLayout();
+    // The short columns fit at the start, whatever the font.
+    FinishLayout(m_listChannels->MissingWidth());
     m_comboMode->setFocus();
 }
 
