@@ -4,14 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <cstring>
-#include <functional>
 #include <limits>
 #include <map>
 #include <optional>
-#include <random>
 #include <set>
 #include <span>
 #include <string>
@@ -20,21 +17,18 @@
 namespace {
 
 namespace ts = testing_support;
-using Record = std::array<std::uint8_t, CChannel::kSize>;
+using ts::Bytes;
+using ts::BytesOf;
 using Readings = std::map<std::string, std::optional<std::string>>;
 using Texts = std::vector<std::string>;
 
 const std::string_view kNameSet = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ_/* +-";
 
-Record BytesOf(const CChannel& c) {
-    Record r;
-    std::memcpy(r.data(), c.bytes, r.size());
-    return r;
-}
-
-CChannel Filled(std::uint8_t value) {
+CChannel Filled(std::uint8_t value, bool used = false) {
     CChannel c;
     std::memset(c.bytes, value, sizeof c.bytes);
+    if (used)
+        c.bytes[0] = 1;
     return c;
 }
 
@@ -67,7 +61,7 @@ Readings ReadAll(const CChannel& c) {
 // A one-byte field read through a table: code i shows text i, every other
 // byte value (the negative ones included) is the failure.
 struct TableField {
-    const char* name;
+    const char* name; // as in ReadAll
     int offset;
     Texts texts;
     std::string (CChannel::*get)() const;
@@ -95,43 +89,32 @@ protected:
 INSTANTIATE_TEST_SUITE_P(Models, ChannelForModel, testing::Values(kTGUV2, kTG6A),
                          [](const auto& test) { return test.param == kTGUV2 ? "TGUV2" : "TG6A"; });
 
-TEST_P(ChannelForModel, GettersSurviveEveryByteValueAndNeverChangeTheRecord) {
+// Every byte value at every offset: no getter crashes or changes the record,
+// and a table field or a name byte shows its text or raises the failure.
+TEST_P(ChannelForModel, EveryByteValueOfEveryFieldReadsAsItsTextOrTheFailure) {
     for (int offset = 0; offset < CChannel::kSize; ++offset)
         for (int v = 0; v < 256; ++v) {
-            CChannel c = Used();
-            c.bytes[offset] = static_cast<std::uint8_t>(v);
-            const Record before = BytesOf(c);
-            ReadAll(c);
-            ASSERT_EQ(BytesOf(c), before) << "byte " << offset << " = " << v;
-        }
-}
-
-TEST_P(ChannelForModel, TableFieldsShowTheirTextOrRaiseForEveryByteValue) {
-    for (const TableField& f : kTableFields)
-        for (int v = 0; v < 256; ++v) {
-            CChannel c = Used();
-            c.bytes[f.offset] = static_cast<std::uint8_t>(v);
-            const auto want = v < static_cast<int>(f.texts.size())
-                                  ? std::optional(f.texts[static_cast<std::size_t>(v)])
-                                  : std::nullopt;
-            EXPECT_EQ(ts::ResultOrFailure([&] { return (c.*f.get)(); }), want)
-                << f.name << " byte " << v;
-        }
-}
-
-TEST_P(ChannelForModel, NameBytesShowTheirCharacterOrRaiseForEveryByteValue) {
-    for (int at = 0; at < 6; ++at)
-        for (int v = 0; v < 256; ++v) {
+            SCOPED_TRACE("byte " + std::to_string(offset) + " = " + std::to_string(v));
             CChannel c = Used();
             c.SetNameText("ABCDEF");
-            c.bytes[38 + at] = static_cast<std::uint8_t>(v);
-            std::optional<std::string> want;
-            if (v < static_cast<int>(kNameSet.size())) {
-                want = "ABCDEF";
-                (*want)[static_cast<std::size_t>(at)] = kNameSet[static_cast<std::size_t>(v)];
+            c.bytes[offset] = static_cast<std::uint8_t>(v);
+            const Bytes before = BytesOf(c);
+            const Readings read = ReadAll(c);
+            ASSERT_EQ(BytesOf(c), before);
+            for (const TableField& f : kTableFields)
+                if (f.offset == offset) {
+                    EXPECT_EQ(read.at(f.name), v < static_cast<int>(f.texts.size())
+                                                   ? std::optional(f.texts[v])
+                                                   : std::nullopt);
+                }
+            if (offset >= 38) {
+                std::optional<std::string> name;
+                if (v < static_cast<int>(kNameSet.size())) {
+                    name = "ABCDEF";
+                    (*name)[offset - 38] = kNameSet[v];
+                }
+                EXPECT_EQ(read.at("name"), name);
             }
-            EXPECT_EQ(ts::ResultOrFailure([&] { return c.GetNameText(); }), want)
-                << "name byte " << at << " = " << v;
         }
 }
 
@@ -164,34 +147,34 @@ TEST_P(ChannelForModel, ToneSlotsShowTheirToneOrRaiseForEveryKindAndIndex) {
             }
 }
 
-TEST(Channel, EmptyRecordShowsNothingWhateverItsOtherBytes) {
-    Readings nothing = ReadAll(Filled(0));
-    for (auto& [field, value] : nothing)
-        value = field == "rxSel" || field == "txSel" ? "0" : "";
-    for (int v = 0; v < 256; ++v) {
-        CChannel c = Filled(static_cast<std::uint8_t>(v));
-        c.bytes[0] = 0;
-        EXPECT_TRUE(c.IsEmpty());
-        EXPECT_EQ(ReadAll(c), nothing) << "other bytes " << v;
-    }
-}
-
-TEST(Channel, AnyNonZeroFirstByteMarksTheRecordUsed) {
+// An empty record shows nothing whatever its other bytes; any other first
+// byte makes it a record in use, here one of all-zero fields.
+TEST(Channel, FirstByteAloneDecidesWhetherTheRecordIsEmpty) {
     const Readings zeros = {
         {"rxFreq", ""},    {"txFreq", ""},    {"rxTone", "OFF"},  {"txTone", "OFF"},
         {"rxSel", "0"},    {"txSel", "0"},    {"step", "5"},      {"range", "FM"},
         {"reverse", "On"}, {"power", "High"}, {"scramble", "On"}, {"width", "Wide"},
         {"busy", "On"},    {"scan", "On"},    {"name", "000000"},
     };
-    for (int v = 1; v < 256; ++v) {
-        CChannel c = Filled(0);
-        c.bytes[0] = static_cast<std::uint8_t>(v);
-        EXPECT_FALSE(c.IsEmpty());
-        EXPECT_EQ(ReadAll(c), zeros) << "in-use byte " << v;
+    Readings nothing;
+    for (const auto& [field, value] : zeros)
+        nothing[field] = field.ends_with("Sel") ? "0" : "";
+    for (int v = 0; v < 256; ++v) {
+        CChannel empty = Filled(static_cast<std::uint8_t>(v));
+        empty.bytes[0] = 0;
+        EXPECT_TRUE(empty.IsEmpty());
+        EXPECT_EQ(ReadAll(empty), nothing) << "other bytes " << v;
+        CChannel used = Filled(0);
+        used.bytes[0] = static_cast<std::uint8_t>(v);
+        EXPECT_EQ(used.IsEmpty(), v == 0);
+        if (v != 0) {
+            EXPECT_EQ(ReadAll(used), zeros) << "in-use byte " << v;
+        }
     }
 }
 
-// Below 1 MHz, a negative pair included, there is no frequency to show.
+// Four decimal digit pairs; below 1 MHz, a negative pair included, there is
+// no frequency to show.
 TEST(Channel, FrequencyTextReadsFourDigitPairs) {
     const struct {
         std::array<std::uint8_t, 4> pairs;
@@ -209,14 +192,15 @@ TEST(Channel, FrequencyTextReadsFourDigitPairs) {
     };
     for (const auto& k : cases)
         for (const bool rx : {true, false}) {
-            CChannel c = Filled(0);
-            c.bytes[0] = 1;
+            CChannel c = Filled(0, true);
             std::memcpy(c.bytes + (rx ? 1 : 5), k.pairs.data(), 4);
             EXPECT_EQ(c.GetFreqText(rx), k.text);
             EXPECT_EQ(c.GetFreqText(!rx), "");
         }
 }
 
+// Frequencies, offset and direction, step, and on the TG-UV2 the range byte;
+// every other byte stays as it was.
 TEST_P(ChannelForModel, SetFrequenciesStoresBothFrequenciesShiftStepAndBand) {
     const struct {
         int rx, tx, step, band;
@@ -230,32 +214,34 @@ TEST_P(ChannelForModel, SetFrequenciesStoresBothFrequenciesShiftStepAndBand) {
         {8800000, 14550000, 0, 1, {8, 80, 0, 0, 14, 55, 0, 0, 57, 50, 0, 0, 1}},
     };
     for (const auto& k : cases) {
-        CChannel c = Used();
-        c.bytes[28] = 77; // a TG-6A keeps whatever its range byte holds
+        CChannel c = Filled(0x77, true);
+        Bytes expected = BytesOf(c);
+        std::copy(k.bytes.begin(), k.bytes.end(), expected.begin() + 1);
+        expected[22] = static_cast<std::uint8_t>(k.step);
+        if (GetParam() == kTGUV2)
+            expected[28] = static_cast<std::uint8_t>(k.band - 1);
         c.SetFrequencies(k.rx, k.tx, k.step, k.band, GetParam());
-        for (int i = 1; i <= 13; ++i)
-            EXPECT_EQ(c.bytes[i], k.bytes[static_cast<std::size_t>(i - 1)])
-                << k.rx << " -> " << k.tx << " byte " << i;
-        EXPECT_EQ(c.bytes[22], k.step);
-        EXPECT_EQ(c.bytes[28], GetParam() == kTGUV2 ? k.band - 1 : 77);
+        EXPECT_EQ(BytesOf(c), expected) << k.rx << " -> " << k.tx;
     }
 }
 
-TEST_P(ChannelForModel, EveryToneSelectionRoundTripsAndOthersRaiseWithoutWriting) {
-    const std::map<int, std::string> anchors = {
-        {0, "OFF"},     {1, "67.0"},    {13, "100.0"},  {50, "254.1"},  {51, "D023N"},
-        {108, "D346N"}, {154, "D754N"}, {155, "D023I"}, {213, "D351I"}, {258, "D754I"}};
+TEST(Channel, EveryToneSelectionRoundTripsAndOthersRaiseWithoutWriting) {
+    const std::map<int, std::string> anchors = {{0, "OFF"},    {1, "67.0"},    {50, "254.1"},
+                                                {51, "D023N"}, {154, "D754N"}, {155, "D023I"},
+                                                {258, "D754I"}};
     std::set<std::string> texts;
     for (int s = 0; s <= 258; ++s)
         for (const bool rx : {true, false}) {
-            CChannel c = Used();
+            CChannel c = Filled(0x5A, true);
+            Bytes expected = BytesOf(c);
             c.SetToneSelection(s, rx);
             EXPECT_EQ(c.GetToneSelection(rx), s);
-            EXPECT_EQ(c.GetToneSelection(!rx), 0);
             texts.insert(c.GetToneText(rx));
             if (const auto at = anchors.find(s); at != anchors.end()) {
                 EXPECT_EQ(c.GetToneText(rx), at->second);
             }
+            std::copy_n(c.bytes + (rx ? 14 : 16), 2, expected.begin() + (rx ? 14 : 16));
+            EXPECT_EQ(BytesOf(c), expected) << "only the slot's own bytes change";
         }
     EXPECT_EQ(texts.size(), 259u);
     for (const int bad :
@@ -267,9 +253,9 @@ TEST_P(ChannelForModel, EveryToneSelectionRoundTripsAndOthersRaiseWithoutWriting
         }
 }
 
-// Setters accept exactly their table's texts, case included; anything else
-// raises and leaves the record as it was.
-TEST_P(ChannelForModel, SwitchSettersAcceptOnlyTheirOwnTexts) {
+// Setters accept exactly their table's texts, case included, and write only
+// their own byte; anything else raises and leaves the record as it was.
+TEST(Channel, SwitchSettersAcceptOnlyTheirOwnTexts) {
     std::set<std::string> candidates = {"",     "on",  "ON",   "off",    "Off", "high", "HIGH",
                                         "wide", " On", "OFF ", "Medium", "0",   "1",    "On\n"};
     for (const TableField& f : kTableFields)
@@ -278,23 +264,24 @@ TEST_P(ChannelForModel, SwitchSettersAcceptOnlyTheirOwnTexts) {
         if (!f.set)
             continue;
         for (const std::string& text : candidates) {
-            CChannel c = Used();
-            const Record before = BytesOf(c);
+            CChannel c = Filled(0xC3, true);
+            Bytes expected = BytesOf(c);
             const auto at = std::find(f.texts.begin(), f.texts.end(), text);
             if (at == f.texts.end()) {
                 EXPECT_TRUE(ts::RaisesFailure([&] { (c.*f.set)(text); })) << f.name << text;
-                EXPECT_EQ(BytesOf(c), before) << f.name << " '" << text << "'";
-                continue;
+            } else {
+                (c.*f.set)(text);
+                expected[f.offset] = static_cast<std::uint8_t>(at - f.texts.begin());
+                EXPECT_EQ((c.*f.get)(), text);
             }
-            (c.*f.set)(text);
-            EXPECT_EQ(c.bytes[f.offset], at - f.texts.begin()) << f.name << text;
-            EXPECT_EQ((c.*f.get)(), text);
+            EXPECT_EQ(BytesOf(c), expected) << f.name << " '" << text << "'";
         }
     }
 }
 
-// Decoding is covered by the name byte sweep above.
-TEST(Channel, NameCodeEncodesExactlyItsOwnCharacters) {
+// The name code holds exactly its own characters; a text that fails stores
+// the characters before the failing one, a short one is padded with spaces.
+TEST(Channel, SetNameTextStoresCodesUpToTheFirstProblem) {
     for (int ch = -128; ch < 128; ++ch) {
         const char c = static_cast<char>(ch);
         const auto at = kNameSet.find(c);
@@ -303,10 +290,6 @@ TEST(Channel, NameCodeEncodesExactlyItsOwnCharacters) {
                                                    : std::nullopt)
             << ch;
     }
-}
-
-// A text that fails stores the characters before the failing one.
-TEST(Channel, SetNameTextStoresCodesUpToTheFirstProblem) {
     const struct {
         std::string text;
         std::array<int, 6> codes; // -1: byte left as it was
@@ -332,12 +315,12 @@ TEST(Channel, SetNameTextStoresCodesUpToTheFirstProblem) {
 }
 
 TEST_P(ChannelForModel, ClearAndMarkUsedWriteTheModelsFreshRecord) {
-    Record cleared{};
+    Bytes cleared(CChannel::kSize, 0);
     if (GetParam() == kTGUV2)
         std::fill(cleared.begin() + 38, cleared.end(), 39);
     else
         cleared[28] = 1;
-    Record used = cleared;
+    Bytes used = cleared;
     used[0] = 1;
     if (GetParam() == kTG6A)
         used[28] = 0;
@@ -349,52 +332,14 @@ TEST_P(ChannelForModel, ClearAndMarkUsedWriteTheModelsFreshRecord) {
     c.MarkUsed(GetParam());
     EXPECT_EQ(BytesOf(c), used);
     EXPECT_EQ(c.GetNameText(), GetParam() == kTGUV2 ? "      " : "000000");
-}
-
-// Each write may change only its own field's bytes, whatever the others hold.
-TEST_P(ChannelForModel, EveryWriteLeavesEveryOtherByteAlone) {
-    const RadioModel model = GetParam();
-    const std::set<int> frequencyBytes = [&] {
-        std::set<int> s = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 22};
-        if (model == kTGUV2)
-            s.insert(28);
-        return s;
-    }();
-    const struct {
-        const char* name;
-        std::set<int> field;
-        std::function<void(CChannel&)> write;
-    } writes[] = {
-        {"mark used", model == kTGUV2 ? std::set{0} : std::set{0, 28},
-         [&](CChannel& c) { c.MarkUsed(model); }},
-        {"frequencies", frequencyBytes,
-         [&](CChannel& c) { c.SetFrequencies(43850000, 43110000, 4, 3, model); }},
-        {"rx tone", {14, 15}, [](CChannel& c) { c.SetToneSelection(200, true); }},
-        {"tx tone", {16, 17}, [](CChannel& c) { c.SetToneSelection(30, false); }},
-        {"raw tone", {16, 17}, [](CChannel& c) { c.SetTone(false, 2, 7); }},
-        {"reverse", {23}, [](CChannel& c) { c.SetReverseText("OFF"); }},
-        {"power", {24}, [](CChannel& c) { c.SetPowerText("Low"); }},
-        {"scramble", {25}, [](CChannel& c) { c.SetScrambleText("On"); }},
-        {"width", {26}, [](CChannel& c) { c.SetWidthText("Narrow"); }},
-        {"busy", {27}, [](CChannel& c) { c.SetBusySetText("OFF"); }},
-        {"scan", {30}, [](CChannel& c) { c.SetScanText("On"); }},
-        {"name", {38, 39, 40, 41, 42, 43}, [](CChannel& c) { c.SetNameText("AB-1 +"); }},
-    };
-    std::mt19937 random(7);
-    for (const auto& w : writes)
-        for (int round = 0; round < 8; ++round) {
-            CChannel c;
-            for (auto& b : c.bytes)
-                b = round == 0 ? 0 : round == 1 ? 0xFF : static_cast<std::uint8_t>(random());
-            const Record before = BytesOf(c);
-            w.write(c);
-            for (int i = 0; i < CChannel::kSize; ++i) {
-                if (w.field.count(i))
-                    continue;
-                EXPECT_EQ(c.bytes[i], before[static_cast<std::size_t>(i)])
-                    << w.name << " changed byte " << i;
-            }
-        }
+    // Marking a record used touches nothing else.
+    c = Filled(0xB7);
+    used = BytesOf(c);
+    used[0] = 1;
+    if (GetParam() == kTG6A)
+        used[28] = 0;
+    c.MarkUsed(GetParam());
+    EXPECT_EQ(BytesOf(c), used);
 }
 
 } // namespace

@@ -61,6 +61,17 @@ CChannel UsedChannel(RadioModel model, int rx, int tx) {
     return channel;
 }
 
+std::vector<CChannel> UsedChannels(RadioModel model, int count, int firstRx, int spacing) {
+    std::vector<CChannel> records;
+    for (int i = 0; i < count; ++i)
+        records.push_back(UsedChannel(model, firstRx + i * spacing, firstRx + i * spacing));
+    return records;
+}
+
+Bytes BytesOf(const CChannel& record) {
+    return Bytes(record.bytes, record.bytes + CChannel::kSize);
+}
+
 Bytes MakeDat(RadioModel model, std::span<const CChannel> records, bool uhf) {
     Bytes dat(static_cast<std::size_t>(FileSize(model)));
     for (std::size_t i = 0; i < static_cast<std::size_t>(kHeaderSize); ++i)

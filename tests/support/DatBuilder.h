@@ -41,6 +41,12 @@ Bytes ReadBytes(const std::filesystem::path& path);
 // name the cleared record had (spaces on the TG-UV2, code 0s on the TG-6A).
 CChannel UsedChannel(RadioModel model, int rx, int tx);
 CChannel EmptyChannel(RadioModel model);
+// count records in use, record i at firstRx + i * spacing for RX and TX, so
+// that a record's slot can be read off its RX text.
+std::vector<CChannel> UsedChannels(RadioModel model, int count, int firstRx = 14500000,
+                                   int spacing = 2500);
+// The record's bytes, for comparing records.
+Bytes BytesOf(const CChannel& record);
 
 // A whole DAT image: header and trailer filled with a recognisable pattern,
 // every record empty unless given. For the TG-6A the trailer names a radio
@@ -96,14 +102,10 @@ template <class F> auto ResultOrFailure(F&& action) -> std::optional<std::invoke
 
 // Whether an operation raised the failure signal; anything else thrown passes through.
 template <class F> bool RaisesFailure(F&& action) {
-    try {
-        std::forward<F>(action)();
-    } catch (int value) {
-        if (value != 0)
-            throw;
-        return true;
-    }
-    return false;
+    return !ResultOrFailure([&] {
+                std::forward<F>(action)();
+                return true;
+            }).has_value();
 }
 
 } // namespace testing_support

@@ -6,7 +6,6 @@
 #include <QDialog>
 #include <QMenu>
 #include <QString>
-#include <QStringList>
 
 #include <deque>
 #include <functional>
@@ -23,13 +22,12 @@ public:
     std::deque<bool> answers;
     // Called for each modal dialog; the default cancels it.
     std::function<int(QDialog&)> onModal;
-    // Called for each popup menu with its actions; returns the chosen one.
+    // Called for each popup menu; returns the chosen action.
     std::function<QAction*(QMenu&)> onMenu;
 
     std::vector<QString> messages;
     std::vector<QString> questions;
     int openDialogs = 0;
-    int saveDialogs = 0;
     int modalDialogs = 0;
     int menus = 0;
 
@@ -37,18 +35,11 @@ public:
         ++openDialogs;
         return Take(openNames);
     }
-    QString GetSaveFileName(QWidget*) override {
-        ++saveDialogs;
-        return Take(saveNames);
-    }
+    QString GetSaveFileName(QWidget*) override { return Take(saveNames); }
     void ShowMessage(QWidget*, const QString& text) override { messages.push_back(text); }
     bool AskYesNo(QWidget*, const QString& text) override {
         questions.push_back(text);
-        if (answers.empty())
-            return false;
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return Take(answers);
     }
     int RunModal(QDialog& dialog) override {
         ++modalDialogs;
@@ -66,16 +57,12 @@ public:
                 return action;
         return nullptr;
     }
-    // A menu handler that picks the item with the given text.
-    static std::function<QAction*(QMenu&)> Choose(const QString& text) {
-        return [text](QMenu& menu) { return FindAction(menu, text); };
-    }
 
 private:
-    static QString Take(std::deque<QString>& queue) {
+    template <class T> static T Take(std::deque<T>& queue) {
         if (queue.empty())
-            return {};
-        QString next = queue.front();
+            return T{};
+        T next = queue.front();
         queue.pop_front();
         return next;
     }

@@ -2,9 +2,10 @@
 
 #include "ChannelListView.h"
 
+#include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QImage>
+#include <QMenuBar>
+#include <QPushButton>
 
 namespace testing_support {
 
@@ -37,35 +38,60 @@ QStringList HeaderTexts(const CChannelListView& list) {
     return texts;
 }
 
-void SaveScreenshot(QWidget& window, const QString& name) {
-    const QString folder = qEnvironmentVariable("VELMORA_SCREENSHOTS");
-    if (folder.isEmpty())
-        return;
-    QDir().mkpath(folder);
-    window.grab().save(folder + QStringLiteral("/") + name + QStringLiteral(".png"));
+QAction* MenuAction(const QWidget& window, const QString& text) {
+    for (QAction* menu : window.findChild<QMenuBar*>()->actions())
+        for (QAction* action : menu->menu()->actions())
+            if (action->text() == text)
+                return action;
+    return nullptr;
 }
 
 MainWindowFixture::MainWindowFixture() : window(std::make_unique<CMainDlg>(prompts)) {
     window->show();
 }
 
+MainWindowFixture::MainWindowFixture(RadioModel model, int used, int firstRx, bool uhf)
+    : MainWindowFixture() {
+    ChooseModel(model);
+    Open(MakeDat(model, UsedChannels(model, used, firstRx), uhf));
+}
+
+void MainWindowFixture::Do(void (CMainDlg::*command)(), std::initializer_list<int> rows, int mark) {
+    SelectRows(List(), rows, mark);
+    (window.get()->*command)();
+}
+
 std::filesystem::path MainWindowFixture::Open(const Bytes& dat, const std::string& name) {
     const std::filesystem::path path = dir / name;
     WriteBytes(path, dat);
-    prompts.openNames.push_back(QString::fromStdString(path.string()));
-    window->OnOpen();
+    OpenPath(path);
     return path;
+}
+
+void MainWindowFixture::OpenPath(const std::filesystem::path& path) {
+    prompts.openNames.push_back(QPath(path));
+    window->OnOpen();
 }
 
 void MainWindowFixture::ChooseModel(RadioModel model) {
     window->findChild<QComboBox*>(QStringLiteral("modeBox"))->setCurrentIndex(model);
 }
 
+void MainWindowFixture::ShowAllColumns(bool on) {
+    window->findChild<QCheckBox*>(QStringLiteral("showAllColumns"))->setChecked(on);
+}
+
 Bytes MainWindowFixture::Save(const std::string& name) {
     const std::filesystem::path path = dir / name;
-    prompts.saveNames.push_back(QString::fromStdString(path.string()));
+    prompts.saveNames.push_back(QPath(path));
     window->OnSave();
     return ReadBytes(path);
+}
+
+CImportDlg& MainWindowFixture::Import(const std::filesystem::path& path) {
+    prompts.openNames.push_back(QPath(path));
+    window->findChild<QPushButton*>(QStringLiteral("importButton"))->click();
+    return *window->ImportDlg();
 }
 
 CChannelListView& MainWindowFixture::List() const { return window->List(); }

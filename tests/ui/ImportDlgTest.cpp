@@ -1,95 +1,46 @@
 #include "ImportDlg.h"
 #include "ChannelListView.h"
 #include "DialogUnits.h"
+#include "ParamName.h"
 #include "UiHelpers.h"
 
-#include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
-#include <QDir>
 #include <QGuiApplication>
-#include <QMenuBar>
-#include <QPainter>
-#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 using namespace testing_support;
 
 namespace {
 
-const QString kOpenFailed = QStringLiteral("Open operation failed.");
-// The record's step byte: a value outside the step table cannot be shown.
-constexpr int kStepByte = 22;
+using Records = std::vector<Bytes>;
+const std::vector<QString> kOpenFailed = {QStringLiteral("Open operation failed.")};
 
-// Records in use in rows 0..count-1, each with frequencies of its own.
-std::vector<CChannel> NumberedChannels(RadioModel model, int count, int firstRx) {
-    std::vector<CChannel> records;
-    for (int i = 0; i < count; ++i)
-        records.push_back(UsedChannel(model, firstRx + i * 12500, firstRx + i * 12500 + 500000));
-    return records;
-}
-
-std::vector<Bytes> Contents(const std::vector<CChannel>& records) {
-    std::vector<Bytes> bytes;
-    for (const CChannel& record : records)
-        bytes.emplace_back(record.bytes, record.bytes + CChannel::kSize);
-    return bytes;
-}
-
-std::vector<Bytes> RecordsOf(const Bytes& dat, std::initializer_list<int> rows) {
-    std::vector<CChannel> records;
-    for (int row : rows)
-        records.push_back(RecordOf(dat, row));
-    return Contents(records);
-}
-
-// A main window with a file open and, once Import ran, the Import window beside it.
+// A main window with a file open, and an Import file whose records are at
+// other frequencies; Import() shows it beside the main window.
 struct ImportFixture : MainWindowFixture {
-    Bytes mainDat;
-    Bytes importDat;
+    Bytes mainDat = MakeDat(kTGUV2, UsedChannels(kTGUV2, 30, 14500000, 12500));
+    Bytes importDat = MakeDat(kTGUV2, UsedChannels(kTGUV2, 30, 15500000, 12500));
 
-    explicit ImportFixture(RadioModel model = kTGUV2) {
-        const int firstRx = model == kTGUV2 ? 14500000 : 43000000;
-        mainDat = MakeDat(model, NumberedChannels(model, 30, firstRx));
-        importDat = MakeDat(model, NumberedChannels(model, 30, firstRx + 1000000));
-        ChooseModel(model);
-        Open(mainDat);
-    }
-
+    ImportFixture() { Open(mainDat); }
     std::filesystem::path Write(const Bytes& dat, const std::string& name) {
-        const std::filesystem::path path = dir / name;
-        std::filesystem::create_directories(path.parent_path());
-        WriteBytes(path, dat);
-        return path;
+        WriteBytes(dir / name, dat);
+        return dir / name;
     }
-    // Presses "Import"; the file dialog answers with path.
-    CImportDlg& ImportPath(const std::filesystem::path& path) {
-        prompts.openNames.push_back(QString::fromStdString(path.string()));
-        PressImport();
-        return *window->ImportDlg();
+    CImportDlg& Import(const std::string& name = "club.DAT") {
+        return MainWindowFixture::Import(Write(importDat, name));
     }
-    CImportDlg& Import(const Bytes& dat, const std::string& name = "club.DAT") {
-        return ImportPath(Write(dat, name));
-    }
-    CImportDlg& Import() { return Import(importDat); }
-    void PressImport() { window->findChild<QPushButton*>(QStringLiteral("importButton"))->click(); }
+    CImportDlg& Dlg() const { return *window->ImportDlg(); }
     // File › "Open DAT File For Import" in the Import window.
     void OpenForImport(const QString& path) {
         prompts.openNames.push_back(path);
-        for (QAction* menu : window->ImportDlg()->findChild<QMenuBar*>()->actions())
-            for (QAction* item : menu->menu()->actions())
-                if (item->text() == QStringLiteral("Open DAT File For Import"))
-                    item->trigger();
+        MenuAction(Dlg(), QStringLiteral("Open DAT File For Import"))->trigger();
     }
-    void ShowAllColumns(bool on) {
-        window->findChild<QCheckBox*>(QStringLiteral("showAllColumns"))->setChecked(on);
-    }
-    // A right click in the Import list; returns the texts of the menu offered, if any.
+    void OpenForImport(const Bytes& dat) { OpenForImport(QPath(Write(dat, "other.DAT"))); }
+    // A right click in the Import list; the texts of the menu offered, if any.
     QStringList RightClick(const QString& choose = {}) {
         QStringList texts;
         prompts.onMenu = [&](QMenu& menu) {
@@ -97,68 +48,46 @@ struct ImportFixture : MainWindowFixture {
                 texts << action->text();
             return choose.isEmpty() ? nullptr : FakePrompts::FindAction(menu, choose);
         };
-        QWidget* viewport = window->ImportDlg()->List().viewport();
+        QWidget* viewport = Dlg().List().viewport();
         QContextMenuEvent click(QContextMenuEvent::Mouse, {10, 10},
                                 viewport->mapToGlobal(QPoint(10, 10)));
         QCoreApplication::sendEvent(viewport, &click);
         prompts.onMenu = nullptr;
         return texts;
     }
-    std::vector<Bytes> MainClipboard() const { return Contents(window->Clipboard()); }
+    // What the main window holds once the posted hand-over arrived.
+    Records MainClipboard() const {
+        QCoreApplication::sendPostedEvents();
+        return Contents(window->Clipboard());
+    }
+    static Records Contents(const std::vector<CChannel>& records) {
+        Records bytes;
+        for (const CChannel& record : records)
+            bytes.push_back(BytesOf(record));
+        return bytes;
+    }
+    static Records Slots(const Bytes& dat, std::initializer_list<int> rows) {
+        Records bytes;
+        for (int row : rows)
+            bytes.push_back(BytesOf(RecordOf(dat, row)));
+        return bytes;
+    }
 };
 
-} // namespace
+class ImportFailedFirstLoad : public testing::TestWithParam<const char*> {};
 
-struct ColumnCase {
-    RadioModel model;
-    bool showAll;
-    QStringList headers;
-};
-
-class ImportColumns : public testing::TestWithParam<ColumnCase> {};
-
-TEST_P(ImportColumns, RowsAndColumnsMatchTheMainList) {
-    const ColumnCase& c = GetParam();
-    ImportFixture f(c.model);
-    f.ShowAllColumns(c.showAll);
-    CImportDlg& import = f.Import(f.mainDat);
-
-    const int rows = ChannelCount(c.model);
-    EXPECT_EQ(HeaderTexts(import.List()), c.headers);
-    ASSERT_EQ(import.List().Channels().RowCount(), rows);
-    EXPECT_EQ(RowTexts(import.List(), rows - 1).front(), QString::number(rows - 1));
-    // The same file shows the same texts in both windows.
-    for (int row = 0; row < rows; ++row)
-        ASSERT_EQ(RowTexts(import.List(), row), RowTexts(f.List(), row)) << "row " << row;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    BothModels, ImportColumns,
-    testing::Values(ColumnCase{kTGUV2, false, {"ID", "Name", "RX Freq", "TX Freq"}},
-                    ColumnCase{kTGUV2,
-                               true,
-                               {"ID", "Name", "RX Freq", "TX Freq", "QT/DQT Dec", "QT/DQT Enc",
-                                "Step", "Reverse", "TX Power", "Scramble", "W/N", "Range", "Scan"}},
-                    ColumnCase{kTG6A, false, {"ID", "RX Freq", "TX Freq"}},
-                    ColumnCase{kTG6A,
-                               true,
-                               {"ID", "RX Freq", "TX Freq", "QT/DQT Dec", "QT/DQT Enc", "Step",
-                                "Reverse", "TX Power", "Scramble", "W/N", "Busy Set"}}));
-
-struct BadFile {
-    const char* what;
-    Bytes (*make)();
-};
-
-class ImportFailedFirstLoad : public testing::TestWithParam<BadFile> {};
-
-TEST_P(ImportFailedFirstLoad, ShowsTheMessageAndAnEmptyUntitledWindow) {
+// A file of the other model, a missing one, or one that does not decode in a
+// column not shown: the message, no rows, the caption and no menu, until a
+// later load succeeds; then the menu offers Copy even with nothing selected.
+TEST_P(ImportFailedFirstLoad, ShowsAnEmptyUntitledWindowUntilALoadSucceeds) {
     ImportFixture f;
-    const Bytes dat = GetParam().make();
-    CImportDlg& import =
-        f.ImportPath(dat.empty() ? f.dir / "missing.DAT" : f.Write(dat, "bad.DAT"));
-
-    EXPECT_EQ(f.prompts.messages, std::vector<QString>{kOpenFailed});
+    const std::string kind = GetParam();
+    std::vector<CChannel> records = UsedChannels(kTGUV2, 10);
+    records[7].bytes[22] = 0x7F; // the step
+    if (kind != "missing")
+        f.Write(kind == "otherModel" ? MakeDat(kTG6A) : MakeDat(kTGUV2, records), "bad.DAT");
+    CImportDlg& import = f.MainWindowFixture::Import(f.dir / "bad.DAT");
+    EXPECT_EQ(f.prompts.messages, kOpenFailed);
     EXPECT_TRUE(import.isVisible());
     EXPECT_EQ(import.List().Channels().RowCount(), 0);
     EXPECT_EQ(HeaderTexts(import.List()).size(), 4);
@@ -166,206 +95,159 @@ TEST_P(ImportFailedFirstLoad, ShowsTheMessageAndAnEmptyUntitledWindow) {
     EXPECT_FALSE(import.IsLoaded());
     EXPECT_TRUE(f.RightClick().isEmpty());
     EXPECT_EQ(f.prompts.menus, 0);
+    f.OpenForImport(f.importDat);
+    ASSERT_FALSE(import.List().HasSelection());
+    EXPECT_EQ(f.RightClick(), QStringList{QStringLiteral("Copy\tCtrl+C")});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, ImportFailedFirstLoad,
-    testing::Values(BadFile{"OtherModel", [] { return MakeDat(kTG6A); }},
-                    BadFile{"Missing", [] { return Bytes{}; }}, // no file is written
-                    // The step column is not shown, yet the file must decode in every column.
-                    BadFile{"UndecodableHiddenColumn",
-                            [] {
-                                std::vector<CChannel> records =
-                                    NumberedChannels(kTGUV2, 10, 14500000);
-                                records[7].bytes[kStepByte] = 0x7F;
-                                return MakeDat(kTGUV2, records);
-                            }}),
-    [](const testing::TestParamInfo<BadFile>& testCase) { return testCase.param.what; });
+INSTANTIATE_TEST_SUITE_P(Files, ImportFailedFirstLoad,
+                         testing::Values("otherModel", "missing", "undecodableHiddenColumn"),
+                         ParamName());
 
-TEST(ImportLoad, TitleNamesTheFileAndFollowsLaterLoads) {
+// The title names the file and follows later loads; a cancelled load changes
+// nothing; a failed one empties the list but keeps the title, the menu (whose
+// Copy then finds nothing selected) and the rows copied before, and the rows
+// come back only with the next successful load.
+TEST(ImportLoad, TheTitleFollowsTheLoadsAndAFailedOneKeepsTheCopiedRows) {
     ImportFixture f;
-    CImportDlg& import = f.Import(f.importDat, "radio/club.dat");
+    CImportDlg& import = f.Import("club.dat");
     EXPECT_EQ(import.windowTitle(), QStringLiteral("club.dat"));
-    EXPECT_TRUE(import.IsLoaded());
-
-    f.OpenForImport({}); // cancelled
+    f.OpenForImport(QString());
     EXPECT_EQ(import.windowTitle(), QStringLiteral("club.dat"));
-    EXPECT_EQ(import.List().Channels().RowCount(), 200);
-
-    f.OpenForImport(QString::fromStdString(f.Write(f.mainDat, "other.DAT").string()));
+    f.OpenForImport(f.mainDat);
     EXPECT_EQ(import.windowTitle(), QStringLiteral("other.DAT"));
     EXPECT_EQ(RowTexts(import.List(), 4), RowTexts(f.List(), 4));
     EXPECT_TRUE(f.prompts.messages.empty());
-}
-
-TEST(ImportLoad, FailedLaterLoadKeepsTitleMenuAndCopiedRows) {
-    ImportFixture f;
-    CImportDlg& import = f.Import();
+    f.OpenForImport(QPath(f.dir / "club.dat"));
     SelectRows(import.List(), {2});
     import.OnCopy();
-    QCoreApplication::sendPostedEvents();
 
-    f.OpenForImport(QString::fromStdString(f.Write(MakeDat(kTG6A), "small.DAT").string()));
-    EXPECT_EQ(f.prompts.messages, std::vector<QString>{kOpenFailed});
+    f.OpenForImport(MakeDat(kTG6A));
+    EXPECT_EQ(f.prompts.messages, kOpenFailed);
     EXPECT_EQ(import.List().Channels().RowCount(), 0);
-    EXPECT_EQ(import.windowTitle(), QStringLiteral("club.DAT"));
+    EXPECT_EQ(import.windowTitle(), QStringLiteral("club.dat"));
     EXPECT_TRUE(import.IsLoaded());
-
-    // The menu is still offered; its Copy finds nothing selected.
     EXPECT_EQ(f.RightClick(QStringLiteral("Copy")), QStringList{QStringLiteral("Copy\tCtrl+C")});
-    QCoreApplication::sendPostedEvents();
-    EXPECT_EQ(Contents(import.CopiedRows()), RecordsOf(f.importDat, {2}));
-    EXPECT_EQ(f.MainClipboard(), RecordsOf(f.importDat, {2}));
-
-    // Rows come back only with the next successful load.
+    EXPECT_EQ(f.Contents(import.CopiedRows()), f.Slots(f.importDat, {2}));
+    EXPECT_EQ(f.MainClipboard(), f.Slots(f.importDat, {2}));
     f.ShowAllColumns(true);
     EXPECT_EQ(HeaderTexts(import.List()).size(), 13);
     EXPECT_EQ(import.List().Channels().RowCount(), 0);
-    f.OpenForImport(QString::fromStdString((f.dir / "club.DAT").string()));
+    f.OpenForImport(QPath(f.dir / "club.dat"));
     EXPECT_EQ(import.List().Channels().RowCount(), 200);
 }
 
-TEST(ImportContextMenu, OffersCopyOnlyAfterALoadEvenWithNothingSelected) {
-    ImportFixture f;
-    CImportDlg& import = f.Import(MakeDat(kTG6A));
-    EXPECT_TRUE(f.RightClick().isEmpty());
+class ImportCopy : public testing::TestWithParam<void (*)(ImportFixture&)> {};
 
-    f.OpenForImport(QString::fromStdString(f.Write(f.importDat, "good.DAT").string()));
-    ASSERT_FALSE(import.List().HasSelection());
-    EXPECT_EQ(f.RightClick(), QStringList{QStringLiteral("Copy\tCtrl+C")});
-    EXPECT_EQ(f.prompts.menus, 1);
-}
-
-struct CopyWay {
-    const char* what;
-    void (*copy)(ImportFixture& f);
-};
-
-class ImportCopy : public testing::TestWithParam<CopyWay> {};
-
+// Ctrl+C, Ctrl+Shift+C or the menu's Copy hand the selected records in row
+// order to the main window, through a posted message, never to the desktop's
+// clipboard; a Paste there writes them to consecutive rows.
 TEST_P(ImportCopy, RowsReachTheMainClipboardAndPasteThere) {
     ImportFixture f;
     CImportDlg& import = f.Import();
     SelectRows(import.List(), {12, 3, 7});
-    // The key is the window's: the list never gets to copy a cell to the desktop.
     QGuiApplication::clipboard()->setText(QStringLiteral("desktop"));
-    GetParam().copy(f);
+    GetParam()(f);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("desktop"));
-
-    const std::vector<Bytes> copied = RecordsOf(f.importDat, {3, 7, 12});
-    EXPECT_EQ(Contents(import.CopiedRows()), copied);
+    const Records copied = f.Slots(f.importDat, {3, 7, 12});
+    EXPECT_EQ(f.Contents(import.CopiedRows()), copied);
     EXPECT_EQ(import.List().SelectedRows(), (std::vector<int>{3, 7, 12}));
     EXPECT_TRUE(f.window->Clipboard().empty()) << "posted, not sent";
-    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(f.MainClipboard(), copied);
-
-    SelectRows(f.List(), {20});
-    f.window->OnPaste();
-    std::vector<CChannel> rows19To23;
-    for (int row = 19; row <= 23; ++row)
-        rows19To23.push_back(f.Record(row));
-    std::vector<Bytes> expected = RecordsOf(f.mainDat, {19});
+    f.Do(&CMainDlg::OnPaste, {20});
+    Records expected = f.Slots(f.mainDat, {19});
     expected.insert(expected.end(), copied.begin(), copied.end());
-    expected.push_back(RecordsOf(f.mainDat, {23}).front());
-    EXPECT_EQ(Contents(rows19To23), expected);
+    expected.push_back(BytesOf(RecordOf(f.mainDat, 23)));
+    Records rows;
+    for (int row = 19; row <= 23; ++row)
+        rows.push_back(BytesOf(f.Record(row)));
+    EXPECT_EQ(rows, expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ways, ImportCopy,
-    testing::Values(CopyWay{"CtrlC",
-                            [](ImportFixture& f) {
-                                QTest::keyClick(&f.window->ImportDlg()->List(), Qt::Key_C,
-                                                Qt::ControlModifier);
-                            }},
-                    CopyWay{"CtrlShiftC",
-                            [](ImportFixture& f) {
-                                QTest::keyClick(&f.window->ImportDlg()->List(), Qt::Key_C,
-                                                Qt::ControlModifier | Qt::ShiftModifier);
-                            }},
-                    CopyWay{"ContextMenu",
-                            [](ImportFixture& f) { f.RightClick(QStringLiteral("Copy")); }}),
-    [](const testing::TestParamInfo<CopyWay>& testCase) { return testCase.param.what; });
+INSTANTIATE_TEST_SUITE_P(Ways, ImportCopy,
+                         testing::Values(
+                             [](ImportFixture& f) {
+                                 QTest::keyClick(&f.Dlg().List(), Qt::Key_C, Qt::ControlModifier);
+                             },
+                             [](ImportFixture& f) {
+                                 QTest::keyClick(&f.Dlg().List(), Qt::Key_C,
+                                                 Qt::ControlModifier | Qt::ShiftModifier);
+                             },
+                             [](ImportFixture& f) { f.RightClick(QStringLiteral("Copy")); }));
 
-TEST(ImportHandOver, EachCopyReplacesTheRowsAndNothingSelectedChangesNothing) {
+// Each Copy replaces what the main window holds; one with nothing selected
+// changes nothing; what the main window holds outlives later loads and the
+// Import window itself.
+TEST(ImportHandOver, EachCopyReplacesTheRowsThatTheMainWindowKeeps) {
     ImportFixture f;
     CImportDlg& import = f.Import();
     SelectRows(import.List(), {2, 3});
     import.OnCopy();
     SelectRows(import.List(), {5});
     import.OnCopy();
-    QCoreApplication::sendPostedEvents();
-    EXPECT_EQ(f.MainClipboard(), RecordsOf(f.importDat, {5}));
-    SelectRows(f.List(), {0});
-    f.window->OnCopy();
-
+    EXPECT_EQ(f.MainClipboard(), f.Slots(f.importDat, {5}));
+    f.Do(&CMainDlg::OnCopy, {0});
     import.List().ClearRowSelection();
     QTest::keyClick(&import.List(), Qt::Key_C, Qt::ControlModifier);
-    QCoreApplication::sendPostedEvents();
-    EXPECT_EQ(Contents(import.CopiedRows()), RecordsOf(f.importDat, {5}));
-    EXPECT_EQ(f.MainClipboard(), RecordsOf(f.mainDat, {0}));
-}
-
-TEST(ImportHandOver, MainClipboardOutlivesLaterLoadsAndTheWindow) {
-    ImportFixture f;
-    CImportDlg& import = f.Import();
+    EXPECT_EQ(f.Contents(import.CopiedRows()), f.Slots(f.importDat, {5}));
+    EXPECT_EQ(f.MainClipboard(), f.Slots(f.mainDat, {0}));
     SelectRows(import.List(), {1, 4});
     import.OnCopy();
-    QCoreApplication::sendPostedEvents();
-
-    f.OpenForImport(QString::fromStdString(f.Write(f.mainDat, "other.DAT").string()));
+    EXPECT_EQ(f.MainClipboard(), f.Slots(f.importDat, {1, 4}));
+    f.OpenForImport(f.mainDat);
     delete &import;
     EXPECT_EQ(f.window->ImportDlg(), nullptr);
-    EXPECT_EQ(f.MainClipboard(), RecordsOf(f.importDat, {1, 4}));
+    EXPECT_EQ(f.MainClipboard(), f.Slots(f.importDat, {1, 4}));
 }
 
-namespace {
-
-void ExpectBesideMainWindow(const ImportFixture& f) {
-    const QRect main = f.window->frameGeometry();
-    const QRect import = f.window->ImportDlg()->frameGeometry();
-    EXPECT_TRUE(f.window->ImportDlg()->isVisible());
-    EXPECT_EQ(import.left(), main.right() + 1);
-    EXPECT_EQ(import.top(), main.top());
-    EXPECT_EQ(import.height(), main.height());
-}
-
-} // namespace
-
-TEST(ImportPlacement, SecondImportAsksNothingAndPlacesTheWindowAgain) {
+// Import places the window beside the main one at its height, a second time
+// without asking for a file, keeping the width the user gave it. Dragged
+// bigger and back, the list follows the frame down to the creation size, its
+// template place and height at the width it was made.
+TEST(ImportPlacement, ImportPlacesTheWindowAgainAndTheListFollowsItsSize) {
     ImportFixture f;
     CImportDlg& import = f.Import();
-    ExpectBesideMainWindow(f);
-    const int width = import.width();
-
+    const auto expectBesideMainWindow = [&] {
+        EXPECT_TRUE(import.isVisible());
+        EXPECT_EQ(import.frameGeometry().topLeft(),
+                  f.window->frameGeometry().topRight() + QPoint(1, 0));
+        EXPECT_EQ(import.frameGeometry().height(), f.window->frameGeometry().height());
+    };
+    expectBesideMainWindow();
+    const QRect list = import.List().geometry();
     import.move(0, 0);
-    import.resize(width + 50, import.MinimumOuterSize().height());
-    const int dialogs = f.prompts.openDialogs;
-    f.PressImport();
+    import.resize(import.size() + QSize(40, 30));
+    EXPECT_EQ(import.List().geometry(), list.adjusted(0, 0, 40, 30));
+    f.MainWindowFixture::Import({});
     EXPECT_EQ(f.window->ImportDlg(), &import);
-    EXPECT_EQ(f.prompts.openDialogs, dialogs);
-    ExpectBesideMainWindow(f);
-    EXPECT_EQ(import.width(), width + 50);
+    EXPECT_EQ(f.prompts.openDialogs, 2);
+    expectBesideMainWindow();
+    EXPECT_EQ(import.List().width(), list.width() + 40);
+    import.resize(10, 10);
+    EXPECT_EQ(import.size(), import.MinimumOuterSize());
+    const QRect place = CDialogUnits(import.font()).Rect(7, 7, 160, 185);
+    EXPECT_EQ(import.List().geometry(),
+              QRect(place.topLeft(), QSize(list.width(), place.height())));
 }
 
-struct CloseWay {
-    const char* what;
-    void (*close)(CImportDlg& import);
-};
+class ImportClose : public testing::TestWithParam<void (*)(CImportDlg&)> {};
 
-class ImportClose : public testing::TestWithParam<CloseWay> {};
-
+// Closing only hides the window; Import shows it again with its file, rows
+// and selection. Unlike the main list, this one shows no selection while it
+// lacks the focus.
 TEST_P(ImportClose, HidesAndImportShowsTheSameFileRowsAndSelection) {
     ImportFixture f;
     CImportDlg& import = f.Import();
     SelectRows(import.List(), {4, 9}, 9);
     const QStringList row9 = RowTexts(import.List(), 9);
-
-    GetParam().close(import);
+    const QPalette colours = import.List().palette();
+    EXPECT_EQ(colours.color(QPalette::Inactive, QPalette::Highlight),
+              colours.color(QPalette::Inactive, QPalette::Base));
+    GetParam()(import);
     EXPECT_FALSE(import.isVisible());
-    ASSERT_EQ(f.window->ImportDlg(), &import);
-
-    f.PressImport();
-    EXPECT_EQ(f.prompts.openDialogs, 2);
+    f.MainWindowFixture::Import({});
+    EXPECT_EQ(f.window->ImportDlg(), &import);
+    EXPECT_EQ(f.prompts.openDialogs, 2) << "the main file's and the first Import's";
     EXPECT_TRUE(import.isVisible());
     EXPECT_EQ(import.windowTitle(), QStringLiteral("club.DAT"));
     EXPECT_EQ(RowTexts(import.List(), 9), row9);
@@ -375,68 +257,27 @@ TEST_P(ImportClose, HidesAndImportShowsTheSameFileRowsAndSelection) {
 
 INSTANTIATE_TEST_SUITE_P(
     Ways, ImportClose,
-    testing::Values(
-        CloseWay{"CloseBox", [](CImportDlg& import) { import.close(); }},
-        CloseWay{"Escape",
-                 [](CImportDlg& import) { QTest::keyClick(&import.List(), Qt::Key_Escape); }},
-        CloseWay{"Enter",
-                 [](CImportDlg& import) { QTest::keyClick(&import.List(), Qt::Key_Return); }}),
-    [](const testing::TestParamInfo<CloseWay>& testCase) { return testCase.param.what; });
+    testing::Values([](CImportDlg& import) { import.close(); },
+                    [](CImportDlg& import) { QTest::keyClick(&import.List(), Qt::Key_Escape); },
+                    [](CImportDlg& import) { QTest::keyClick(&import.List(), Qt::Key_Return); }));
 
-TEST(ImportResize, ListFollowsTheFrameDownToTheCreationSize) {
-    ImportFixture f;
-    CImportDlg& import = f.Import();
-    const QRect list = import.List().geometry();
-
-    import.resize(import.size() + QSize(40, 30));
-    EXPECT_EQ(import.List().geometry(), list.adjusted(0, 0, 40, 30));
-
-    // At its smallest the window is as created: the list at its template place.
-    import.resize(10, 10);
-    EXPECT_EQ(import.size(), import.MinimumOuterSize());
-    EXPECT_EQ(import.List().geometry(), CDialogUnits(import.font()).Rect(7, 7, 160, 185));
-}
-
-TEST(ImportColumnsWhileHidden, ShowAllColumnsChangesThemAndClearsTheSelection) {
+// "Show all columns" in the main window changes the hidden window's columns
+// and clears its selection, the rows staying.
+TEST(ImportColumns, ShowAllColumnsWhileHiddenChangesThemAndClearsTheSelection) {
     ImportFixture f;
     CImportDlg& import = f.Import();
     SelectRows(import.List(), {2, 5});
     const QStringList row5 = RowTexts(import.List(), 5);
     import.close();
-
     f.ShowAllColumns(true);
     EXPECT_FALSE(import.isVisible());
     EXPECT_EQ(HeaderTexts(import.List()), HeaderTexts(f.List()));
     EXPECT_EQ(HeaderTexts(import.List()).size(), 13);
     EXPECT_EQ(RowTexts(import.List(), 5).mid(0, 4), row5);
     EXPECT_FALSE(import.List().HasSelection());
-
     f.ShowAllColumns(false);
     EXPECT_EQ(HeaderTexts(import.List()).size(), 4);
     EXPECT_EQ(import.List().Channels().RowCount(), 200);
 }
 
-TEST(ImportLook, RendersBesideTheMainWindow) {
-    ImportFixture f;
-    CImportDlg& import = f.Import();
-    SelectRows(import.List(), {1, 3});
-    // Unlike the main list, this one shows no selection while it lacks the focus.
-    const QPalette colours = import.List().palette();
-    EXPECT_EQ(colours.color(QPalette::Inactive, QPalette::Highlight),
-              colours.color(QPalette::Inactive, QPalette::Base));
-    import.List().setFocus();
-    const QPixmap main = f.window->grab();
-    const QPixmap side = import.grab();
-    QImage both(main.width() + side.width() + 8, std::max(main.height(), side.height()),
-                QImage::Format_RGB32);
-    both.fill(Qt::darkGray);
-    QPainter painter(&both);
-    painter.drawPixmap(0, 0, main);
-    painter.drawPixmap(main.width() + 8, 0, side);
-    painter.end();
-    const QString folder = qEnvironmentVariable("VELMORA_SCREENSHOTS");
-    if (folder.isEmpty())
-        return;
-    QDir().mkpath(folder);
-    EXPECT_TRUE(both.save(folder + QStringLiteral("/import-window.png")));
-}
+} // namespace

@@ -7,347 +7,252 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
+
 using namespace testing_support;
 
 namespace {
 
-// A TG-UV2 or TG-6A file whose record in slot i has RX frequency 145 MHz + i * 25 kHz
-// (the TG-6A file's radio is a VHF one), so a record's slot can be read off its text.
+using Rows = std::vector<int>;
+
+// A TG-UV2 file whose record in slot i has RX 145 MHz + i * 25 kHz, so a
+// record's slot can be read off its text.
 struct ListFixture : MainWindowFixture {
-    explicit ListFixture(RadioModel model = kTGUV2, int used = 200) {
-        ChooseModel(model);
-        std::vector<CChannel> records;
-        for (int i = 0; i < used; ++i)
-            records.push_back(UsedChannel(model, 14500000 + i * 2500, 14500000 + i * 2500));
-        Open(MakeDat(model, records, false));
-    }
-    // The slot number that each row's record came from, -1 for an empty record.
-    std::vector<int> Order() const {
-        std::vector<int> order;
-        for (int row = 0; row < List().Channels().RowCount(); ++row) {
+    ListFixture() : MainWindowFixture(kTGUV2, 200) {}
+    // The slot that each row's record came from, -1 for an empty record.
+    Rows Order() const {
+        Rows order;
+        for (int row = 0; row < 200; ++row) {
             std::string text = Record(row).GetFreqText(true);
             std::erase(text, '.');
             order.push_back(text.empty() ? -1 : (std::stoi(text) - 14500000) / 2500);
         }
         return order;
     }
-    std::vector<int> Identity() const {
-        std::vector<int> order(static_cast<std::size_t>(List().Channels().RowCount()));
-        for (std::size_t i = 0; i < order.size(); ++i)
-            order[i] = static_cast<int>(i);
-        return order;
-    }
 };
 
-} // namespace
-
-TEST(MainDlgMove, UpMovesScatteredRowsAndTheirSelection) {
-    ListFixture f;
-    SelectRows(f.List(), {3, 4, 7}, 7);
-    f.window->OnUp();
-    std::vector<int> expected = f.Identity();
-    expected[2] = 3, expected[3] = 4, expected[4] = 2, expected[6] = 7, expected[7] = 6;
-    EXPECT_EQ(f.Order(), expected);
-    EXPECT_EQ(f.List().SelectedRows(), (std::vector<int>{2, 3, 6}));
-    EXPECT_EQ(f.List().SelectionMark(), 2);
-    EXPECT_EQ(RowTexts(f.List(), 4).front(), QStringLiteral("4"));
-    EXPECT_TRUE(f.window->IsModified());
+// The slots in slot order but for the given rows.
+Rows Changed(std::initializer_list<std::pair<int, int>> rowSlots) {
+    Rows order(200);
+    std::iota(order.begin(), order.end(), 0);
+    for (const auto& [row, slot] : rowSlots)
+        order[static_cast<std::size_t>(row)] = slot;
+    return order;
 }
 
-TEST(MainDlgMove, DownMovesScatteredRowsAndTheirSelection) {
-    ListFixture f;
-    SelectRows(f.List(), {3, 4, 7});
-    f.window->OnDown();
-    std::vector<int> expected = f.Identity();
-    expected[3] = 5, expected[4] = 3, expected[5] = 4, expected[7] = 8, expected[8] = 7;
-    EXPECT_EQ(f.Order(), expected);
-    EXPECT_EQ(f.List().SelectedRows(), (std::vector<int>{4, 5, 8}));
-    EXPECT_EQ(f.List().SelectionMark(), 4);
-}
-
-struct EdgeCase {
+struct MoveCase {
     const char* name;
-    std::vector<int> rows;
     void (CMainDlg::*command)();
+    Rows rows;
+    int mark;
+    Rows movedTo; // the selected rows afterwards; empty when nothing moves
 };
 
-class MainDlgMoveEdge : public testing::TestWithParam<EdgeCase> {};
+class MainDlgMove : public testing::TestWithParam<MoveCase> {};
 
-TEST_P(MainDlgMoveEdge, ChangesNothingAndKeepsFlagClear) {
+// The selected rows move, the selection with them and the mark to the first of
+// them, and every other row keeps its order; nothing moved leaves the flag
+// clear, the selection and the mark as they were.
+TEST_P(MainDlgMove, MovesTheSelectedRowsAndTheirSelection) {
+    const MoveCase& c = GetParam();
     ListFixture f;
-    SelectRows(f.List(), GetParam().rows);
-    (f.window.get()->*GetParam().command)();
-    EXPECT_EQ(f.Order(), f.Identity());
-    EXPECT_EQ(f.List().SelectedRows(), GetParam().rows);
-    EXPECT_FALSE(f.window->IsModified());
-}
-
-INSTANTIATE_TEST_SUITE_P(Edges, MainDlgMoveEdge,
-                         testing::Values(EdgeCase{"upWithRow0", {0, 5}, &CMainDlg::OnUp},
-                                         EdgeCase{"up15WithRow0", {0}, &CMainDlg::OnUp15},
-                                         EdgeCase{"downWithLastRow", {5, 199}, &CMainDlg::OnDown},
-                                         EdgeCase{
-                                             "down15Bottom10",
-                                             {190, 191, 192, 193, 194, 195, 196, 197, 198, 199},
-                                             &CMainDlg::OnDown15},
-                                         EdgeCase{"upNoSelection", {}, &CMainDlg::OnUp},
-                                         EdgeCase{"deleteNoSelection", {}, &CMainDlg::OnDelete},
-                                         EdgeCase{"cutNoSelection", {}, &CMainDlg::OnCut},
-                                         EdgeCase{"copyKeepsFlag", {4}, &CMainDlg::OnCopy}),
-                         ParamName());
-
-TEST(MainDlgMove, Up15StopsAtTopAndDown15MovesFifteen) {
-    ListFixture f;
-    SelectRows(f.List(), {10, 11, 12});
-    f.window->OnUp15();
-    EXPECT_EQ(f.List().SelectedRows(), (std::vector<int>{0, 1, 2}));
-    const std::vector<int> order = f.Order();
-    EXPECT_EQ((std::vector<int>(order.begin(), order.begin() + 4)),
-              (std::vector<int>{10, 11, 12, 0}));
-    f.window->OnDown15();
-    EXPECT_EQ(f.List().SelectedRows(), (std::vector<int>{15, 16, 17}));
-    EXPECT_EQ(f.List().SelectionMark(), 15);
-}
-
-TEST(MainDlgDelete, EmptiesSelectedRowsInPlace) {
-    ListFixture f;
-    SelectRows(f.List(), {5, 9});
-    f.window->OnDelete();
-    std::vector<int> expected = f.Identity();
-    expected[5] = expected[9] = -1;
+    SelectRows(f.List(), c.rows, c.mark);
+    (f.window.get()->*c.command)();
+    const Rows& after = c.movedTo.empty() ? c.rows : c.movedTo;
+    Rows expected;
+    for (int slot = 0; slot < 200; ++slot)
+        if (std::find(c.rows.begin(), c.rows.end(), slot) == c.rows.end())
+            expected.push_back(slot);
+    for (std::size_t i = 0; i < after.size(); ++i)
+        expected.insert(expected.begin() + after[i], c.rows[i]);
     EXPECT_EQ(f.Order(), expected);
+    EXPECT_EQ(f.List().SelectedRows(), after);
+    if (!after.empty()) {
+        EXPECT_EQ(f.List().SelectionMark(), c.movedTo.empty() ? c.mark : after.front());
+    }
+    EXPECT_EQ(f.window->IsModified(), !c.movedTo.empty());
+    EXPECT_EQ(RowTexts(f.List(), 4).front(), QStringLiteral("4")) << "IDs stay";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, MainDlgMove,
+    testing::Values(MoveCase{"upScattered", &CMainDlg::OnUp, {3, 4, 7}, 7, {2, 3, 6}},
+                    MoveCase{"downScattered", &CMainDlg::OnDown, {3, 4, 7}, 3, {4, 5, 8}},
+                    MoveCase{"up15StopsAtTop", &CMainDlg::OnUp15, {10, 11, 12}, 10, {0, 1, 2}},
+                    MoveCase{"down15", &CMainDlg::OnDown15, {10, 11, 40}, 10, {25, 26, 55}},
+                    MoveCase{"upWithRow0", &CMainDlg::OnUp, {0, 5}, 0, {}},
+                    MoveCase{"up15WithRow0", &CMainDlg::OnUp15, {0}, 0, {}},
+                    MoveCase{"downWithLastRow", &CMainDlg::OnDown, {5, 199}, 5, {}},
+                    MoveCase{"down15WithLastRow", &CMainDlg::OnDown15, {190, 199}, 190, {}},
+                    MoveCase{"upNoSelection", &CMainDlg::OnUp, {}, -1, {}},
+                    MoveCase{"down15NoSelection", &CMainDlg::OnDown15, {}, -1, {}}),
+    ParamName());
+
+// Delete and Cut empty the selected rows in place and unselect them; Cut and
+// Copy fill the clipboard, which survives opening another file. Nothing
+// selected changes nothing.
+TEST(MainDlgClipboard, DeleteCutAndCopyEmptyOrTakeTheSelectedRows) {
+    ListFixture f;
+    for (auto command : {&CMainDlg::OnDelete, &CMainDlg::OnCut, &CMainDlg::OnCopy})
+        f.Do(command, {});
+    EXPECT_FALSE(f.window->IsModified());
+    f.Do(&CMainDlg::OnDelete, {5, 9});
+    EXPECT_EQ(f.Order(), Changed({{5, -1}, {9, -1}}));
     EXPECT_EQ(RowTexts(f.List(), 5), (QStringList{"5", "", "", ""}));
+    EXPECT_EQ(BytesOf(f.Record(5)), BytesOf(EmptyChannel(kTGUV2)));
     EXPECT_FALSE(f.List().HasSelection());
-    EXPECT_EQ(f.List().Channels().RowCount(), 200);
     EXPECT_TRUE(f.window->IsModified());
-    // The TG-UV2's empty form: bytes 0-37 zero, a name of spaces.
-    EXPECT_EQ(f.Record(5).bytes[38], 39);
+    f.Do(&CMainDlg::OnCut, {2, 3});
+    EXPECT_EQ(f.Order(), Changed({{2, -1}, {3, -1}, {5, -1}, {9, -1}}));
+    EXPECT_FALSE(f.List().HasSelection());
+    EXPECT_EQ(f.window->Clipboard().size(), 2u);
+
+    f.Open(MakeDat(kTGUV2, UsedChannels(kTGUV2, 200)), "second.DAT");
+    f.Do(&CMainDlg::OnPaste, {0});
+    EXPECT_EQ(f.Order(), Changed({{0, 2}, {1, 3}}));
+    f.Do(&CMainDlg::OnCopy, {8});
+    EXPECT_EQ(f.Order(), Changed({{0, 2}, {1, 3}}));
+    EXPECT_EQ(f.window->Clipboard().size(), 1u);
 }
 
-TEST(MainDlgClipboard, CopyScatteredRowsPastesAsBlockAtMark) {
+// A scattered copy pastes as a block from the mark, whatever else is selected,
+// and stays for the next paste; the pasted rows are selected.
+TEST(MainDlgClipboard, CopiedRowsPasteAsABlockAtTheMark) {
     ListFixture f;
-    SelectRows(f.List(), {2, 5, 8});
-    f.window->OnCopy();
+    f.Do(&CMainDlg::OnCopy, {2, 5, 8});
     EXPECT_FALSE(f.window->IsModified());
-    ASSERT_EQ(f.window->Clipboard().size(), 3u);
-    SelectRows(f.List(), {20});
-    f.window->OnPaste();
-    std::vector<int> expected = f.Identity();
-    expected[20] = 2, expected[21] = 5, expected[22] = 8;
-    EXPECT_EQ(f.Order(), expected);
-    EXPECT_EQ(f.List().SelectedRows(), (std::vector<int>{20, 21, 22}));
+    f.Do(&CMainDlg::OnPaste, {20});
+    EXPECT_EQ(f.Order(), Changed({{20, 2}, {21, 5}, {22, 8}}));
+    EXPECT_EQ(f.List().SelectedRows(), (Rows{20, 21, 22}));
     EXPECT_EQ(f.List().SelectionMark(), 20);
     EXPECT_TRUE(f.window->IsModified());
-    // The clipboard stays for another paste.
-    EXPECT_EQ(f.window->Clipboard().size(), 3u);
+    f.Do(&CMainDlg::OnPaste, {10, 30, 50}, 30);
+    EXPECT_EQ(f.Order(), Changed({{20, 2}, {21, 5}, {22, 8}, {30, 2}, {31, 5}, {32, 8}}));
+    EXPECT_EQ(f.List().SelectedRows(), (Rows{30, 31, 32}));
 }
 
-TEST(MainDlgClipboard, CutEmptiesRowsAndPastesAtTop) {
+// A block that does not fit below the mark, and a selection without a mark,
+// paste nothing and leave the flag clear; an empty clipboard unselects and
+// marks the file modified.
+TEST(MainDlgClipboard, PasteThatCannotWriteChangesNoRow) {
     ListFixture f;
-    SelectRows(f.List(), {2, 5, 8});
-    f.window->OnCut();
-    EXPECT_FALSE(f.List().HasSelection());
-    EXPECT_TRUE(f.Record(2).IsEmpty() && f.Record(5).IsEmpty() && f.Record(8).IsEmpty());
-    SelectRows(f.List(), {0});
-    f.window->OnPaste();
-    const std::vector<int> order = f.Order();
-    EXPECT_EQ((std::vector<int>(order.begin(), order.begin() + 4)), (std::vector<int>{2, 5, 8, 3}));
-}
-
-TEST(MainDlgClipboard, PasteStartsAtMarkWhateverElseIsSelected) {
-    ListFixture f;
+    f.Do(&CMainDlg::OnCopy, {0, 1, 2});
+    f.Do(&CMainDlg::OnPaste, {198});
     SelectRows(f.List(), {1});
-    f.window->OnCopy();
-    SelectRows(f.List(), {10, 30, 50}, 30);
-    f.window->OnPaste();
-    EXPECT_EQ(f.Order()[30], 1);
-    EXPECT_EQ(f.Order()[10], 10);
-    EXPECT_EQ(f.List().SelectedRows(), std::vector<int>{30});
-}
-
-TEST(MainDlgClipboard, BlockThatDoesNotFitIsRefusedSilently) {
-    ListFixture f;
-    SelectRows(f.List(), {0, 1, 2});
-    f.window->OnCopy();
-    SelectRows(f.List(), {198});
-    f.window->OnPaste();
-    EXPECT_EQ(f.Order(), f.Identity());
-    EXPECT_TRUE(f.prompts.messages.empty());
-    EXPECT_FALSE(f.window->IsModified());
-    SelectRows(f.List(), {197});
-    f.window->OnPaste();
-    EXPECT_EQ(f.Order()[199], 2);
-}
-
-TEST(MainDlgClipboard, EmptyClipboardUnselectsAndMarksModified) {
-    ListFixture f;
-    SelectRows(f.List(), {4, 6}, 6);
-    f.window->OnPaste();
-    EXPECT_FALSE(f.List().HasSelection());
-    EXPECT_EQ(f.List().SelectionMark(), 6);
-    EXPECT_TRUE(f.window->IsModified());
-    EXPECT_EQ(f.Order(), f.Identity());
-}
-
-TEST(MainDlgClipboard, PasteWithoutMarkDoesNothing) {
-    ListFixture f;
-    SelectRows(f.List(), {1});
-    f.window->OnCopy();
     f.List().selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     ASSERT_TRUE(f.List().HasSelection());
     f.window->OnPaste();
+    EXPECT_EQ(f.Order(), Changed({}));
+    EXPECT_TRUE(f.prompts.messages.empty());
     EXPECT_FALSE(f.window->IsModified());
-    EXPECT_EQ(f.Order(), f.Identity());
-}
+    f.Do(&CMainDlg::OnPaste, {197});
+    EXPECT_EQ(f.Order(), Changed({{197, 0}, {198, 1}, {199, 2}}));
 
-TEST(MainDlgClipboard, ClipboardSurvivesOpeningAnotherFile) {
-    ListFixture f;
-    SelectRows(f.List(), {7});
-    f.window->OnCopy();
-    f.Open(MakeDat(kTGUV2), "second.DAT");
-    SelectRows(f.List(), {0});
-    f.window->OnPaste();
-    EXPECT_EQ(f.Order()[0], 7);
+    ListFixture empty;
+    empty.Do(&CMainDlg::OnPaste, {4, 6}, 6);
+    EXPECT_FALSE(empty.List().HasSelection());
+    EXPECT_EQ(empty.List().SelectionMark(), 6);
+    EXPECT_TRUE(empty.window->IsModified());
+    EXPECT_EQ(empty.Order(), Changed({}));
 }
 
 struct BandCase {
     const char* name;
     bool uhfRadio;
-    int rx;
-    bool emptyRecord;
+    int rx; // 0: an empty record
     bool accepted;
 };
 
 class MainDlgPasteBand : public testing::TestWithParam<BandCase> {};
 
+// A TG-6A takes only records on its radio's side of 400 MHz.
 TEST_P(MainDlgPasteBand, ChecksRecordsAgainstThisFilesRadio) {
     const BandCase& c = GetParam();
     MainWindowFixture f;
     f.ChooseModel(kTG6A);
-    std::vector<CChannel> records{UsedChannel(kTG6A, c.rx, c.rx),
-                                  UsedChannel(kTG6A, 43850000, 43850000)};
-    if (c.emptyRecord)
-        records[0] = EmptyChannel(kTG6A);
+    const std::vector<CChannel> records{c.rx ? UsedChannel(kTG6A, c.rx, c.rx) : EmptyChannel(kTG6A),
+                                        UsedChannel(kTG6A, 43850000, 43850000)};
     f.Open(MakeDat(kTG6A, records, c.uhfRadio));
-    SelectRows(f.List(), {0});
-    f.window->OnCopy();
-    SelectRows(f.List(), {1});
-    const CChannel before = f.Record(1);
-    f.window->OnPaste();
-    if (c.accepted) {
-        EXPECT_TRUE(f.prompts.messages.empty());
-        EXPECT_EQ(std::memcmp(f.Record(1).bytes, f.Record(0).bytes, 44), 0);
-    } else {
-        EXPECT_EQ(f.prompts.messages, std::vector<QString>{QStringLiteral("Invalid frequency!")});
-        EXPECT_EQ(std::memcmp(f.Record(1).bytes, before.bytes, 44), 0);
-        EXPECT_EQ(f.List().SelectedRows(), std::vector<int>{1});
-        EXPECT_FALSE(f.window->IsModified());
-    }
+    f.Do(&CMainDlg::OnCopy, {0});
+    f.Do(&CMainDlg::OnPaste, {1});
+    EXPECT_EQ(BytesOf(f.Record(1)), BytesOf(records[c.accepted ? 0 : 1]));
+    EXPECT_EQ(f.window->IsModified(), c.accepted);
+    EXPECT_EQ(f.prompts.messages,
+              c.accepted ? std::vector<QString>{} : std::vector<QString>{"Invalid frequency!"});
+    EXPECT_EQ(f.List().SelectedRows(), Rows{1});
 }
 
 INSTANTIATE_TEST_SUITE_P(TG6A, MainDlgPasteBand,
-                         testing::Values(BandCase{"vhfOnUhfRadio", true, 14550000, false, false},
-                                         BandCase{"emptyOnUhfRadio", true, 0, true, false},
-                                         BandCase{"uhfOnUhfRadio", true, 43850000, false, true},
-                                         BandCase{"vhfOnVhfRadio", false, 14550000, false, true},
-                                         BandCase{"uhfOnVhfRadio", false, 43850000, false, false}),
+                         testing::Values(BandCase{"vhfOnUhfRadio", true, 14550000, false},
+                                         BandCase{"emptyOnUhfRadio", true, 0, false},
+                                         BandCase{"uhfOnUhfRadio", true, 43850000, true},
+                                         BandCase{"vhfOnVhfRadio", false, 14550000, true},
+                                         BandCase{"uhfOnVhfRadio", false, 43850000, false}),
                          ParamName());
 
-TEST(MainDlgClipboard, TGUV2AcceptsEveryPasteThatFits) {
-    ListFixture f(kTGUV2, 3);
-    SelectRows(f.List(), {150});
-    f.window->OnCopy();
-    SelectRows(f.List(), {0});
-    f.window->OnPaste();
-    EXPECT_TRUE(f.prompts.messages.empty());
-    EXPECT_TRUE(f.Record(0).IsEmpty());
-}
+class MainDlgEditKeys : public testing::TestWithParam<Qt::KeyboardModifiers> {};
 
-struct KeyCase {
-    const char* name;
-    Qt::KeyboardModifiers modifiers;
-};
-
-class MainDlgEditKeys : public testing::TestWithParam<KeyCase> {};
-
-TEST_P(MainDlgEditKeys, CtrlXCVRunCutCopyPaste) {
+// Ctrl+X, C and V with or without Shift run Cut, Copy and Paste, and are
+// consumed even with nothing to do.
+TEST_P(MainDlgEditKeys, RunCutCopyPaste) {
     ListFixture f;
     f.List().setFocus();
-    SelectRows(f.List(), {1, 2});
-    QTest::keyClick(&f.List(), Qt::Key_C, GetParam().modifiers);
-    EXPECT_EQ(f.window->Clipboard().size(), 2u);
-    SelectRows(f.List(), {3});
-    QTest::keyClick(&f.List(), Qt::Key_X, GetParam().modifiers);
-    EXPECT_TRUE(f.Record(3).IsEmpty());
-    EXPECT_EQ(f.window->Clipboard().size(), 1u);
-    SelectRows(f.List(), {10});
-    QTest::keyClick(&f.List(), Qt::Key_V, GetParam().modifiers);
-    EXPECT_EQ(f.Order()[10], 3);
-}
-
-INSTANTIATE_TEST_SUITE_P(Modifiers, MainDlgEditKeys,
-                         testing::Values(KeyCase{"ctrl", Qt::ControlModifier},
-                                         KeyCase{"ctrlShift",
-                                                 Qt::ControlModifier | Qt::ShiftModifier}),
-                         ParamName());
-
-TEST(MainDlgEditKeys, CtrlCIsConsumedEvenWithNothingToDo) {
-    ListFixture f;
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier, QStringLiteral("c"));
-    f.List().setFocus();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_C, GetParam(), QStringLiteral("c"));
     QCoreApplication::sendEvent(&f.List(), &press);
     EXPECT_TRUE(press.isAccepted());
     EXPECT_TRUE(f.window->Clipboard().empty());
+    const auto key = [&](Qt::Key k, std::initializer_list<int> rows) {
+        SelectRows(f.List(), rows);
+        QTest::keyClick(&f.List(), k, GetParam());
+    };
+    key(Qt::Key_C, {1, 2});
+    EXPECT_EQ(f.window->Clipboard().size(), 2u);
+    key(Qt::Key_X, {3});
+    EXPECT_EQ(f.window->Clipboard().size(), 1u);
+    key(Qt::Key_V, {10});
+    EXPECT_EQ(f.Order(), Changed({{3, -1}, {10, 3}}));
 }
 
-namespace {
+INSTANTIATE_TEST_SUITE_P(Modifiers, MainDlgEditKeys,
+                         testing::Values(Qt::ControlModifier,
+                                         Qt::ControlModifier | Qt::ShiftModifier));
 
-struct MenuState {
+// No menu without a file; with one, "New" is grayed while a used row is
+// selected, and the chosen item runs its command.
+TEST(MainDlgPopup, OffersItsItemsAndGraysNewOverUsedRows) {
+    MainWindowFixture empty;
+    empty.window->OnListContextMenu(QPoint(5, 5));
+    EXPECT_EQ(empty.prompts.menus, 0);
+
+    MainWindowFixture f(kTGUV2, 10);
     QStringList items;
     bool newEnabled = false;
-};
-
-MenuState ShowMenu(ListFixture& f, const QString& choose = {}) {
-    MenuState state;
-    f.prompts.onMenu = [&state, choose](QMenu& menu) -> QAction* {
+    QString choose;
+    f.prompts.onMenu = [&](QMenu& menu) {
+        items.clear();
         for (QAction* action : menu.actions()) {
-            state.items << (action->isSeparator() ? QStringLiteral("-") : action->text());
-            if (action->text() == QStringLiteral("New"))
-                state.newEnabled = action->isEnabled();
+            items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+            newEnabled = action->text() == QStringLiteral("New") ? action->isEnabled() : newEnabled;
         }
         return choose.isEmpty() ? nullptr : FakePrompts::FindAction(menu, choose);
     };
-    f.window->OnListContextMenu(QPoint(5, 5));
-    return state;
+    const auto newEnabledFor = [&](std::initializer_list<int> rows) {
+        SelectRows(f.List(), rows);
+        f.window->OnListContextMenu(QPoint(5, 5));
+        return newEnabled;
+    };
+    EXPECT_FALSE(newEnabledFor({3, 50}));
+    EXPECT_EQ(items, (QStringList{"Cut\tCtrl+X", "Copy\tCtrl+C", "-", "Paste\tCtrl+V", "-", "New",
+                                  "Edit", "Delete"}));
+    EXPECT_TRUE(newEnabledFor({50, 60}));
+    EXPECT_TRUE(newEnabledFor({}));
+    choose = QStringLiteral("Delete");
+    newEnabledFor({4});
+    EXPECT_TRUE(f.Record(4).IsEmpty());
+    choose = QStringLiteral("Copy");
+    newEnabledFor({5});
+    EXPECT_EQ(f.window->Clipboard().size(), 1u);
 }
 
 } // namespace
-
-TEST(MainDlgPopup, OffersItemsAndGraysNewOverUsedRows) {
-    ListFixture f(kTGUV2, 10);
-    SelectRows(f.List(), {3, 50});
-    MenuState state = ShowMenu(f);
-    EXPECT_EQ(state.items, (QStringList{"Cut\tCtrl+X", "Copy\tCtrl+C", "-", "Paste\tCtrl+V", "-",
-                                        "New", "Edit", "Delete"}));
-    EXPECT_FALSE(state.newEnabled);
-    SelectRows(f.List(), {50, 60});
-    EXPECT_TRUE(ShowMenu(f).newEnabled);
-    f.List().ClearRowSelection();
-    EXPECT_TRUE(ShowMenu(f).newEnabled);
-}
-
-TEST(MainDlgPopup, NoMenuBeforeAFileIsOpen) {
-    MainWindowFixture f;
-    f.window->OnListContextMenu(QPoint(5, 5));
-    EXPECT_EQ(f.prompts.menus, 0);
-}
-
-TEST(MainDlgPopup, ChosenItemRunsItsCommand) {
-    ListFixture f;
-    SelectRows(f.List(), {4});
-    ShowMenu(f, QStringLiteral("Delete"));
-    EXPECT_TRUE(f.Record(4).IsEmpty());
-    SelectRows(f.List(), {5});
-    ShowMenu(f, QStringLiteral("Copy"));
-    EXPECT_EQ(f.window->Clipboard().size(), 1u);
-}

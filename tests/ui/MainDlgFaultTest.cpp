@@ -1,8 +1,11 @@
-// Disks that fill up, folders that vanish, files that are not files: the
-// user is told, the old file keeps every byte, and the window keeps its state.
+// Disks that fill up, folders that vanish, files that are not files or not
+// this model's: the user is told, the old file keeps every byte, and the
+// window keeps its state.
 #include "ChannelListView.h"
 #include "ParamName.h"
 #include "UiHelpers.h"
+
+#include <QComboBox>
 
 #include <gtest/gtest.h>
 
@@ -16,112 +19,115 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const QString kSaveFailed = QStringLiteral("Save operation failed.");
-const QString kOpenFailed = QStringLiteral("Open operation failed.");
-
-bool RunningAsRoot() { return geteuid() == 0; }
-
-// An edited file open in the window, and an older file at the save target.
-struct SaveFaultFixture : MainWindowFixture {
-    Bytes old = RandomDat(kTGUV2, 7);
-    SaveFaultFixture() {
-        Open(MakeDat(kTGUV2, std::vector<CChannel>(5, UsedChannel(kTGUV2, 14500000, 14500000))));
-        SelectRows(List(), {1});
-        window->OnDelete();
+// What Save or Open is pointed at, made in dir.
+fs::path Make(const std::string& kind, const fs::path& dir) {
+    fs::path path = dir / (kind + ".DAT");
+    Bytes dat = MakeDat(kTGUV2, UsedChannels(kTGUV2, 5));
+    if (kind == "folder") {
+        fs::create_directory(path);
+    } else if (kind == "fifo") {
+        EXPECT_EQ(mkfifo(path.c_str(), 0600), 0);
+    } else if (kind == "danglingLink") {
+        fs::create_symlink(dir / "nowhere", path);
+    } else if (kind == "missingFolder") {
+        path = dir / "gone" / "x.DAT";
+    } else if (kind != "missing") {
+        if (kind == "otherModel")
+            dat = MakeDat(kTG6A);
+        if (kind == "oneByteShort")
+            dat.pop_back();
+        dat[kHeaderSize + 4 * CChannel::kSize + 16] = kind == "undecodable" ? 7 : 0; // TX tone kind
+        if (kind == "readOnlyFolder") {
+            fs::create_directory(dir / "locked");
+            path = dir / "locked" / "old.DAT";
+        }
+        WriteBytes(path, dat);
+        if (kind == "readOnlyFolder")
+            fs::permissions(dir / "locked", fs::perms::owner_read | fs::perms::owner_exec);
+        if (kind == "unreadable")
+            fs::permissions(path, fs::perms::none);
     }
-    void SaveTo(const fs::path& path) {
-        prompts.saveNames.push_back(QString::fromStdString(path.string()));
-        window->OnSave();
-    }
-    void ExpectFailureReported() {
-        EXPECT_EQ(prompts.messages, std::vector<QString>{kSaveFailed});
-        EXPECT_TRUE(window->IsModified());
-    }
-};
+    return path;
+}
 
-} // namespace
+// Root may read and write anything: these cases cannot fail for it.
+bool ForbiddenOnlyToUsers(const std::string& kind) {
+    return (kind == "unreadable" || kind == "readOnlyFolder") && geteuid() == 0;
+}
 
-TEST(MainDlgSaveFault, FullDiskKeepsOldFileByteForByte) {
-    SaveFaultFixture f;
-    const fs::path target = f.dir / "radio-backup.DAT";
-    WriteBytes(target, f.old);
-    const auto before = Listing(f.dir.Path());
+class MainDlgSaveFault : public testing::TestWithParam<const char*> {};
+
+// Under a file-size limit, so that a Save that gets to write fails part way.
+TEST_P(MainDlgSaveFault, IsReportedAndKeepsTheOldFileAndTheFlag) {
+    if (ForbiddenOnlyToUsers(GetParam()))
+        GTEST_SKIP() << "running as root";
+    MainWindowFixture f(kTGUV2, 5);
+    f.Do(&CMainDlg::OnDelete, {1});
+    const fs::path target = Make(GetParam(), f.dir.Path());
+    const bool hadFile = fs::is_regular_file(target);
+    const Bytes old = hadFile ? ReadBytes(target) : Bytes{};
+    const fs::path folder = fs::exists(target.parent_path()) ? target.parent_path() : f.dir.Path();
+    const auto listing = Listing(folder);
+    f.prompts.saveNames.push_back(QPath(target));
     {
         FileSizeLimit limit(4096);
         ASSERT_TRUE(limit.IsActive());
-        f.SaveTo(target);
+        f.window->OnSave();
     }
-    f.ExpectFailureReported();
-    EXPECT_EQ(ReadBytes(target), f.old);
-    EXPECT_EQ(Listing(f.dir.Path()), before);
-}
-
-TEST(MainDlgSaveFault, MissingFolderAndFolderTargetAreReported) {
-    SaveFaultFixture f;
-    f.SaveTo(f.dir / "gone" / "x.DAT");
-    fs::create_directory(f.dir / "folder.DAT");
-    f.SaveTo(f.dir / "folder.DAT");
-    EXPECT_EQ(f.prompts.messages, (std::vector<QString>{kSaveFailed, kSaveFailed}));
+    fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
+    EXPECT_EQ(f.prompts.messages, std::vector<QString>{QStringLiteral("Save operation failed.")});
     EXPECT_TRUE(f.window->IsModified());
-    EXPECT_TRUE(fs::is_directory(f.dir / "folder.DAT"));
+    if (hadFile) {
+        EXPECT_EQ(ReadBytes(target), old);
+    }
+    EXPECT_EQ(Listing(folder), listing);
 }
 
-TEST(MainDlgSaveFault, ReadOnlyFolderKeepsOldFile) {
-    if (RunningAsRoot())
-        GTEST_SKIP() << "root may write into any folder";
-    SaveFaultFixture f;
-    const fs::path folder = f.dir / "locked";
-    fs::create_directory(folder);
-    WriteBytes(folder / "radio.DAT", f.old);
-    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-    f.SaveTo(folder / "radio.DAT");
-    fs::permissions(folder, fs::perms::owner_all);
-    f.ExpectFailureReported();
-    EXPECT_EQ(ReadBytes(folder / "radio.DAT"), f.old);
-}
+INSTANTIATE_TEST_SUITE_P(Targets, MainDlgSaveFault,
+                         testing::Values("fullDisk", "missingFolder", "folder", "readOnlyFolder"),
+                         ParamName());
 
-struct OpenFaultCase {
-    const char* name;
-    bool needsNonRoot;
-    std::function<void(const fs::path&)> make;
-};
+class MainDlgOpenFault : public testing::TestWithParam<const char*> {};
 
-class MainDlgOpenFault : public testing::TestWithParam<OpenFaultCase> {};
-
-TEST_P(MainDlgOpenFault, FailsAtOnceLeavingWindowAsItWas) {
-    if (GetParam().needsNonRoot && RunningAsRoot())
-        GTEST_SKIP() << "root reads every file";
+// A failed first Open leaves the window without a file; a failed later one
+// leaves it exactly as it was, edits, selection and flag included. Either
+// fails at once.
+TEST_P(MainDlgOpenFault, FailsAtOnceLeavingTheWindowAsItWas) {
+    if (ForbiddenOnlyToUsers(GetParam()))
+        GTEST_SKIP() << "running as root";
     MainWindowFixture f;
-    f.Open(MakeDat(kTGUV2, std::vector<CChannel>{UsedChannel(kTGUV2, 14500000, 14500000)}),
-           "good.DAT");
-    SelectRows(f.List(), {0});
-    const fs::path path = f.dir / "strange.DAT";
-    GetParam().make(path);
-    f.prompts.openNames.push_back(QString::fromStdString(path.string()));
-
+    const fs::path bad = Make(GetParam(), f.dir.Path());
     const auto start = std::chrono::steady_clock::now();
-    f.window->OnOpen();
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    f.OpenPath(bad);
+    const std::vector<QString> failed{QStringLiteral("Open operation failed.")};
+    EXPECT_EQ(f.prompts.messages, failed);
+    EXPECT_EQ(f.List().Channels().RowCount(), 0);
+    EXPECT_FALSE(f.window->IsLoaded());
+    EXPECT_TRUE(f.window->findChild<QComboBox*>(QStringLiteral("modeBox"))->isEnabled());
+    EXPECT_EQ(f.window->windowTitle(), QStringLiteral("Velmora"));
 
-    EXPECT_EQ(f.prompts.messages, std::vector<QString>{kOpenFailed});
+    f.prompts.messages.clear();
+    f.Open(MakeDat(kTGUV2, UsedChannels(kTGUV2, 20)), "good.DAT");
+    f.Do(&CMainDlg::OnUp, {4, 6});
+    const Bytes before = f.Save("before.DAT");
+    f.window->OnDown();
+    const CDatFile* file = f.window->DatFile();
+    f.OpenPath(bad);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+    EXPECT_EQ(f.prompts.messages, failed);
+    EXPECT_EQ(f.window->DatFile(), file);
     EXPECT_EQ(f.window->windowTitle(), QStringLiteral("Velmora - good.DAT"));
-    EXPECT_EQ(f.List().SelectedRows(), std::vector<int>{0});
-    EXPECT_EQ(f.Record(0).GetFreqText(true), "145.00000");
+    EXPECT_TRUE(f.window->IsModified());
+    EXPECT_EQ(f.List().SelectedRows(), (std::vector<int>{4, 6}));
+    EXPECT_EQ(f.List().Channels().RowCount(), 200);
+    f.window->OnUp();
+    EXPECT_EQ(f.Save("after.DAT"), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Paths, MainDlgOpenFault,
-    testing::Values(OpenFaultCase{"fifo", false,
-                                  [](const fs::path& p) { ASSERT_EQ(mkfifo(p.c_str(), 0600), 0); }},
-                    OpenFaultCase{"folder", false,
-                                  [](const fs::path& p) { fs::create_directory(p); }},
-                    OpenFaultCase{"unreadable", true,
-                                  [](const fs::path& p) {
-                                      WriteBytes(p, MakeDat(kTGUV2));
-                                      fs::permissions(p, fs::perms::none);
-                                  }},
-                    OpenFaultCase{"danglingLink", false,
-                                  [](const fs::path& p) {
-                                      fs::create_symlink(p.parent_path() / "nowhere", p);
-                                  }}),
-    ParamName());
+// "undecodable": a TX tone kind of 7, in a column shown only with all columns.
+INSTANTIATE_TEST_SUITE_P(Files, MainDlgOpenFault,
+                         testing::Values("missing", "folder", "fifo", "danglingLink", "unreadable",
+                                         "otherModel", "oneByteShort", "undecodable"),
+                         ParamName());
+
+} // namespace

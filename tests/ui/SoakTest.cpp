@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <random>
 
 using namespace testing_support;
@@ -28,20 +27,34 @@ unsigned EnvNumber(const char* name, unsigned fallback) {
 
 class Soak {
 public:
-    explicit Soak(std::uint32_t seed) : m_random(seed) { WriteFiles(); }
+    explicit Soak(std::uint32_t seed) : m_random(seed) {
+        for (std::uint32_t i = 0; i < 3; ++i) {
+            Write("uv2-" + std::to_string(i), RandomDat(kTGUV2, 100 + i, true));
+            Write("6a-" + std::to_string(i), RandomDat(kTG6A, 200 + i, true));
+        }
+        // Files whose channels all pass the Row Editor's checks, so that edits get stored.
+        for (RadioModel model : {kTGUV2, kTG6A})
+            Write(model == kTGUV2 ? "uv2-valid" : "6a-valid",
+                  MakeDat(model, UsedChannels(model, ChannelCount(model) / 2, 43800000, 2500)));
+        std::vector<CChannel> bad = UsedChannels(kTGUV2, 3);
+        bad[2].bytes[24] = 3; // a fourth power level
+        Write("undecodable", MakeDat(kTGUV2, bad));
+        Write("short", Bytes(4000, 1));
+        m_files.push_back(m_dir / "missing.DAT");
+    }
 
     void Run(unsigned steps) {
-        for (m_step = 0; m_step < steps; ++m_step) {
-            if (m_step % 400 == 0)
-                NewWindow();
+        for (m_step = 0; m_step < steps && !testing::Test::HasFatalFailure(); ++m_step) {
+            if (m_step % 400 == 0) {
+                m_f = std::make_unique<MainWindowFixture>();
+                m_f->ChooseModel(Chance(50) ? kTGUV2 : kTG6A);
+                m_expectModified = false;
+            }
             Step();
             QCoreApplication::sendPostedEvents();
             CheckInvariants();
-            if (testing::Test::HasFatalFailure())
-                return;
         }
-        std::printf("soak: %d editors (%d accepted), %d saves, %d windows with a file\n", m_editors,
-                    m_accepted, m_saves, m_loadedWindows);
+        std::printf("soak: %d editors (%d accepted), %d saves\n", m_editors, m_accepted, m_saves);
     }
 
 private:
@@ -49,104 +62,61 @@ private:
     bool Chance(int percent) { return Pick(100) < percent; }
     int Rows() const { return m_f->List().Channels().RowCount(); }
 
-    void WriteFiles() {
-        for (std::uint32_t i = 0; i < 3; ++i) {
-            m_files.push_back(Write("uv2-" + std::to_string(i), RandomDat(kTGUV2, 100 + i, true)));
-            m_files.push_back(Write("6a-" + std::to_string(i), RandomDat(kTG6A, 200 + i, true)));
-        }
-        // Files whose channels all pass the Row Editor's checks, so that edits get stored.
-        for (RadioModel model : {kTGUV2, kTG6A}) {
-            std::vector<CChannel> valid;
-            for (int i = 0; i < ChannelCount(model); i += 1 + i % 3)
-                valid.push_back(UsedChannel(model, 43800000 + i * 2500, 43800000 + i * 2500));
-            m_files.push_back(
-                Write(model == kTGUV2 ? "uv2-valid" : "6a-valid", MakeDat(model, valid)));
-        }
-        std::vector<CChannel> bad(3, UsedChannel(kTGUV2, 14500000, 14500000));
-        bad[2].bytes[24] = 3; // a fourth power level
-        m_files.push_back(Write("undecodable", MakeDat(kTGUV2, bad)));
-        m_files.push_back(m_dir / "missing.DAT");
-        m_files.push_back(Write("short", Bytes(4000, 1)));
+    void Write(const std::string& name, const Bytes& bytes) {
+        m_files.push_back(m_dir / (name + ".DAT"));
+        WriteBytes(m_files.back(), bytes);
     }
-
-    fs::path Write(const std::string& name, const Bytes& bytes) {
-        const fs::path path = m_dir / (name + ".DAT");
-        WriteBytes(path, bytes);
-        return path;
-    }
-
     QString RandomFile() {
-        return QString::fromStdString(
-            m_files[static_cast<std::size_t>(Pick(static_cast<int>(m_files.size())))].string());
+        return QPath(m_files[static_cast<std::size_t>(Pick(static_cast<int>(m_files.size())))]);
     }
 
-    void NewWindow() {
-        if (m_f && m_f->window->IsLoaded())
-            ++m_loadedWindows;
-        m_f = std::make_unique<MainWindowFixture>();
-        m_f->ChooseModel(Chance(50) ? kTGUV2 : kTG6A);
-        m_expectModified = false;
-    }
-
-    void RandomSelection() {
-        const int rows = Rows();
-        if (rows == 0)
-            return;
+    // None, one, a block of up to 31 or up to 13 scattered rows, the mark on one of them.
+    std::vector<int> RandomRows(int rows) {
         std::vector<int> chosen;
-        switch (Pick(4)) {
-        case 0:
-            break;
-        case 1:
-            chosen.push_back(Pick(rows));
-            break;
-        case 2: {
-            const int first = Pick(rows);
-            const int last = std::min(rows - 1, first + Pick(30));
-            for (int row = first; row <= last; ++row)
-                chosen.push_back(row);
-            break;
-        }
-        default:
-            for (int n = Pick(12); n >= 0; --n)
-                chosen.push_back(Pick(rows));
-            std::sort(chosen.begin(), chosen.end());
-            chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
-        }
-        SelectRows(m_f->List(), chosen,
-                   chosen.empty()
-                       ? -1
-                       : chosen[static_cast<std::size_t>(Pick(static_cast<int>(chosen.size())))]);
+        const int kind = rows > 0 ? Pick(4) : 0;
+        const int first = kind == 2 ? Pick(rows) : 0;
+        for (int n = kind == 1   ? 1
+                     : kind == 2 ? 1 + Pick(31)
+                     : kind == 3 ? 1 + Pick(13)
+                                 : 0;
+             n > 0; --n)
+            chosen.push_back(kind == 2 ? std::min(rows - 1, first + n - 1) : Pick(rows));
+        std::sort(chosen.begin(), chosen.end());
+        chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
+        return chosen;
     }
-
-    bool HasSelection() const { return m_f->List().HasSelection(); }
+    void RandomSelection(CChannelListView& list) {
+        const std::vector<int> rows = RandomRows(list.Channels().RowCount());
+        SelectRows(list, rows,
+                   rows.empty() ? -1 : rows[static_cast<std::size_t>(Pick(int(rows.size())))]);
+    }
 
     void Step() {
         CMainDlg& w = *m_f->window;
         const std::vector<bool> selected = m_f->List().SelectionFlags();
         const bool any = std::find(selected.begin(), selected.end(), true) != selected.end();
+        const bool canUp = any && !selected.front();
+        const bool canDown = any && !selected.back();
         switch (Pick(16)) {
         case 0:
             m_f->prompts.openNames.push_back(Chance(90) ? RandomFile() : QString());
             w.OnOpen();
             break;
-        case 1:
-            RandomSelection();
-            break;
         case 2:
             w.OnUp();
-            m_expectModified |= any && !selected.front();
+            m_expectModified |= canUp;
             break;
         case 3:
             w.OnDown();
-            m_expectModified |= any && !selected.back();
+            m_expectModified |= canDown;
             break;
         case 4:
             w.OnUp15();
-            m_expectModified |= any && !selected.front();
+            m_expectModified |= canUp;
             break;
         case 5:
             w.OnDown15();
-            m_expectModified |= any && !selected.back();
+            m_expectModified |= canDown;
             break;
         case 6:
             w.OnDelete();
@@ -179,10 +149,11 @@ private:
             Save();
             break;
         default:
-            RandomSelection();
+            RandomSelection(m_f->List());
         }
     }
 
+    // A paste that fits writes unless the TG-6A's band check refuses it.
     void Paste(bool any) {
         CMainDlg& w = *m_f->window;
         const int mark = m_f->List().SelectionMark();
@@ -198,52 +169,42 @@ private:
     }
 
     void Import() {
-        CMainDlg& w = *m_f->window;
         m_f->prompts.openNames.push_back(RandomFile());
-        w.OnImport();
-        CImportDlg* import = w.ImportDlg();
+        m_f->window->OnImport();
+        CImportDlg* import = m_f->window->ImportDlg();
         if (!import)
             return;
         if (Chance(20)) {
             m_f->prompts.openNames.push_back(RandomFile());
             import->OnOpenForImport();
         }
-        const int rows = import->List().Channels().RowCount();
-        std::vector<int> chosen;
-        for (int n = Pick(5); n > 0 && rows > 0; --n)
-            chosen.push_back(Pick(rows));
-        std::sort(chosen.begin(), chosen.end());
-        chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
-        SelectRows(import->List(), chosen);
+        RandomSelection(import->List());
         import->OnCopy();
         if (Chance(30))
             import->close();
     }
 
+    // A Save writes the header, the rows' records in row order and the trailer.
     void Save() {
         CMainDlg& w = *m_f->window;
         if (!w.IsLoaded())
             return;
-        const fs::path path = m_dir / ("saved-" + std::to_string(m_step % 3) + ".DAT");
-        m_f->prompts.saveNames.push_back(QString::fromStdString(path.string()));
-        w.OnSave();
+        const Bytes saved = m_f->Save("saved-" + std::to_string(m_step % 3) + ".DAT");
         ++m_saves;
         m_expectModified = false;
-        const Bytes saved = ReadBytes(path);
         const CMemoryImage& image = w.DatFile()->GetImage();
-        ASSERT_EQ(saved.size(), static_cast<std::size_t>(FileSize(w.Model())));
-        EXPECT_EQ(std::memcmp(saved.data(), image.GetHeader(), kHeaderSize), 0);
-        for (int row = 0; row < Rows(); ++row)
-            EXPECT_EQ(std::memcmp(&saved[static_cast<std::size_t>(kHeaderSize + row * 44)],
-                                  m_f->List().Channels().RecordAt(row)->bytes, 44),
-                      0)
-                << "row " << row;
-        EXPECT_EQ(
-            std::memcmp(&saved[saved.size() - static_cast<std::size_t>(image.GetTrailerSize())],
-                        image.GetTrailer(), static_cast<std::size_t>(image.GetTrailerSize())),
-            0);
+        Bytes expected(image.GetHeader(), image.GetHeader() + kHeaderSize);
+        for (int row = 0; row < Rows(); ++row) {
+            const Bytes record = BytesOf(*m_f->List().Channels().RecordAt(row));
+            expected.insert(expected.end(), record.begin(), record.end());
+        }
+        expected.insert(expected.end(), image.GetTrailer(),
+                        image.GetTrailer() + image.GetTrailerSize());
+        EXPECT_EQ(saved, expected);
     }
 
+    // IDs 0..N-1, every slot of the working copy shown by exactly one row,
+    // and the flag as the commands' rules say.
     void CheckInvariants() {
         SCOPED_TRACE("step " + std::to_string(m_step));
         CMainDlg& w = *m_f->window;
@@ -255,7 +216,6 @@ private:
             ASSERT_EQ(rows.data(rows.index(row, 0)).toString(), QString::number(row));
             records.push_back(rows.RecordAt(row));
         }
-        // Every slot of the working copy is shown by exactly one row.
         std::sort(records.begin(), records.end());
         for (std::size_t i = 1; i < records.size(); ++i)
             ASSERT_EQ(records[i], records[i - 1] + 1);
@@ -271,7 +231,6 @@ private:
     int m_editors = 0;
     int m_accepted = 0;
     int m_saves = 0;
-    int m_loadedWindows = 0;
 };
 
 } // namespace
