@@ -50,13 +50,9 @@ CChannel UsedChannel(RadioModel model, int rx, int tx) {
     CChannel channel = EmptyChannel(model);
     channel.MarkUsed(model);
     channel.SetFrequencies(rx, tx, 0, 2, model);
-    channel.SetToneSelection(0, true);
-    channel.SetToneSelection(0, false);
+    // Tones off, high power, wide and scan on are the cleared record's zeros.
     channel.SetReverseText("OFF");
-    channel.SetPowerText("High");
     channel.SetScrambleText("OFF");
-    channel.SetWidthText("Wide");
-    channel.SetScanText("On");
     channel.SetBusySetText("OFF");
     return channel;
 }
@@ -132,28 +128,6 @@ Bytes RandomDat(RadioModel model, std::uint32_t seed, bool decodable) {
             r[n] = pick(42);
     }
     return dat;
-}
-
-CChannel RecordOf(std::span<const std::uint8_t> dat, int i) {
-    CChannel channel;
-    std::memcpy(channel.bytes, &dat[static_cast<std::size_t>(kHeaderSize + i * CChannel::kSize)],
-                CChannel::kSize);
-    return channel;
-}
-
-std::vector<const CChannel*> RowsOf(const CMemoryImage& image) {
-    std::vector<const CChannel*> rows;
-    for (int i = 0; i < image.GetChannelCount(); ++i)
-        rows.push_back(image.GetChannels() + i);
-    return rows;
-}
-
-Bytes ImageBytes(const CMemoryImage& image) {
-    Bytes bytes(image.GetHeader(), image.GetHeader() + kHeaderSize);
-    const std::uint8_t* records = image.GetChannels()->bytes;
-    bytes.insert(bytes.end(), records, records + image.GetChannelCount() * CChannel::kSize);
-    bytes.insert(bytes.end(), image.GetTrailer(), image.GetTrailer() + image.GetTrailerSize());
-    return bytes;
 }
 
 std::set<std::string> Listing(const fs::path& folder) {

@@ -57,15 +57,6 @@ Bytes MakeDat(RadioModel model, std::span<const CChannel> records = {}, bool uhf
 // decodable in every column when decodable is true.
 Bytes RandomDat(RadioModel model, std::uint32_t seed, bool decodable = false);
 
-// The record at slot i of a DAT image.
-CChannel RecordOf(std::span<const std::uint8_t> dat, int i);
-
-// Every record of an image in slot order, as the rows for CDatFile::Save.
-std::vector<const CChannel*> RowsOf(const CMemoryImage& image);
-
-// The image as the bytes of the file it stands for.
-Bytes ImageBytes(const CMemoryImage& image);
-
 // The names of the entries of a folder.
 std::set<std::string> Listing(const std::filesystem::path& folder);
 

@@ -18,10 +18,6 @@ void SelectRows(CChannelListView& list, const std::vector<int>& rows, int mark) 
         list.SetSelectionMark(anchor);
 }
 
-void SelectRows(CChannelListView& list, std::initializer_list<int> rows, int mark) {
-    SelectRows(list, std::vector<int>(rows), mark);
-}
-
 QStringList RowTexts(const CChannelListView& list, int row) {
     QStringList texts;
     const auto& model = list.Channels();
@@ -56,7 +52,7 @@ MainWindowFixture::MainWindowFixture(RadioModel model, int used, int firstRx, bo
     Open(MakeDat(model, UsedChannels(model, used, firstRx), uhf));
 }
 
-void MainWindowFixture::Do(void (CMainDlg::*command)(), std::initializer_list<int> rows, int mark) {
+void MainWindowFixture::Do(void (CMainDlg::*command)(), const std::vector<int>& rows, int mark) {
     SelectRows(List(), rows, mark);
     (window.get()->*command)();
 }
@@ -74,11 +70,11 @@ void MainWindowFixture::OpenPath(const std::filesystem::path& path) {
 }
 
 void MainWindowFixture::ChooseModel(RadioModel model) {
-    window->findChild<QComboBox*>(QStringLiteral("modeBox"))->setCurrentIndex(model);
+    window->findChild<QComboBox*>("modeBox")->setCurrentIndex(model);
 }
 
 void MainWindowFixture::ShowAllColumns(bool on) {
-    window->findChild<QCheckBox*>(QStringLiteral("showAllColumns"))->setChecked(on);
+    window->findChild<QCheckBox*>("showAllColumns")->setChecked(on);
 }
 
 Bytes MainWindowFixture::Save(const std::string& name) {
@@ -90,7 +86,7 @@ Bytes MainWindowFixture::Save(const std::string& name) {
 
 CImportDlg& MainWindowFixture::Import(const std::filesystem::path& path) {
     prompts.openNames.push_back(QPath(path));
-    window->findChild<QPushButton*>(QStringLiteral("importButton"))->click();
+    window->findChild<QPushButton*>("importButton")->click();
     return *window->ImportDlg();
 }
 

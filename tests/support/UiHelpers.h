@@ -6,7 +6,6 @@
 
 #include <QString>
 
-#include <initializer_list>
 #include <memory>
 #include <ostream>
 #include <vector>
@@ -22,7 +21,6 @@ namespace testing_support {
 
 // Selects exactly the given rows and puts the selection mark on mark (the
 // first given row when mark is -1), as a user's clicks would.
-void SelectRows(CChannelListView& list, std::initializer_list<int> rows, int mark = -1);
 void SelectRows(CChannelListView& list, const std::vector<int>& rows, int mark = -1);
 
 // The cell texts of one row, column by column as shown.
@@ -57,7 +55,7 @@ struct MainWindowFixture {
     // Presses "Import"; a file dialog, if one is shown, answers with path.
     CImportDlg& Import(const std::filesystem::path& path);
     // Selects the rows, the mark on the first unless given, and runs the command.
-    void Do(void (CMainDlg::*command)(), std::initializer_list<int> rows, int mark = -1);
+    void Do(void (CMainDlg::*command)(), const std::vector<int>& rows, int mark = -1);
     CChannelListView& List() const;
     // The record that row i points at.
     const CChannel& Record(int row) const;

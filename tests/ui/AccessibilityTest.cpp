@@ -50,14 +50,14 @@ TEST(Accessibility, TheChannelListReadsAsATableWithHeaders) {
     f.Open(MakeDat(kTGUV2, UsedChannels(kTGUV2, 2, 43850000, 10000)));
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&f.List());
     ASSERT_NE(list, nullptr);
-    EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("Channels"));
+    EXPECT_EQ(list->text(QAccessible::Name), "Channels");
     QAccessibleTableInterface* table = list->tableInterface();
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->rowCount(), 200);
     EXPECT_EQ(table->columnCount(), 4);
-    EXPECT_EQ(table->columnDescription(2), QStringLiteral("RX Freq"));
-    EXPECT_EQ(table->cellAt(1, 2)->text(QAccessible::Name), QStringLiteral("438.60000"));
-    EXPECT_EQ(table->cellAt(1, 0)->text(QAccessible::Name), QStringLiteral("1"));
+    EXPECT_EQ(table->columnDescription(2), "RX Freq");
+    EXPECT_EQ(table->cellAt(1, 2)->text(QAccessible::Name), "438.60000");
+    EXPECT_EQ(table->cellAt(1, 0)->text(QAccessible::Name), "1");
 }
 
 // The focus chain from a control, as the object names of those Tab reaches.

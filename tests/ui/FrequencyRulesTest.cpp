@@ -9,6 +9,8 @@
 
 namespace {
 
+// Typed text as MHz: eight digits with three before the point, two where three
+// would pass 519.995 MHz; below 88 MHz, and the text without digits, is 88.
 TEST(FrequencyRules, ParsesTypedTextAsEightDigitsWithThreeBeforeThePoint) {
     const std::pair<const char*, int> cases[] = {{"439.125", 43912500},   {"145", 14500000},
                                                  {"43.9125", 43912500},   {"4391250", 43912500},
@@ -25,9 +27,10 @@ TEST(FrequencyRules, ParsesTypedTextAsEightDigitsWithThreeBeforeThePoint) {
         EXPECT_EQ(ParseFrequency(text), value) << '"' << text << '"';
 }
 
+// Leaving a box raises the text to the step (indexes 0 "5", 1 "6.25", 2 "10",
+// 3 "12.5", 6 "25"); -1 and 10 name no step (a Step list without a selection)
+// and leave the value unrounded.
 TEST(FrequencyRules, LeavingABoxRaisesTheTextToTheStep) {
-    // Step indexes: 0 "5", 1 "6.25", 2 "10", 3 "12.5", 6 "25"; -1 and 10 name no
-    // step (a Step list without a selection) and leave the value unrounded.
     const struct {
         const char* text;
         int step;
@@ -40,57 +43,53 @@ TEST(FrequencyRules, LeavingABoxRaisesTheTextToTheStep) {
     for (const auto& c : cases)
         EXPECT_EQ(NormalizeFrequencyText(c.text, c.step), c.shown) << c.text << " step " << c.step;
     EXPECT_EQ(FormatFrequency(439125), "43.9125");
-}
-
-TEST(FrequencyRules, BandsIncludeBothLimits) {
-    const std::pair<int, int> cases[] = {
+    const std::pair<int, int> bands[] = {
         {8750000, 0},  {8800000, 1},  {10800000, 1}, {10800500, 0}, {13599500, 0}, {13600000, 2},
         {17399500, 2}, {17400000, 0}, {35000000, 3}, {38999500, 3}, {39000000, 0}, {40000000, 4},
         {46999500, 4}, {47000000, 5}, {51999500, 5}, {52000000, 0}};
-    for (const auto& [value, band] : cases)
+    for (const auto& [value, band] : bands)
         EXPECT_EQ(BandOf(value), band) << value;
 }
 
+// The first rule broken, in the order the user is told, for both models and a
+// TG-6A for either side of 400 MHz (its trailer's bytes 1 and 2).
 TEST(FrequencyRules, ChecksInOrderWithOneMessageEach) {
     const CImageTGUV2 uv2(ChannelCount(kTGUV2));
-    // Trailer bytes 1 and 2 hold the TG-6A's own frequency: 435 and 145 MHz.
     CImageTG6A uhf(ChannelCount(kTG6A));
     CImageTG6A vhf(ChannelCount(kTG6A));
     uhf.GetTrailer()[1] = 43;
-    uhf.GetTrailer()[2] = 50;
     vhf.GetTrailer()[1] = 14;
-    vhf.GetTrailer()[2] = 50;
     const struct {
         const CMemoryImage& image;
-        RadioModel model;
-        const char* rx;
-        const char* tx;
+        const char *rx, *tx;
         int step;
         std::string message;
     } cases[] = {
-        {uv2, kTGUV2, "", "", 0, "Rx frequency is missing!"},
-        {uv2, kTGUV2, "", "145", 0, "Rx frequency is missing!"},
-        {uv2, kTGUV2, "145", "", 0, "Tx frequency is missing!"},
-        {uv2, kTGUV2, "145.00300", "520", 0, "Rx frequency and step do not match!"},
-        {uv2, kTGUV2, "145", "145.00300", 0, "Tx frequency and step do not match!"},
-        {uv2, kTGUV2, "446.00625", "446.00625", 1, ""},
-        {uv2, kTGUV2, "446.00625", "446.00625", 3, "Rx frequency and step do not match!"},
-        {uv2, kTGUV2, "145", "145", -1, "Rx frequency and step do not match!"},
-        {uv2, kTGUV2, "52.00000", "145", 0, "Invalid Rx frequency range!"},
-        {uv2, kTGUV2, "145", "180", 0, "Invalid Tx frequency range!"},
-        {uv2, kTGUV2, "145", "435", 0, "Frequencies should be in the same range!"},
-        {uv2, kTGUV2, "100", "100", 0, ""},
-        {uv2, kTGUV2, "380", "385", 0, ""},
-        {vhf, kTG6A, "435", "435", 0, "Invalid frequency range!"},
-        {vhf, kTG6A, "145", "435", 0, "Invalid frequency range!"},
-        {vhf, kTG6A, "145", "146", 0, ""},
-        {uhf, kTG6A, "145", "145", 0, "Invalid frequency range!"},
-        {uhf, kTG6A, "380", "380", 0, "Invalid frequency range!"},
-        {uhf, kTG6A, "435", "439.125", 3, ""},
+        {uv2, "", "", 0, "Rx frequency is missing!"},
+        {uv2, "", "145", 0, "Rx frequency is missing!"},
+        {uv2, "145", "", 0, "Tx frequency is missing!"},
+        {uv2, "145.00300", "520", 0, "Rx frequency and step do not match!"},
+        {uv2, "145", "145.00300", 0, "Tx frequency and step do not match!"},
+        {uv2, "446.00625", "446.00625", 1, ""},
+        {uv2, "446.00625", "446.00625", 3, "Rx frequency and step do not match!"},
+        {uv2, "145", "145", -1, "Rx frequency and step do not match!"},
+        {uv2, "52.00000", "145", 0, "Invalid Rx frequency range!"},
+        {uv2, "145", "180", 0, "Invalid Tx frequency range!"},
+        {uv2, "145", "435", 0, "Frequencies should be in the same range!"},
+        {uv2, "100", "100", 0, ""},
+        {uv2, "380", "385", 0, ""},
+        {vhf, "435", "435", 0, "Invalid frequency range!"},
+        {vhf, "145", "435", 0, "Invalid frequency range!"},
+        {vhf, "145", "146", 0, ""},
+        {uhf, "145", "145", 0, "Invalid frequency range!"},
+        {uhf, "380", "380", 0, "Invalid frequency range!"},
+        {uhf, "435", "439.125", 3, ""},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(FrequencyError(c.rx, c.tx, c.step, c.model, c.image), c.message)
-            << c.model << ' ' << c.rx << ' ' << c.tx << " step " << c.step;
+    for (const auto& c : cases) {
+        const RadioModel model = &c.image == &uv2 ? kTGUV2 : kTG6A;
+        EXPECT_EQ(FrequencyError(c.rx, c.tx, c.step, model, c.image), c.message)
+            << model << ' ' << c.rx << ' ' << c.tx << " step " << c.step;
+    }
 }
 
 } // namespace

@@ -72,7 +72,7 @@ TEST_P(MainDlgMove, MovesTheSelectedRowsAndTheirSelection) {
         EXPECT_EQ(f.List().SelectionMark(), c.movedTo.empty() ? c.mark : after.front());
     }
     EXPECT_EQ(f.window->IsModified(), !c.movedTo.empty());
-    EXPECT_EQ(RowTexts(f.List(), 4).front(), QStringLiteral("4")) << "IDs stay";
+    EXPECT_EQ(RowTexts(f.List(), 4).front(), "4") << "IDs stay";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -198,7 +198,7 @@ class MainDlgEditKeys : public testing::TestWithParam<Qt::KeyboardModifiers> {};
 TEST_P(MainDlgEditKeys, RunCutCopyPaste) {
     ListFixture f;
     f.List().setFocus();
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_C, GetParam(), QStringLiteral("c"));
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_C, GetParam(), "c");
     QCoreApplication::sendEvent(&f.List(), &press);
     EXPECT_TRUE(press.isAccepted());
     EXPECT_TRUE(f.window->Clipboard().empty());
@@ -232,8 +232,8 @@ TEST(MainDlgPopup, OffersItsItemsAndGraysNewOverUsedRows) {
     f.prompts.onMenu = [&](QMenu& menu) {
         items.clear();
         for (QAction* action : menu.actions()) {
-            items << (action->isSeparator() ? QStringLiteral("-") : action->text());
-            newEnabled = action->text() == QStringLiteral("New") ? action->isEnabled() : newEnabled;
+            items << (action->isSeparator() ? "-" : action->text());
+            newEnabled = action->text() == "New" ? action->isEnabled() : newEnabled;
         }
         return choose.isEmpty() ? nullptr : FakePrompts::FindAction(menu, choose);
     };
@@ -247,10 +247,10 @@ TEST(MainDlgPopup, OffersItsItemsAndGraysNewOverUsedRows) {
                                   "Edit", "Delete"}));
     EXPECT_TRUE(newEnabledFor({50, 60}));
     EXPECT_TRUE(newEnabledFor({}));
-    choose = QStringLiteral("Delete");
+    choose = "Delete";
     newEnabledFor({4});
     EXPECT_TRUE(f.Record(4).IsEmpty());
-    choose = QStringLiteral("Copy");
+    choose = "Copy";
     newEnabledFor({5});
     EXPECT_EQ(f.window->Clipboard().size(), 1u);
 }

@@ -75,7 +75,7 @@ TEST_P(MainDlgSaveFault, IsReportedAndKeepsTheOldFileAndTheFlag) {
         f.window->OnSave();
     }
     fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
-    EXPECT_EQ(f.prompts.messages, std::vector<QString>{QStringLiteral("Save operation failed.")});
+    EXPECT_EQ(f.prompts.messages, std::vector<QString>{"Save operation failed."});
     EXPECT_TRUE(f.window->IsModified());
     if (hadFile) {
         EXPECT_EQ(ReadBytes(target), old);
@@ -99,12 +99,12 @@ TEST_P(MainDlgOpenFault, FailsAtOnceLeavingTheWindowAsItWas) {
     const fs::path bad = Make(GetParam(), f.dir.Path());
     const auto start = std::chrono::steady_clock::now();
     f.OpenPath(bad);
-    const std::vector<QString> failed{QStringLiteral("Open operation failed.")};
+    const std::vector<QString> failed{"Open operation failed."};
     EXPECT_EQ(f.prompts.messages, failed);
     EXPECT_EQ(f.List().Channels().RowCount(), 0);
     EXPECT_FALSE(f.window->IsLoaded());
-    EXPECT_TRUE(f.window->findChild<QComboBox*>(QStringLiteral("modeBox"))->isEnabled());
-    EXPECT_EQ(f.window->windowTitle(), QStringLiteral("Velmora"));
+    EXPECT_TRUE(f.window->findChild<QComboBox*>("modeBox")->isEnabled());
+    EXPECT_EQ(f.window->windowTitle(), "Velmora");
 
     f.prompts.messages.clear();
     f.Open(MakeDat(kTGUV2, UsedChannels(kTGUV2, 20)), "good.DAT");
@@ -116,7 +116,7 @@ TEST_P(MainDlgOpenFault, FailsAtOnceLeavingTheWindowAsItWas) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
     EXPECT_EQ(f.prompts.messages, failed);
     EXPECT_EQ(f.window->DatFile(), file);
-    EXPECT_EQ(f.window->windowTitle(), QStringLiteral("Velmora - good.DAT"));
+    EXPECT_EQ(f.window->windowTitle(), "Velmora - good.DAT");
     EXPECT_TRUE(f.window->IsModified());
     EXPECT_EQ(f.List().SelectedRows(), (std::vector<int>{4, 6}));
     EXPECT_EQ(f.List().Channels().RowCount(), 200);

@@ -21,11 +21,11 @@ QStringList EnabledControls(CMainDlg& window) {
         if (button->isEnabled())
             names << button->text();
     names.sort();
-    const auto* mode = window.findChild<QComboBox*>(QStringLiteral("modeBox"));
+    const auto* mode = window.findChild<QComboBox*>("modeBox");
     if (mode->isEnabled())
-        names << QStringLiteral("mode ") + mode->currentText();
-    if (MenuAction(window, QStringLiteral("Save DAT File"))->isEnabled())
-        names << QStringLiteral("menu save");
+        names << "mode " + mode->currentText();
+    if (MenuAction(window, "Save DAT File")->isEnabled())
+        names << "menu save";
     return names;
 }
 
@@ -35,7 +35,7 @@ TEST(MainDlg, OpenLoadsTheFileAndLocksTheModel) {
     MainWindowFixture f;
     f.window->OnOpen();
     EXPECT_EQ(f.prompts.openDialogs, 1);
-    EXPECT_EQ(f.window->windowTitle(), QStringLiteral("Velmora"));
+    EXPECT_EQ(f.window->windowTitle(), "Velmora");
     EXPECT_EQ(f.List().Channels().RowCount(), 0);
     EXPECT_EQ(EnabledControls(*f.window), (QStringList{"Exit", "Open DAT", "mode TG-UV2"}));
     EXPECT_FALSE(f.window->IsLoaded() || f.window->IsModified());
@@ -43,7 +43,7 @@ TEST(MainDlg, OpenLoadsTheFileAndLocksTheModel) {
 
     f.Open(MakeDat(kTGUV2, UsedChannels(kTGUV2, 3)), "mine.DAT");
     EXPECT_TRUE(f.prompts.messages.empty());
-    EXPECT_EQ(f.window->windowTitle(), QStringLiteral("Velmora - mine.DAT"));
+    EXPECT_EQ(f.window->windowTitle(), "Velmora - mine.DAT");
     EXPECT_EQ(RowTexts(f.List(), 2), (QStringList{"2", "      ", "145.05000", "145.05000"}));
     EXPECT_EQ(RowTexts(f.List(), 3), (QStringList{"3", "", "", ""}));
     EXPECT_EQ(EnabledControls(*f.window),
@@ -112,7 +112,7 @@ TEST(MainDlg, SaveWritesTheRowOrderAndShowAllColumnsKeepsIt) {
     std::copy_n(&original[90], 44, &expected[90 + 44]);
     EXPECT_EQ(f.Save("other.DAT"), expected);
     EXPECT_FALSE(f.window->IsModified());
-    EXPECT_EQ(f.window->windowTitle(), QStringLiteral("Velmora - mine.DAT"));
+    EXPECT_EQ(f.window->windowTitle(), "Velmora - mine.DAT");
     SelectRows(f.List(), {1, 2});
     f.ShowAllColumns(true);
     EXPECT_FALSE(f.List().HasSelection());
@@ -143,8 +143,7 @@ TEST_P(MainDlgClose, AsksOnlyWhileModified) {
     QCoreApplication::sendPostedEvents();
     EXPECT_TRUE(f.prompts.questions.empty());
     close({false});
-    EXPECT_EQ(f.prompts.questions,
-              std::vector<QString>{QStringLiteral("Changes are not saved. Exit anyway?")});
+    EXPECT_EQ(f.prompts.questions, std::vector<QString>{"Changes are not saved. Exit anyway?"});
     EXPECT_TRUE(f.window->isVisible());
     EXPECT_TRUE(f.window->IsModified());
     close({true});
@@ -152,13 +151,12 @@ TEST_P(MainDlgClose, AsksOnlyWhileModified) {
     EXPECT_FALSE(f.window->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ways, MainDlgClose,
-    testing::Values([](CMainDlg& w) { w.close(); },
-                    [](CMainDlg& w) {
-                        w.findChild<QPushButton*>(QStringLiteral("exitButton"))->click();
-                    },
-                    [](CMainDlg& w) { MenuAction(w, QStringLiteral("Exit"))->trigger(); }));
+INSTANTIATE_TEST_SUITE_P(Ways, MainDlgClose,
+                         testing::Values([](CMainDlg& w) { w.close(); },
+                                         [](CMainDlg& w) {
+                                             w.findChild<QPushButton*>("exitButton")->click();
+                                         },
+                                         [](CMainDlg& w) { MenuAction(w, "Exit")->trigger(); }));
 
 // The list grows with the window, the buttons follow the right edge (Exit
 // also the bottom), and the window never gets smaller than it was made.
@@ -197,11 +195,11 @@ TEST(MainDlg, AboutShowsTheVersionTheBuildYearAndTheFreewareLine) {
                 texts << label->text();
         return QDialog::Accepted;
     };
-    MenuAction(*f.window, QStringLiteral("&About Velmora..."))->trigger();
+    MenuAction(*f.window, "&About Velmora...")->trigger();
     ASSERT_EQ(texts.size(), 4);
     EXPECT_EQ(texts.mid(0, 2), (QStringList{"About Velmora", "Velmora Version 1.3"}));
     EXPECT_TRUE(texts[2].contains(QString::fromLatin1(__DATE__ + 7)));
-    EXPECT_TRUE(texts[3].contains(QStringLiteral("freeware")));
+    EXPECT_TRUE(texts[3].contains("freeware"));
 }
 
 } // namespace

@@ -32,26 +32,26 @@ TEST(RowEditorForm, ShowsTheRowsValuesAndKeepsThoseThatDiffer) {
     records[12].SetPowerText("Mid");
     f.Open(kTGUV2, records);
     f.Edit({12});
-    EXPECT_EQ(f.RowsText(), QStringLiteral("Selected row: 12"));
-    EXPECT_EQ(f.Box("txEdit")->text(), QStringLiteral("434.12500"));
-    EXPECT_EQ(f.List("stepList")->currentText(), QStringLiteral("100"));
-    EXPECT_EQ(f.List("powerList")->currentText(), QStringLiteral("Mid"));
+    EXPECT_EQ(f.RowsText(), "Selected row: 12");
+    EXPECT_EQ(f.Box("txEdit")->text(), "434.12500");
+    EXPECT_EQ(f.List("stepList")->currentText(), "100");
+    EXPECT_EQ(f.List("powerList")->currentText(), "Mid");
     EXPECT_EQ(f.List("busySetList")->currentIndex(), -1);
     for (QCheckBox* keep : f.dlg->findChildren<QCheckBox*>())
         EXPECT_FALSE(keep->isChecked() || keep->isEnabled()) << keep->objectName().toStdString();
     EXPECT_FALSE(f.Button("newButton")->isEnabled());
 
     f.Edit({3, 4, 5, 6});
-    EXPECT_EQ(f.RowsText(), QStringLiteral("Selected rows: 3 - 6"));
+    EXPECT_EQ(f.RowsText(), "Selected rows: 3 - 6");
     EXPECT_FALSE(f.Button("nextButton")->isEnabled() || f.Button("prevButton")->isEnabled());
-    EXPECT_EQ(f.Box("txEdit")->text(), QStringLiteral("145.60000")) << "row 4's";
+    EXPECT_EQ(f.Box("txEdit")->text(), "145.60000") << "row 4's";
     EXPECT_FALSE(f.Keep("tx")->isChecked());
     EXPECT_TRUE(f.Keep("power")->isChecked() && f.Keep("power")->isEnabled());
     EXPECT_FALSE(f.List("powerList")->isEnabled());
     EXPECT_EQ(f.List("powerList")->currentIndex(), -1);
     EXPECT_TRUE(f.Keep("name")->isChecked());
     f.Edit({5, 6});
-    EXPECT_EQ(f.Box("nameEdit")->text(), QStringLiteral("AB"));
+    EXPECT_EQ(f.Box("nameEdit")->text(), "AB");
     f.Edit({6, 7});
     EXPECT_TRUE(f.Keep("name")->isChecked());
     f.Edit({2, 3});
@@ -89,7 +89,7 @@ TEST(RowEditorForm, TheKeepBoxDecidesWhetherEverySelectedRowGetsTheFormValue) {
         if (untick) {
             f.Keep("power")->click();
             EXPECT_TRUE(f.List("powerList")->isEnabled());
-            EXPECT_EQ(f.List("powerList")->currentText(), QStringLiteral("High"));
+            EXPECT_EQ(f.List("powerList")->currentText(), "High");
             f.List("powerList")->setCurrentIndex(1);
         }
         f.dlg->accept();
@@ -111,13 +111,13 @@ TEST(RowEditorForm, ASharedRxReachesEveryRowOnlyWhenEveryRowPasses) {
     const Bytes before = BytesOf(f.Record(0));
     f.Edit({0, 1, 2});
     ASSERT_TRUE(f.Keep("tx")->isChecked() && f.Keep("step")->isChecked());
-    f.Box("rxEdit")->setText(QStringLiteral("145.2"));
+    f.Box("rxEdit")->setText("145.2");
     f.dlg->accept();
-    EXPECT_EQ(f.Messages().back(), QStringLiteral("Frequencies should be in the same range!"));
+    EXPECT_EQ(f.Messages().back(), "Frequencies should be in the same range!");
     EXPECT_EQ(BytesOf(f.Record(0)), before);
 
     f.Edit({0, 1});
-    f.Box("rxEdit")->setText(QStringLiteral("145.2"));
+    f.Box("rxEdit")->setText("145.2");
     f.dlg->accept();
     EXPECT_EQ(f.Record(0).GetFreqText(true) + f.Record(0).GetFreqText(false), "145.20000145.60000");
     EXPECT_EQ(f.Record(0).GetStepText(), "12.5");
@@ -131,7 +131,7 @@ TEST(RowEditorForm, ASharedRxReachesEveryRowOnlyWhenEveryRowPasses) {
     f.Edit({0, 3});
     ASSERT_TRUE(f.Keep("rx")->isChecked() && f.Keep("tx")->isChecked());
     f.dlg->accept();
-    EXPECT_EQ(f.Messages().back(), QStringLiteral("Rx frequency and step do not match!"));
+    EXPECT_EQ(f.Messages().back(), "Rx frequency and step do not match!");
     EXPECT_EQ(BytesOf(f.Record(0)), first);
 }
 
@@ -152,12 +152,12 @@ TEST(RowEditorForm, EmptyRowsAreBlankUntilNewOrOpenWithTheDefaultsInNewMode) {
         f.Edit({3});
         f.Button("newButton")->click();
         EXPECT_FALSE(f.Button("newButton")->isEnabled());
-        f.Box("rxEdit")->setText(QStringLiteral("145"));
+        f.Box("rxEdit")->setText("145");
         f.dlg->OnRxKillFocus();
         f.dlg->accept();
         f.Edit({5, 6}, true);
-        f.Box("rxEdit")->setText(QStringLiteral("145"));
-        f.Box("txEdit")->setText(QStringLiteral("145"));
+        f.Box("rxEdit")->setText("145");
+        f.Box("txEdit")->setText("145");
         f.dlg->accept();
         f.Edit({0, 1}).accept();
         CChannel fresh = UsedChannel(model, 14500000, 14500000);
@@ -169,7 +169,7 @@ TEST(RowEditorForm, EmptyRowsAreBlankUntilNewOrOpenWithTheDefaultsInNewMode) {
     RowEditorFixture f;
     f.Open(kTGUV2, {UsedChannel(kTGUV2, 14500000, 14500000)});
     f.Edit({0, 1});
-    f.Box("nameEdit")->setText(QStringLiteral("AB"));
+    f.Box("nameEdit")->setText("AB");
     f.dlg->accept();
     EXPECT_EQ(f.Record(0).GetNameText() + f.Record(1).GetNameText(), "AB    AB    ");
 }
@@ -182,47 +182,29 @@ TEST(RowEditorForm, LeavingRxCopiesItOnlyIntoAnEmptyEnabledTx) {
            {UsedChannel(kTGUV2, 14500000, 14560000), UsedChannel(kTGUV2, 14500000, 14440000)});
     f.Edit({0}).show();
     QLineEdit* rx = f.Box("rxEdit");
-    rx->setText(QStringLiteral("146"));
+    rx->setText("146");
     for (Qt::FocusReason reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
         QFocusEvent glance(QEvent::FocusOut, reason);
         QCoreApplication::sendEvent(rx, &glance);
-        EXPECT_EQ(rx->text(), QStringLiteral("146"));
+        EXPECT_EQ(rx->text(), "146");
     }
     QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
     QCoreApplication::sendEvent(rx, &leave);
-    EXPECT_EQ(rx->text() + f.Box("txEdit")->text(), QStringLiteral("146.00000145.60000"));
+    EXPECT_EQ(rx->text() + f.Box("txEdit")->text(), "146.00000145.60000");
     f.Box("txEdit")->clear();
     QCoreApplication::sendEvent(rx, &leave);
-    EXPECT_EQ(f.Box("txEdit")->text(), QStringLiteral("146.00000"));
-    rx->setText(QStringLiteral("145.001"));
+    EXPECT_EQ(f.Box("txEdit")->text(), "146.00000");
+    rx->setText("145.001");
     QTest::keyClick(rx, Qt::Key_Return);
-    EXPECT_EQ(f.Messages().back(), QStringLiteral("Rx frequency and step do not match!"));
+    EXPECT_EQ(f.Messages().back(), "Rx frequency and step do not match!");
     EXPECT_TRUE(f.dlg->isVisible());
-    EXPECT_EQ(rx->text(), QStringLiteral("145.001"));
+    EXPECT_EQ(rx->text(), "145.001");
 
     f.Edit({0, 1});
-    f.Box("rxEdit")->setText(QStringLiteral("146"));
+    f.Box("rxEdit")->setText("146");
     f.dlg->OnRxKillFocus();
-    EXPECT_EQ(f.Box("rxEdit")->text(), QStringLiteral("146.00000"));
+    EXPECT_EQ(f.Box("rxEdit")->text(), "146.00000");
     EXPECT_TRUE(f.Box("txEdit")->text().isEmpty()) << "TX is kept, so disabled";
-}
-
-TEST(RowEditorForm, CancelEscapeAndTheCloseBoxChangeNothing) {
-    for (int way = 0; way < 3; ++way) {
-        RowEditorFixture f;
-        f.Open(kTGUV2, {UsedChannel(kTGUV2, 14500000, 14500000)});
-        f.Edit({0}).show();
-        f.List("powerList")->setCurrentIndex(2);
-        if (way == 0)
-            f.Button("cancelButton")->click();
-        else if (way == 1)
-            QTest::keyClick(f.dlg.get(), Qt::Key_Escape);
-        else
-            f.dlg->close();
-        EXPECT_FALSE(f.dlg->isVisible()) << way;
-        EXPECT_EQ(f.dlg->result(), QDialog::Rejected) << way;
-        EXPECT_EQ(f.Record(0).GetPowerText(), "High") << way;
-    }
 }
 
 // The frequency box takes digits and one point (a comma counts as one) up to
@@ -231,24 +213,24 @@ TEST(RowEditorForm, CancelEscapeAndTheCloseBoxChangeNothing) {
 TEST(RowEditorKeys, TheBoxesFilterTypedAndPastedCharacters) {
     CFreqEdit freq;
     freq.setMaxLength(9);
-    QTest::keyClicks(&freq, QStringLiteral("439,125.,aZ- !999"));
-    EXPECT_EQ(freq.text(), QStringLiteral("439.12599"));
+    QTest::keyClicks(&freq, "439,125.,aZ- !999");
+    EXPECT_EQ(freq.text(), "439.12599");
     QTest::keyClick(&freq, Qt::Key_Backspace);
     QTest::keyClick(&freq, Qt::Key_Home);
     QTest::keyClick(&freq, Qt::Key_Delete);
-    EXPECT_EQ(freq.text(), QStringLiteral("39.1259"));
+    EXPECT_EQ(freq.text(), "39.1259");
     freq.selectAll(); // a point inside the selection that the key replaces still counts
-    QTest::keyClicks(&freq, QStringLiteral(".5,"));
-    EXPECT_EQ(freq.text(), QStringLiteral("5."));
+    QTest::keyClicks(&freq, ".5,");
+    EXPECT_EQ(freq.text(), "5.");
     freq.clear();
-    QApplication::clipboard()->setText(QStringLiteral("1a.2.3"));
+    QApplication::clipboard()->setText("1a.2.3");
     QTest::keyClick(&freq, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(freq.text(), QStringLiteral("1a.2.3"));
+    EXPECT_EQ(freq.text(), "1a.2.3");
 
     CNameEdit name;
     name.setMaxLength(6);
-    QTest::keyClicks(&name, QStringLiteral("ab-1!?.,~*/+"));
-    EXPECT_EQ(name.text(), QStringLiteral("AB-1*/"));
+    QTest::keyClicks(&name, "ab-1!?.,~*/+");
+    EXPECT_EQ(name.text(), "AB-1*/");
     for (const auto& [pasted, shown] : {std::pair{"cd e_", "CD E_"}, std::pair{"ab!", ""}}) {
         name.clear();
         QApplication::clipboard()->setText(QString::fromLatin1(pasted));
@@ -269,7 +251,7 @@ TEST(ToneList, HoldsEveryToneAtItsSelectionIndexWithGapFreeNumbers) {
         {155, "D023I"}, {258, "D754I"}};
     for (const auto& [position, text] : samples)
         EXPECT_EQ(list.itemText(position), QLatin1String(text)) << position;
-    const QRegularExpression suffix(QStringLiteral("  \\((CTCSS|DCS) (\\d\\d)\\)$"));
+    const QRegularExpression suffix("  \\((CTCSS|DCS) (\\d\\d)\\)$");
     int numbers[2] = {0, 0};
     for (int position = 0; position < list.count(); ++position) {
         const QRegularExpressionMatch match = suffix.match(list.itemText(position));
@@ -300,7 +282,7 @@ TEST(ToneList, ShowsAndStoresTonesAndRxLeadsTxOnlyWhileTxIsEnabled) {
     f.Open(kTGUV2, {coded, second});
     f.Edit({0});
     EXPECT_EQ(f.List("rxToneList")->currentIndex(), 155);
-    EXPECT_EQ(f.List("txToneList")->currentText(), QStringLiteral("254.1"));
+    EXPECT_EQ(f.List("txToneList")->currentText(), "254.1");
     Choose(f.List("rxToneList"), 56);
     EXPECT_EQ(f.List("txToneList")->currentIndex(), 56);
     Choose(f.List("txToneList"), 258);
@@ -324,8 +306,8 @@ TEST(RowEditorNavigation, NextAndPrevMoveTheEditorAndThenTheListSelection) {
     f.Open(kTGUV2, UsedChannels(kTGUV2, 8));
     CRowEditorDlg& dlg = f.Edit({5});
     dlg.OnNext();
-    EXPECT_EQ(f.RowsText(), QStringLiteral("Selected row: 6"));
-    EXPECT_EQ(f.Box("rxEdit")->text(), QStringLiteral("145.15000"));
+    EXPECT_EQ(f.RowsText(), "Selected row: 6");
+    EXPECT_EQ(f.Box("rxEdit")->text(), "145.15000");
     EXPECT_TRUE(f.main.List().IsRowSelected(5)) << "posted, not sent";
     f.Deliver();
     EXPECT_EQ(f.main.List().SelectedRows(), Rows{6});
@@ -338,7 +320,7 @@ TEST(RowEditorNavigation, NextAndPrevMoveTheEditorAndThenTheListSelection) {
     f.Box("rxEdit")->clear();
     dlg.OnNext();
     f.Deliver();
-    EXPECT_EQ(f.Messages(), std::vector<QString>{QStringLiteral("Rx frequency is missing!")});
+    EXPECT_EQ(f.Messages(), std::vector<QString>{"Rx frequency is missing!"});
     EXPECT_EQ(dlg.CurrentRow(), 4);
     EXPECT_EQ(f.main.List().SelectedRows(), Rows{4});
 
@@ -349,8 +331,8 @@ TEST(RowEditorNavigation, NextAndPrevMoveTheEditorAndThenTheListSelection) {
         for (int row : {0, last}) {
             CRowEditorDlg& edge = g.Edit({row});
             EXPECT_EQ(g.Button("newButton")->isEnabled(), row == last) << "blank form";
-            g.Box("rxEdit")->setText(QStringLiteral("435.1"));
-            g.Box("txEdit")->setText(QStringLiteral("435.1"));
+            g.Box("rxEdit")->setText("435.1");
+            g.Box("txEdit")->setText("435.1");
             row == 0 ? edge.OnPrev() : edge.OnNext();
             g.Deliver();
             EXPECT_FALSE(g.Button("newButton")->isEnabled());
@@ -370,10 +352,10 @@ QString EditorOpenedBy(MainWindowFixture& main, const std::function<void()>& com
                        int power = -1) {
     QString rowsText;
     main.prompts.onModal = [&](QDialog& dialog) {
-        rowsText = dialog.findChild<QLabel*>(QStringLiteral("rowsText"))->text();
+        rowsText = dialog.findChild<QLabel*>("rowsText")->text();
         if (power < 0)
             return int(QDialog::Rejected);
-        dialog.findChild<QComboBox*>(QStringLiteral("powerList"))->setCurrentIndex(power);
+        dialog.findChild<QComboBox*>("powerList")->setCurrentIndex(power);
         dialog.accept();
         return dialog.result();
     };
@@ -383,36 +365,48 @@ QString EditorOpenedBy(MainWindowFixture& main, const std::function<void()>& com
 
 // Edit opens nothing without a selection and otherwise works on the selected
 // rows of the range only; rows visited with Next are written, marked modified
-// and redrawn only on OK, Cancel drops them.
+// and redrawn only on OK; Cancel, Esc and the close box drop them.
 TEST(RowEditorFromMainWindow, EditWorksOnTheSelectedRowsAndOnlyOkWritesThem) {
     MainWindowFixture main(kTGUV2, 10);
     EXPECT_EQ(EditorOpenedBy(main, [&] { main.window->OnEdit(); }), QString());
     SelectRows(main.List(), {4, 9});
     EXPECT_EQ(EditorOpenedBy(
                   main, [&] { main.window->OnEdit(); }, 2),
-              QStringLiteral("Selected rows: 4 - 9"));
+              "Selected rows: 4 - 9");
     for (int row = 3; row <= 9; ++row)
         EXPECT_EQ(main.Record(row).GetPowerText(), row == 4 || row == 9 ? "Low" : "High") << row;
 
-    for (bool ok : {false, true}) {
+    // OK, Cancel, Esc, the close box.
+    for (int way = 0; way < 4; ++way) {
         MainWindowFixture f(kTGUV2, 8);
         f.ShowAllColumns(true);
         SelectRows(f.List(), {5});
-        f.prompts.onModal = [ok](QDialog& dialog) {
+        f.prompts.onModal = [way](QDialog& dialog) {
             auto& dlg = static_cast<CRowEditorDlg&>(dialog);
-            auto* power = dlg.findChild<QComboBox*>(QStringLiteral("powerList"));
+            dlg.show();
+            auto* power = dlg.findChild<QComboBox*>("powerList");
             power->setCurrentIndex(2);
             dlg.OnNext();
             QCoreApplication::sendPostedEvents();
             power->setCurrentIndex(1);
-            ok ? dlg.accept() : dlg.reject();
+            if (way == 0)
+                dlg.accept();
+            else if (way == 1)
+                dlg.findChild<QPushButton*>("cancelButton")->click();
+            else if (way == 2)
+                QTest::keyClick(&dlg, Qt::Key_Escape);
+            else
+                dlg.close();
+            EXPECT_FALSE(dlg.isVisible()) << way;
             return dlg.result();
         };
         f.window->OnEdit();
+        const bool ok = way == 0;
         EXPECT_EQ(f.Record(5).GetPowerText() + f.Record(6).GetPowerText(),
-                  ok ? "LowMid" : "HighHigh");
+                  ok ? "LowMid" : "HighHigh")
+            << way;
         EXPECT_EQ(f.window->IsModified(), ok);
-        EXPECT_EQ(RowTexts(f.List(), 6).contains(QStringLiteral("Mid")), ok) << "redrawn";
+        EXPECT_EQ(RowTexts(f.List(), 6).contains("Mid"), ok) << "redrawn";
     }
 }
 
@@ -431,8 +425,7 @@ TEST(RowEditorFromMainWindow, ADoubleClickOpensOnTheRowUnderTheCursorOnly) {
     const auto at = [&](QPoint pos) {
         return EditorOpenedBy(main, [&] { DoubleClick(list.viewport(), pos); });
     };
-    EXPECT_EQ(at(list.visualRect(list.model()->index(7, 1)).center()),
-              QStringLiteral("Selected row: 7"));
+    EXPECT_EQ(at(list.visualRect(list.model()->index(7, 1)).center()), "Selected row: 7");
     // Room below the last row: a window taller than all rows, scrolled to the end.
     main.window->resize(main.window->width(), list.rowHeight(0) * 120);
     list.scrollToBottom();

@@ -95,37 +95,26 @@ private:
         CMainDlg& w = *m_f->window;
         const std::vector<bool> selected = m_f->List().SelectionFlags();
         const bool any = std::find(selected.begin(), selected.end(), true) != selected.end();
-        const bool canUp = any && !selected.front();
-        const bool canDown = any && !selected.back();
-        switch (Pick(16)) {
+        switch (const int what = Pick(16)) {
         case 0:
             m_f->prompts.openNames.push_back(Chance(90) ? RandomFile() : QString());
             w.OnOpen();
             break;
         case 2:
-            w.OnUp();
-            m_expectModified |= canUp;
-            break;
         case 3:
-            w.OnDown();
-            m_expectModified |= canDown;
-            break;
         case 4:
-            w.OnUp15();
-            m_expectModified |= canUp;
-            break;
         case 5:
-            w.OnDown15();
-            m_expectModified |= canDown;
-            break;
         case 6:
-            w.OnDelete();
-            m_expectModified |= any;
-            break;
-        case 7:
-            w.OnCut();
-            m_expectModified |= any;
-            break;
+        case 7: {
+            // Moves change something unless the selection is at their end;
+            // Delete and Cut whenever anything is selected.
+            using Command = void (CMainDlg::*)();
+            const Command commands[] = {&CMainDlg::OnUp,     &CMainDlg::OnDown,   &CMainDlg::OnUp15,
+                                        &CMainDlg::OnDown15, &CMainDlg::OnDelete, &CMainDlg::OnCut};
+            const int i = what - 2;
+            (w.*commands[i])();
+            m_expectModified |= i >= 4 ? any : any && !(i % 2 ? selected.back() : selected.front());
+        } break;
         case 8:
             w.OnCopy();
             break;
@@ -133,7 +122,7 @@ private:
             Paste(any);
             break;
         case 10:
-            w.findChild<QCheckBox*>(QStringLiteral("showAllColumns"))->toggle();
+            w.findChild<QCheckBox*>("showAllColumns")->toggle();
             break;
         case 11: {
             const int before = m_f->prompts.modalDialogs;
@@ -163,7 +152,7 @@ private:
             any && mark >= 0 && static_cast<int>(w.Clipboard().size()) <= Rows() - mark;
         const bool refused = m_f->prompts.messages.size() > before;
         if (refused) {
-            EXPECT_EQ(m_f->prompts.messages.back(), QStringLiteral("Invalid frequency!"));
+            EXPECT_EQ(m_f->prompts.messages.back(), "Invalid frequency!");
         }
         m_expectModified |= fits && !refused;
     }
