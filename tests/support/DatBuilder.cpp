@@ -116,14 +116,11 @@ Bytes RandomDat(RadioModel model, std::uint32_t seed, bool decodable) {
             r[slot] = pick(4);
             r[slot + 1] = pick(r[slot] == 1 ? 50 : 104);
         }
-        r[22] = pick(10);
-        r[23] = pick(2);
-        r[24] = pick(3);
-        r[25] = pick(2);
-        r[26] = pick(2);
-        r[27] = pick(2);
-        r[28] = pick(5);
-        r[30] = pick(2);
+        // Step, reverse, power, scramble, width, busy set, range and scan.
+        const int tables[][2] = {{22, 10}, {23, 2}, {24, 3}, {25, 2},
+                                 {26, 2},  {27, 2}, {28, 5}, {30, 2}};
+        for (const auto& [at, size] : tables)
+            r[at] = pick(size);
         for (int n = 38; n < 44; ++n)
             r[n] = pick(42);
     }

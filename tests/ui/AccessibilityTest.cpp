@@ -2,7 +2,6 @@
 // the channel list readable cell by cell, and every command reachable
 // without a mouse.
 #include "ChannelListView.h"
-#include "ParamName.h"
 #include "RowEditorFixture.h"
 
 #include <QAccessible>
@@ -89,32 +88,24 @@ TEST(Accessibility, TabReachesEveryControlOfTheMainWindowAndTheRowEditorInOrder)
                      "busySetKeep", "cancelButton", "okButton",    "newButton"}));
 }
 
-struct MenuKeyCase {
-    const char* name;
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-};
-
-class AccessibilityMenuKeys : public testing::TestWithParam<MenuKeyCase> {};
-
-TEST_P(AccessibilityMenuKeys, OpenTheListMenusWithoutAMouse) {
-    MainWindowFixture f;
-    const auto path = f.Open(MakeDat(kTGUV2, UsedChannels(kTGUV2, 2)));
-    f.prompts.onMenu = [](QMenu& menu) { return FakePrompts::FindAction(menu, "Copy"); };
-    SelectRows(f.List(), {1});
-    QTest::keyClick(&f.List(), GetParam().key, GetParam().modifiers);
-    EXPECT_EQ(f.prompts.menus, 1);
-    EXPECT_EQ(f.window->Clipboard().size(), 1u);
-    CImportDlg& import = f.Import(path);
-    SelectRows(import.List(), {0});
-    QTest::keyClick(&import.List(), GetParam().key, GetParam().modifiers);
-    EXPECT_EQ(f.prompts.menus, 2);
-    EXPECT_EQ(import.CopiedRows().size(), 1u);
+// The Menu key and Shift+F10 open the main list's menu and the Import list's.
+TEST(Accessibility, TheListMenusOpenWithoutAMouse) {
+    for (const auto& [key, modifiers] :
+         {std::pair{Qt::Key_Menu, Qt::KeyboardModifiers()},
+          std::pair{Qt::Key_F10, Qt::KeyboardModifiers(Qt::ShiftModifier)}}) {
+        MainWindowFixture f;
+        const auto path = f.Open(MakeDat(kTGUV2, UsedChannels(kTGUV2, 2)));
+        f.prompts.onMenu = [](QMenu& menu) { return FakePrompts::FindAction(menu, "Copy"); };
+        SelectRows(f.List(), {1});
+        QTest::keyClick(&f.List(), key, modifiers);
+        EXPECT_EQ(f.prompts.menus, 1);
+        EXPECT_EQ(f.window->Clipboard().size(), 1u);
+        CImportDlg& import = f.Import(path);
+        SelectRows(import.List(), {0});
+        QTest::keyClick(&import.List(), key, modifiers);
+        EXPECT_EQ(f.prompts.menus, 2);
+        EXPECT_EQ(import.CopiedRows().size(), 1u);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Keys, AccessibilityMenuKeys,
-                         testing::Values(MenuKeyCase{"menuKey", Qt::Key_Menu, Qt::NoModifier},
-                                         MenuKeyCase{"shiftF10", Qt::Key_F10, Qt::ShiftModifier}),
-                         ParamName());
 
 } // namespace

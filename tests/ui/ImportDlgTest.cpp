@@ -1,7 +1,6 @@
 #include "ImportDlg.h"
 #include "ChannelListView.h"
 #include "DialogUnits.h"
-#include "ParamName.h"
 #include "UiHelpers.h"
 
 #include <QClipboard>
@@ -73,33 +72,29 @@ struct ImportFixture : MainWindowFixture {
     Records Club(const std::vector<int>& rows) const { return Contents(clubRecords, rows); }
 };
 
-class ImportFailedFirstLoad : public testing::TestWithParam<const char*> {};
-
 // A file of the other model, a missing one, or one that does not decode in a
 // column not shown: the message, no rows, the caption and no menu, until a
 // later load succeeds; then the menu offers Copy even with nothing selected.
-TEST_P(ImportFailedFirstLoad, ShowsAnEmptyUntitledWindowUntilALoadSucceeds) {
-    ImportFixture f;
-    const std::string kind = GetParam();
-    std::vector<CChannel> records = UsedChannels(kTGUV2, 10);
-    records[7].bytes[22] = 0x7F; // the step
-    if (kind != "missing")
-        f.Write(kind == "otherModel" ? MakeDat(kTG6A) : MakeDat(kTGUV2, records), "bad.DAT");
-    CImportDlg& import = f.MainWindowFixture::Import(f.dir / "bad.DAT");
-    EXPECT_EQ(f.prompts.messages, kOpenFailed);
-    EXPECT_TRUE(import.isVisible());
-    EXPECT_EQ(import.List().Channels().RowCount(), 0);
-    EXPECT_EQ(import.windowTitle(), "IMPORT");
-    EXPECT_FALSE(import.IsLoaded());
-    EXPECT_TRUE(f.RightClick().isEmpty());
-    f.OpenForImport(f.importDat);
-    ASSERT_FALSE(import.List().HasSelection());
-    EXPECT_EQ(f.RightClick(), QStringList{"Copy\tCtrl+C"});
+TEST(ImportLoad, AFailedFirstLoadShowsAnEmptyUntitledWindowUntilALoadSucceeds) {
+    for (const std::string kind : {"otherModel", "missing", "undecodableHiddenColumn"}) {
+        SCOPED_TRACE(kind);
+        ImportFixture f;
+        std::vector<CChannel> records = UsedChannels(kTGUV2, 10);
+        records[7].bytes[22] = 0x7F; // the step
+        if (kind != "missing")
+            f.Write(kind == "otherModel" ? MakeDat(kTG6A) : MakeDat(kTGUV2, records), "bad.DAT");
+        CImportDlg& import = f.MainWindowFixture::Import(f.dir / "bad.DAT");
+        EXPECT_EQ(f.prompts.messages, kOpenFailed);
+        EXPECT_TRUE(import.isVisible());
+        EXPECT_EQ(import.List().Channels().RowCount(), 0);
+        EXPECT_EQ(import.windowTitle(), "IMPORT");
+        EXPECT_FALSE(import.IsLoaded());
+        EXPECT_TRUE(f.RightClick().isEmpty());
+        f.OpenForImport(f.importDat);
+        ASSERT_FALSE(import.List().HasSelection());
+        EXPECT_EQ(f.RightClick(), QStringList{"Copy\tCtrl+C"});
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Files, ImportFailedFirstLoad,
-                         testing::Values("otherModel", "missing", "undecodableHiddenColumn"),
-                         ParamName());
 
 // The title names the file and follows later loads; a cancelled load changes
 // nothing; a failed one empties the list but keeps the title, the menu (whose
@@ -134,22 +129,29 @@ TEST(ImportLoad, TheTitleFollowsTheLoadsAndAFailedOneKeepsTheCopiedRows) {
     EXPECT_EQ(import.List().Channels().RowCount(), 200);
 }
 
-class ImportCopy : public testing::TestWithParam<void (*)(ImportFixture&)> {};
-
-// Ctrl+C, Ctrl+Shift+C or the menu's Copy hand the selected records in row
+// Ctrl+C, Ctrl+Shift+C and the menu's Copy hand the selected records in row
 // order to the main window, through a posted message, never to the desktop's
 // clipboard; a Paste there writes them to consecutive rows.
-TEST_P(ImportCopy, RowsReachTheMainClipboardAndPasteThere) {
+TEST(ImportCopy, RowsReachTheMainClipboardAndPasteThere) {
     ImportFixture f;
     CImportDlg& import = f.Import();
-    SelectRows(import.List(), {12, 3, 7});
-    QGuiApplication::clipboard()->setText("desktop");
-    GetParam()(f);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "desktop");
     const Records copied = f.Club({3, 7, 12});
-    EXPECT_EQ(f.Contents(import.CopiedRows()), copied);
-    EXPECT_TRUE(f.window->Clipboard().empty()) << "posted, not sent";
-    EXPECT_EQ(f.MainClipboard(), copied);
+    const std::function<void()> ways[] = {
+        [&] { QTest::keyClick(&import.List(), Qt::Key_C, Qt::ControlModifier); },
+        [&] {
+            QTest::keyClick(&import.List(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        },
+        [&] { f.RightClick("Copy"); }};
+    for (const auto& copy : ways) {
+        f.window->ClearClipboard();
+        SelectRows(import.List(), {12, 3, 7});
+        QGuiApplication::clipboard()->setText("desktop");
+        copy();
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), "desktop");
+        EXPECT_EQ(f.Contents(import.CopiedRows()), copied);
+        EXPECT_TRUE(f.window->Clipboard().empty()) << "posted, not sent";
+        EXPECT_EQ(f.MainClipboard(), copied);
+    }
     f.Do(&CMainDlg::OnPaste, {20});
     Records expected = f.Main({19});
     expected.insert(expected.end(), copied.begin(), copied.end());
@@ -159,17 +161,6 @@ TEST_P(ImportCopy, RowsReachTheMainClipboardAndPasteThere) {
         rows.push_back(BytesOf(f.Record(row)));
     EXPECT_EQ(rows, expected);
 }
-
-INSTANTIATE_TEST_SUITE_P(Ways, ImportCopy,
-                         testing::Values(
-                             [](ImportFixture& f) {
-                                 QTest::keyClick(&f.Dlg().List(), Qt::Key_C, Qt::ControlModifier);
-                             },
-                             [](ImportFixture& f) {
-                                 QTest::keyClick(&f.Dlg().List(), Qt::Key_C,
-                                                 Qt::ControlModifier | Qt::ShiftModifier);
-                             },
-                             [](ImportFixture& f) { f.RightClick("Copy"); }));
 
 // Each Copy replaces what the main window holds; one with nothing selected
 // changes nothing; what the main window holds outlives later loads and the
@@ -226,32 +217,29 @@ TEST(ImportPlacement, ImportPlacesTheWindowAgainAndTheListFollowsItsSize) {
               QRect(place.topLeft(), QSize(list.width(), place.height())));
 }
 
-class ImportClose : public testing::TestWithParam<void (*)(CImportDlg&)> {};
-
-// Closing only hides the window; Import shows it again with its file, rows
-// and selection.
-TEST_P(ImportClose, HidesAndImportShowsTheSameFileRowsAndSelection) {
+// Closing, with the close box, Esc or Enter, only hides the window; Import
+// shows it again, without asking for a file, with its file, rows and selection.
+TEST(ImportClose, HidesAndImportShowsTheSameFileRowsAndSelection) {
     ImportFixture f;
     CImportDlg& import = f.Import();
     SelectRows(import.List(), {4, 9}, 9);
     const QStringList row9 = RowTexts(import.List(), 9);
-    GetParam()(import);
-    EXPECT_FALSE(import.isVisible());
-    f.MainWindowFixture::Import({});
-    EXPECT_EQ(f.window->ImportDlg(), &import);
-    EXPECT_EQ(f.prompts.openDialogs, 2) << "the main file's and the first Import's";
-    EXPECT_TRUE(import.isVisible());
-    EXPECT_EQ(import.windowTitle(), "club.DAT");
-    EXPECT_EQ(RowTexts(import.List(), 9), row9);
-    EXPECT_EQ(import.List().SelectedRows(), (std::vector<int>{4, 9}));
-    EXPECT_EQ(import.List().SelectionMark(), 9);
+    const std::function<void()> ways[] = {[&] { import.close(); },
+                                          [&] { QTest::keyClick(&import.List(), Qt::Key_Escape); },
+                                          [&] { QTest::keyClick(&import.List(), Qt::Key_Return); }};
+    for (const auto& close : ways) {
+        close();
+        EXPECT_FALSE(import.isVisible());
+        f.MainWindowFixture::Import({});
+        EXPECT_EQ(f.window->ImportDlg(), &import);
+        EXPECT_EQ(f.prompts.openDialogs, 2) << "the main file's and the first Import's";
+        EXPECT_TRUE(import.isVisible());
+        EXPECT_EQ(import.windowTitle(), "club.DAT");
+        EXPECT_EQ(RowTexts(import.List(), 9), row9);
+        EXPECT_EQ(import.List().SelectedRows(), (std::vector<int>{4, 9}));
+        EXPECT_EQ(import.List().SelectionMark(), 9);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Ways, ImportClose,
-    testing::Values([](CImportDlg& import) { import.close(); },
-                    [](CImportDlg& import) { QTest::keyClick(&import.List(), Qt::Key_Escape); },
-                    [](CImportDlg& import) { QTest::keyClick(&import.List(), Qt::Key_Return); }));
 
 // "Show all columns" in the main window changes the hidden window's columns
 // and clears its selection, the rows staying.

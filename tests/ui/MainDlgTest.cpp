@@ -119,44 +119,40 @@ TEST(MainDlg, SaveWritesTheRowOrderAndShowAllColumnsKeepsIt) {
     EXPECT_EQ(f.Save("after.DAT"), expected);
 }
 
-class MainDlgClose : public testing::TestWithParam<std::function<void(CMainDlg&)>> {};
-
-// Unmodified, the window closes unasked; modified (also after opening another
-// file, which keeps the flag), No keeps it open and Yes closes it. Enter and
-// Esc do nothing at all.
-TEST_P(MainDlgClose, AsksOnlyWhileModified) {
-    MainWindowFixture f(kTGUV2, 3);
-    const auto close = [&](std::deque<bool> answers) {
-        f.prompts.answers = answers;
-        GetParam()(*f.window);
+// Through the close box, "Exit" and File › "Exit": unmodified, the window
+// closes unasked; modified (also after opening another file, which keeps the
+// flag), No keeps it open and Yes closes it. Enter and Esc do nothing at all.
+TEST(MainDlg, ClosingAsksOnlyWhileModified) {
+    const std::function<void(CMainDlg&)> ways[] = {
+        [](CMainDlg& w) { w.close(); },
+        [](CMainDlg& w) { w.findChild<QPushButton*>("exitButton")->click(); },
+        [](CMainDlg& w) { MenuAction(w, "Exit")->trigger(); }};
+    for (const auto& way : ways) {
+        MainWindowFixture f(kTGUV2, 3);
+        const auto close = [&](std::deque<bool> answers) {
+            f.prompts.answers = answers;
+            way(*f.window);
+            QCoreApplication::sendPostedEvents();
+        };
+        close({});
+        EXPECT_FALSE(f.window->isVisible());
+        f.window->show();
+        f.Do(&CMainDlg::OnDelete, {0});
+        f.Open(MakeDat(kTGUV2), "second.DAT");
+        for (auto key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+            QTest::keyClick(&f.List(), key);
+            QTest::keyClick(f.window.get(), key);
+        }
         QCoreApplication::sendPostedEvents();
-    };
-    close({});
-    EXPECT_FALSE(f.window->isVisible());
-    f.window->show();
-    f.Do(&CMainDlg::OnDelete, {0});
-    f.Open(MakeDat(kTGUV2), "second.DAT");
-    for (auto key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
-        QTest::keyClick(&f.List(), key);
-        QTest::keyClick(f.window.get(), key);
+        EXPECT_TRUE(f.prompts.questions.empty());
+        close({false});
+        EXPECT_EQ(f.prompts.questions, std::vector<QString>{"Changes are not saved. Exit anyway?"});
+        EXPECT_TRUE(f.window->isVisible() && f.window->IsModified());
+        close({true});
+        EXPECT_EQ(f.prompts.questions.size(), 2u);
+        EXPECT_FALSE(f.window->isVisible());
     }
-    QCoreApplication::sendPostedEvents();
-    EXPECT_TRUE(f.prompts.questions.empty());
-    close({false});
-    EXPECT_EQ(f.prompts.questions, std::vector<QString>{"Changes are not saved. Exit anyway?"});
-    EXPECT_TRUE(f.window->isVisible());
-    EXPECT_TRUE(f.window->IsModified());
-    close({true});
-    EXPECT_EQ(f.prompts.questions.size(), 2u);
-    EXPECT_FALSE(f.window->isVisible());
 }
-
-INSTANTIATE_TEST_SUITE_P(Ways, MainDlgClose,
-                         testing::Values([](CMainDlg& w) { w.close(); },
-                                         [](CMainDlg& w) {
-                                             w.findChild<QPushButton*>("exitButton")->click();
-                                         },
-                                         [](CMainDlg& w) { MenuAction(w, "Exit")->trigger(); }));
 
 // The list grows with the window, the buttons follow the right edge (Exit
 // also the bottom), and the window never gets smaller than it was made.
