@@ -1,5 +1,4 @@
 #include "ChannelListView.h"
-#include "ParamName.h"
 #include "UiHelpers.h"
 
 #include <QMenu>
@@ -87,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                     MoveCase{"down15WithLastRow", &CMainDlg::OnDown15, {190, 199}, 190, {}},
                     MoveCase{"upNoSelection", &CMainDlg::OnUp, {}, -1, {}},
                     MoveCase{"down15NoSelection", &CMainDlg::OnDown15, {}, -1, {}}),
-    ParamName());
+    [](const auto& test) { return std::string(test.param.name); });
 
 // Delete and Cut empty the selected rows in place and unselect them; Cut and
 // Copy fill the clipboard, which survives opening another file. Nothing

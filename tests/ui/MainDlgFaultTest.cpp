@@ -2,7 +2,6 @@
 // this model's: the user is told, the old file keeps every byte, and the
 // window keeps its state.
 #include "ChannelListView.h"
-#include "ParamName.h"
 #include "UiHelpers.h"
 
 #include <QComboBox>
@@ -85,7 +84,7 @@ TEST_P(MainDlgSaveFault, IsReportedAndKeepsTheOldFileAndTheFlag) {
 
 INSTANTIATE_TEST_SUITE_P(Targets, MainDlgSaveFault,
                          testing::Values("fullDisk", "missingFolder", "folder", "readOnlyFolder"),
-                         ParamName());
+                         [](const auto& test) { return std::string(test.param); });
 
 class MainDlgOpenFault : public testing::TestWithParam<const char*> {};
 
@@ -128,6 +127,6 @@ TEST_P(MainDlgOpenFault, FailsAtOnceLeavingTheWindowAsItWas) {
 INSTANTIATE_TEST_SUITE_P(Files, MainDlgOpenFault,
                          testing::Values("missing", "folder", "fifo", "danglingLink", "unreadable",
                                          "otherModel", "oneByteShort", "undecodable"),
-                         ParamName());
+                         [](const auto& test) { return std::string(test.param); });
 
 } // namespace

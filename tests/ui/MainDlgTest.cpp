@@ -1,5 +1,4 @@
 #include "ChannelListView.h"
-#include "ParamName.h"
 #include "UiHelpers.h"
 
 #include <QComboBox>
