@@ -11,6 +11,7 @@
 #include <functional>
 #include <limits>
 #include <optional>
+#include <regex>
 #include <set>
 #include <span>
 #include <string>
@@ -305,6 +306,19 @@ TEST(ToneTables, SizesAndSampleEntries) {
     for (std::size_t i = 0; i < ToneTables::kSteps.size(); ++i)
         EXPECT_EQ(ToneTables::kStepUnits[i],
                   std::lround(std::stod(std::string(ToneTables::kSteps[i])) * 100));
+    // Between the samples: CTCSS tones rise, with one decimal; both DCS tables
+    // hold the same rising octal codes, N and I, so an index means one code.
+    for (std::size_t i = 1; i < ToneTables::kCtcss.size(); ++i) {
+        const std::string tone(ToneTables::kCtcss[i]);
+        EXPECT_TRUE(std::regex_match(tone, std::regex(R"(\d{2,3}\.\d)"))) << tone;
+        EXPECT_GT(std::stod(tone), std::stod(std::string(ToneTables::kCtcss[i - 1]))) << tone;
+    }
+    for (std::size_t i = 0; i < ToneTables::kDcsN.size(); ++i) {
+        const std::string code(ToneTables::kDcsN[i]);
+        EXPECT_TRUE(std::regex_match(code, std::regex("D[0-7]{3}N"))) << code;
+        EXPECT_EQ(ToneTables::kDcsI[i], code.substr(0, 4) + "I");
+        EXPECT_TRUE(i == 0 || code > ToneTables::kDcsN[i - 1]) << code;
+    }
 }
 
 } // namespace
