@@ -71,6 +71,8 @@ TEST_P(Columns, FollowTheModelAndShowAllInBothLists) {
     const int rows = ChannelCount(c.model);
     for (CChannelListView* list : {&f.List(), &import.List()}) {
         EXPECT_EQ(HeaderTexts(*list), c.headers);
+        // The short set fits side by side in a window of the size it opens at.
+        EXPECT_TRUE(c.showAll || list->MissingWidth() == 0);
         ASSERT_EQ(list->Channels().RowCount(), rows);
         EXPECT_EQ(RowTexts(*list, rows - 1).front(), QString::number(rows - 1));
         for (int column = 0; column < c.headers.size(); ++column) {
@@ -83,6 +85,12 @@ TEST_P(Columns, FollowTheModelAndShowAllInBothLists) {
     }
     for (int row = 0; row < rows; ++row)
         ASSERT_EQ(RowTexts(import.List(), row), RowTexts(f.List(), row)) << "row " << row;
+    // Home and End go to the first and last row and select it.
+    f.List().setFocus();
+    QTest::keyClick(&f.List(), Qt::Key_End);
+    EXPECT_EQ(f.List().SelectedRows(), std::vector<int>{rows - 1});
+    QTest::keyClick(&f.List(), Qt::Key_Home);
+    EXPECT_EQ(f.List().SelectedRows(), std::vector<int>{0});
 }
 
 INSTANTIATE_TEST_SUITE_P(
