@@ -1,20 +1,18 @@
 #include "ScriptedPrompts.h"
 
+#include "DesktopPrompts.h"
+
 #include <QDialog>
-#include <QGuiApplication>
-#include <QMessageBox>
 
 namespace {
 
-// Built exactly as the program's own message boxes are, so that the picture
-// shows what the user sees.
+// The program's own message box, so that the picture shows what the user sees.
 void PresentMessage(CScriptedPrompts& prompts, QWidget* owner, const QString& text,
                     QMessageBox::StandardButtons buttons) {
     prompts.shown.push_back(text);
-    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), text, buttons,
-                    owner);
+    const std::unique_ptr<QMessageBox> box = MakeMessageBox(owner, text, buttons);
     if (prompts.onMessage)
-        prompts.onMessage(box);
+        prompts.onMessage(*box);
 }
 
 } // namespace

@@ -1,11 +1,11 @@
 #include "DesktopPrompts.h"
 
+#include "ProgramInfo.h"
+
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <QMenu>
-#include <QMessageBox>
 
 namespace {
 
@@ -34,16 +34,18 @@ QString CDesktopPrompts::GetSaveFileName(QWidget* owner) {
     return RunFileDialog(owner, QFileDialog::AcceptSave);
 }
 
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& text,
+                                            QMessageBox::StandardButtons buttons) {
+    return std::make_unique<QMessageBox>(QMessageBox::Warning, kProgramName, text, buttons, owner);
+}
+
 void CDesktopPrompts::ShowMessage(QWidget* owner, const QString& text) {
-    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), text,
-                    QMessageBox::Ok, owner);
-    box.exec();
+    MakeMessageBox(owner, text, QMessageBox::Ok)->exec();
 }
 
 bool CDesktopPrompts::AskYesNo(QWidget* owner, const QString& text) {
-    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), text,
-                    QMessageBox::Yes | QMessageBox::No, owner);
-    return box.exec() == QMessageBox::Yes;
+    return MakeMessageBox(owner, text, QMessageBox::Yes | QMessageBox::No)->exec() ==
+           QMessageBox::Yes;
 }
 
 int CDesktopPrompts::RunModal(QDialog& dialog) { return dialog.exec(); }

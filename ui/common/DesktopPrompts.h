@@ -2,6 +2,10 @@
 
 #include "Prompts.h"
 
+#include <QMessageBox>
+
+#include <memory>
+
 // The real dialogs and message boxes.
 class CDesktopPrompts final : public Prompts {
 public:
@@ -12,3 +16,8 @@ public:
     int RunModal(QDialog& dialog) override;
     QAction* RunMenu(QMenu& menu, const QPoint& globalPos) override;
 };
+
+// The program's message box: the warning icon, its name as caption, the text
+// and the given buttons. Anything that shows a message builds it here.
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& text,
+                                            QMessageBox::StandardButtons buttons);

@@ -3,7 +3,9 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QHash>
+#include <QLineEdit>
 #include <QPair>
+#include <QPushButton>
 #include <QWidget>
 
 #include <algorithm>
@@ -49,10 +51,30 @@ int CDialogUnits::ColumnWidth(int pixelsAtBase6) const {
     return MulDiv(pixelsAtBase6, m_nBaseX, 6);
 }
 
+namespace {
+
+// Room on each side of a push button's text, in dialog units.
+constexpr int kButtonPadding = 4;
+
+// The width a control needs. The style's hint is too generous for two kinds:
+// a push button's includes a minimum width that would push narrow template
+// buttons into each other, and an edit box's asks for 17 characters where
+// the template's boxes hold a few. Those need their text, or the template.
+int NeededWidth(const QWidget* control, const CDialogUnits& units) {
+    if (const auto* button = qobject_cast<const QPushButton*>(control))
+        return button->fontMetrics().horizontalAdvance(button->text()) +
+               2 * units.X(kButtonPadding);
+    if (qobject_cast<const QLineEdit*>(control))
+        return 0;
+    return control->sizeHint().width();
+}
+
+} // namespace
+
 void PlaceControl(QWidget* control, const CDialogUnits& units, int x, int y, int width,
                   int height) {
     QRect rect = units.Rect(x, y, width, height);
-    const QSize hint = control->sizeHint();
+    const QSize hint(NeededWidth(control, units), control->sizeHint().height());
     if (hint.width() > rect.width())
         rect.setWidth(hint.width());
     if (hint.height() > rect.height()) {

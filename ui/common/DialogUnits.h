@@ -29,7 +29,6 @@ private:
 };
 
 // Puts a control at its template rectangle. Where the user's font makes the
-// control need more room than the template gives, the rectangle grows to the
-// control's size hint: wider to the right, taller about its vertical centre,
-// so that no text is clipped.
+// control need more room than the template gives, the rectangle grows: wider
+// to the right, taller about its vertical centre, so that no text is clipped.
 void PlaceControl(QWidget* control, const CDialogUnits& units, int x, int y, int width, int height);

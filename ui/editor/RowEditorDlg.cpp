@@ -29,7 +29,6 @@ constexpr int kClosedListHeight = 12;
 constexpr int kLabelHeight = 8;
 constexpr int kLineHeight = 8;
 constexpr int kBoxHeight = 14;
-constexpr int kButtonPadding = 4;
 constexpr int kNameLength = 6;
 constexpr int kFrequencyLength = 9;
 
@@ -43,24 +42,12 @@ QLabel* AddLabel(QWidget* dialog, const char* text, const CDialogUnits& units, i
     return label;
 }
 
-// Buttons keep their template width unless their text needs more; the
-// style's own minimum width would push the narrow top buttons into each other.
 QPushButton* AddButton(QWidget* dialog, const char* name, const char* text,
                        const CDialogUnits& units, QRect rect) {
     auto* button = new QPushButton(QString::fromLatin1(text), dialog);
     button->setObjectName(QLatin1String(name));
     PlaceControl(button, units, rect.x(), rect.y(), rect.width(), rect.height());
-    const int textWidth =
-        button->fontMetrics().horizontalAdvance(button->text()) + 2 * units.X(kButtonPadding);
-    button->resize(std::max(units.X(rect.width()), textWidth), button->height());
     return button;
-}
-
-// An edit box is as wide as the template says: its size hint asks for room
-// for 17 characters, where these hold 9 at most.
-void PlaceBox(QLineEdit* box, const CDialogUnits& units, int x, int y, int width) {
-    PlaceControl(box, units, x, y, width, kBoxHeight);
-    box->resize(units.X(width), box->height());
 }
 
 template <std::size_t N>
@@ -140,7 +127,7 @@ void CRowEditorDlg::CreateFrequencyControls(const CDialogUnits& units) {
     m_editRx = new CFreqEdit(this);
     m_editRx->setObjectName(QStringLiteral("rxEdit"));
     AddLabel(this, "RX:", units, 18, 33)->setBuddy(m_editRx);
-    PlaceBox(m_editRx, units, 50, 30, 56);
+    PlaceControl(m_editRx, units, 50, 30, 56, kBoxHeight);
     AddLabel(this, "MHz", units, 110, 33);
     AddKeepBox(kRx, "RX", units, 146, 32);
     connect(m_editRx, &CFreqEdit::focusLeft, this, &CRowEditorDlg::OnRxKillFocus);
@@ -148,7 +135,7 @@ void CRowEditorDlg::CreateFrequencyControls(const CDialogUnits& units) {
     m_editTx = new CFreqEdit(this);
     m_editTx->setObjectName(QStringLiteral("txEdit"));
     AddLabel(this, "TX:", units, 18, 50)->setBuddy(m_editTx);
-    PlaceBox(m_editTx, units, 50, 47, 56);
+    PlaceControl(m_editTx, units, 50, 47, 56, kBoxHeight);
     AddLabel(this, "MHz", units, 110, 50);
     AddKeepBox(kTx, "TX", units, 146, 49);
     connect(m_editTx, &CFreqEdit::focusLeft, this, &CRowEditorDlg::OnTxKillFocus);
@@ -162,7 +149,7 @@ void CRowEditorDlg::CreateSettingControls(const CDialogUnits& units) {
     m_editName = new CNameEdit(this);
     m_editName->setObjectName(QStringLiteral("nameEdit"));
     AddLabel(this, "Name:", units, 8, 97)->setBuddy(m_editName);
-    PlaceBox(m_editName, units, 57, 95, 55);
+    PlaceControl(m_editName, units, 57, 95, 55, kBoxHeight);
     AddKeepBox(kName, "Name", units, 158, 97);
 
     struct ListInfo {
