@@ -37,7 +37,6 @@ constexpr int kBusySet = 27;
 constexpr int kRange = 28;
 constexpr int kScan = 30;
 constexpr int kName = 38;
-constexpr int kNameLength = 6;
 
 constexpr std::uint8_t kShiftNone = 0;
 constexpr std::uint8_t kShiftUp = 1;

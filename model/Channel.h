@@ -23,6 +23,8 @@ struct ToneCode {
 class CChannel {
 public:
     static constexpr int kSize = 44;
+    // A name is six characters, padded with spaces.
+    static constexpr int kNameLength = 6;
 
     bool IsEmpty() const;
     void Clear(RadioModel model);

@@ -1,6 +1,7 @@
 #include "ExampleImages.h"
 
 #include "Channel.h"
+#include "EditSession.h"
 #include "FrequencyRules.h"
 #include "ToneTables.h"
 
@@ -160,35 +161,25 @@ int ToneSelection(std::string_view text) {
     throw std::invalid_argument("unknown tone " + std::string(text));
 }
 
-// Writes the channel the way the Row Editor stores one, so that an example
+// Writes the channel through the Row Editor's own form, so that an example
 // record is exactly what a user editing that slot would have produced.
 void Store(CChannel& channel, const Plan& plan, RadioModel model, const CMemoryImage& image) {
-    const int rx = Units(plan.rxHz);
-    const int tx = Units(plan.rxHz + plan.shiftHz);
-    const int step = StepIndex(plan.step);
+    FormValues form = DefaultForm(model);
+    form[kRx].text = FormatFrequency(Units(plan.rxHz));
+    form[kTx].text = FormatFrequency(Units(plan.rxHz + plan.shiftHz));
+    form[kStep].position = StepIndex(plan.step);
+    form[kName].text = plan.name;
+    form[kRxTone].position = ToneSelection(plan.rxTone);
+    form[kTxTone].position = ToneSelection(plan.txTone);
+    form[kPower].text = plan.power;
+    form[kWidth].text = plan.width;
+    form[model == kTGUV2 ? kScanAdd : kBusySet].text = plan.modelSwitch;
     // The Row Editor's own checks: an example holds nothing a user could not enter.
     const std::string_view error =
-        FrequencyError(FormatFrequency(rx), FormatFrequency(tx), step, model, image);
+        FrequencyError(form[kRx].text, form[kTx].text, form[kStep].position, model, image);
     if (!error.empty())
         throw std::invalid_argument(std::string(error));
-
-    channel.MarkUsed(model);
-    channel.SetFrequencies(rx, tx, step, BandOf(rx), model);
-    if (model == kTGUV2) {
-        std::string name(plan.name);
-        name.resize(6, ' ');
-        channel.SetNameText(name);
-    }
-    channel.SetToneSelection(ToneSelection(plan.rxTone), true);
-    channel.SetToneSelection(ToneSelection(plan.txTone), false);
-    channel.SetReverseText("OFF");
-    channel.SetPowerText(plan.power);
-    channel.SetScrambleText("OFF");
-    channel.SetWidthText(plan.width);
-    if (model == kTGUV2)
-        channel.SetScanText(plan.modelSwitch);
-    else
-        channel.SetBusySetText(plan.modelSwitch);
+    ApplyForm(channel, form, model);
 }
 
 std::string ModelName(RadioModel model) { return model == kTGUV2 ? "TG-UV2" : "TG-6A"; }

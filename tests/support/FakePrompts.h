@@ -22,7 +22,8 @@ public:
     std::deque<bool> answers;
     // Called for each modal dialog; the default cancels it.
     std::function<int(QDialog&)> onModal;
-    // Called for each popup menu; returns the chosen action.
+    // Called for each popup menu; returns the chosen action, which is then
+    // triggered as the menu would.
     std::function<QAction*(QMenu&)> onMenu;
 
     std::vector<QString> messages;
@@ -47,7 +48,10 @@ public:
     }
     QAction* RunMenu(QMenu& menu, const QPoint&) override {
         ++menus;
-        return onMenu ? onMenu(menu) : nullptr;
+        QAction* chosen = onMenu ? onMenu(menu) : nullptr;
+        if (chosen)
+            chosen->trigger();
+        return chosen;
     }
 
     // The action of a menu whose text starts with the given text.

@@ -46,7 +46,7 @@ struct ImportFixture : MainWindowFixture {
         QStringList texts;
         prompts.onMenu = [&](QMenu& menu) {
             for (QAction* action : menu.actions())
-                texts << action->text();
+                texts << action->text() + "\t" + action->shortcut().toString();
             return choose.isEmpty() ? nullptr : FakePrompts::FindAction(menu, choose);
         };
         QWidget* viewport = Dlg().List().viewport();

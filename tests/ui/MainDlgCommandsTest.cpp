@@ -220,10 +220,13 @@ TEST(MainDlgPopup, OffersItsItemsAndGraysNewOverUsedRows) {
     QStringList items;
     f.prompts.onMenu = [&](QMenu& menu) {
         items.clear();
-        for (QAction* action : menu.actions())
+        for (QAction* action : menu.actions()) {
+            const QString shortcut = action->shortcut().toString();
+            const QString text = action->text() + (shortcut.isEmpty() ? "" : "\t" + shortcut);
             items << (action->isSeparator() ? "-"
-                      : action->isEnabled() ? action->text()
-                                            : action->text() + " (grayed)");
+                      : action->isEnabled() ? text
+                                            : text + " (grayed)");
+        }
         return nullptr;
     };
     const auto itemsFor = [&](const Rows& rows) {

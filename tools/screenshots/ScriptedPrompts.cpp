@@ -2,6 +2,7 @@
 
 #include "DesktopPrompts.h"
 
+#include <QAction>
 #include <QDialog>
 
 namespace {
@@ -42,5 +43,8 @@ int CScriptedPrompts::RunModal(QDialog& dialog) {
 }
 
 QAction* CScriptedPrompts::RunMenu(QMenu& menu, const QPoint& globalPos) {
-    return onMenu ? onMenu(menu, globalPos) : nullptr;
+    QAction* chosen = onMenu ? onMenu(menu, globalPos) : nullptr;
+    if (chosen)
+        chosen->trigger();
+    return chosen;
 }

@@ -2,6 +2,14 @@
 
 #include "Failure.h"
 
+namespace {
+
+Qt::Alignment AlignmentOf(const ColumnInfo& column) {
+    return (column.leftAligned ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter;
+}
+
+} // namespace
+
 CChannelTableModel::CChannelTableModel(QObject* parent)
     : QAbstractTableModel(parent), m_columns(ColumnSet(kTGUV2, false)) {}
 
@@ -18,13 +26,11 @@ const ColumnInfo& CChannelTableModel::ColumnAt(int section) const {
     return *m_columns.at(static_cast<std::size_t>(section));
 }
 
-CChannelTableModel::RowTexts CChannelTableModel::ComputeTexts(const CChannel& record,
-                                                              RadioModel model) {
+CChannelTableModel::RowTexts CChannelTableModel::ComputeTexts(const CChannel& record) const {
+    const ColumnTexts decoded = TextsOf(record, m_nModel);
     RowTexts texts;
-    for (const ColumnInfo* column : ColumnSet(model, true))
-        if (column->text)
-            texts[static_cast<std::size_t>(column->id)] =
-                QString::fromStdString(column->text(record));
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = QString::fromStdString(decoded[i]);
     return texts;
 }
 
@@ -34,7 +40,7 @@ void CChannelTableModel::Fill(std::span<CChannel* const> records) {
     for (CChannel* record : records) {
         if (!record)
             RaiseFailure();
-        rows.push_back({record, ComputeTexts(*record, m_nModel)});
+        rows.push_back({record, ComputeTexts(*record)});
     }
     beginResetModel();
     m_rows = std::move(rows);
@@ -51,7 +57,7 @@ void CChannelTableModel::RemoveRows() {
 
 void CChannelTableModel::RefreshRow(int row) {
     Row& target = m_rows.at(static_cast<std::size_t>(row));
-    target.texts = ComputeTexts(*target.record, m_nModel);
+    target.texts = ComputeTexts(*target.record);
     RowChanged(row);
 }
 
@@ -59,7 +65,7 @@ void CChannelTableModel::RefreshAll() {
     std::vector<RowTexts> texts;
     texts.reserve(m_rows.size());
     for (const Row& row : m_rows)
-        texts.push_back(ComputeTexts(*row.record, m_nModel));
+        texts.push_back(ComputeTexts(*row.record));
     for (std::size_t i = 0; i < m_rows.size(); ++i)
         m_rows[i].texts = std::move(texts[i]);
     if (!m_rows.empty())
@@ -101,7 +107,7 @@ QVariant CChannelTableModel::data(const QModelIndex& index, int role) const {
         return {};
     const ColumnInfo& column = ColumnAt(index.column());
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(column.alignment);
+        return QVariant::fromValue(AlignmentOf(column));
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
     if (column.id == Column::Id)
@@ -115,6 +121,6 @@ QVariant CChannelTableModel::headerData(int section, Qt::Orientation orientation
     if (role == Qt::DisplayRole)
         return QString::fromLatin1(ColumnAt(section).header);
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(ColumnAt(section).alignment);
+        return QVariant::fromValue(AlignmentOf(ColumnAt(section)));
     return {};
 }

@@ -27,10 +27,6 @@ public:
     bool ShowsAllColumns() const { return m_bShowAll; }
     const ColumnInfo& ColumnAt(int section) const;
 
-    // The texts of every column of the model for one record; raises the
-    // failure signal when a byte cannot be decoded.
-    static RowTexts ComputeTexts(const CChannel& record, RadioModel model);
-
     // One row per record, row i pointing at records[i]. Every record is decoded
     // before anything changes: on a failure the rows stay as they were.
     void Fill(std::span<CChannel* const> records);
@@ -58,6 +54,7 @@ private:
     };
 
     void RowChanged(int row);
+    RowTexts ComputeTexts(const CChannel& record) const;
 
     RadioModel m_nModel = kTGUV2;
     bool m_bShowAll = false;

@@ -24,6 +24,7 @@ public:
     virtual bool AskYesNo(QWidget* owner, const QString& text) = 0;
     // Runs the dialog modally and returns its result (QDialog::Accepted or Rejected).
     virtual int RunModal(QDialog& dialog) = 0;
-    // The chosen action, or null when the menu was dismissed.
+    // Runs a popup menu; the item chosen is triggered, as a menu does. Returns
+    // it, or null when the menu was dismissed.
     virtual QAction* RunMenu(QMenu& menu, const QPoint& globalPos) = 0;
 };

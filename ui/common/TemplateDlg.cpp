@@ -1,9 +1,22 @@
 #include "TemplateDlg.h"
 
+#include <QAction>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QVBoxLayout>
+
+namespace {
+
+// A key as a shortcut compares it: the modifiers that make a different key
+// (Ctrl, Alt, Meta) kept or not, keypad or main keyboard alike.
+QKeySequence SequenceOf(const QKeyEvent* key, Qt::KeyboardModifiers ignored) {
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~(ignored | Qt::KeypadModifier);
+    return QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(key->key())));
+}
+
+} // namespace
 
 CTemplateDlg::CTemplateDlg(QWidget* parent, int clientWidth, int clientHeight)
     : QDialog(parent), m_units(font()), m_pMenuBar(new QMenuBar(this)),
@@ -17,6 +30,43 @@ CTemplateDlg::CTemplateDlg(QWidget* parent, int clientWidth, int clientHeight)
     // moves them from here.
     m_prevClientSize = m_units.Size(clientWidth, clientHeight);
     layout->addWidget(m_pClient);
+}
+
+QAction* CTemplateDlg::Command(const QString& name) const {
+    for (QAction* command : m_commands)
+        if (command->objectName() == name)
+            return command;
+    return nullptr;
+}
+
+QAction* CTemplateDlg::AddCommand(const char* name, const QString& text, const QString& buttonText,
+                                  const QKeySequence& key, std::function<void()> handler) {
+    auto* command = new QAction(text, this);
+    command->setObjectName(QLatin1String(name));
+    if (!buttonText.isEmpty())
+        command->setIconText(buttonText);
+    if (!key.isEmpty()) {
+        command->setShortcut(key);
+        command->setShortcutVisibleInContextMenu(true);
+        // The window hands the key to the command itself (see TakeKey), so
+        // Qt's shortcut map never sees it twice.
+        command->setShortcutContext(Qt::WidgetShortcut);
+    }
+    connect(command, &QAction::triggered, this, std::move(handler));
+    m_commands.push_back(command);
+    return command;
+}
+
+QPushButton* CTemplateDlg::AddButton(QAction* command, const char* name, QRect rect) {
+    auto* button = new QPushButton(command->iconText(), m_pClient);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    button->setGeometry(rect);
+    button->setEnabled(command->isEnabled());
+    connect(button, &QPushButton::clicked, command, &QAction::trigger);
+    connect(command, &QAction::enabledChanged, button, &QWidget::setEnabled);
+    return button;
 }
 
 void CTemplateDlg::FinishLayout(int extraWidth) {
@@ -33,6 +83,34 @@ void CTemplateDlg::FinishLayout(int extraWidth) {
     setMinimumSize(m_nMinWidth, m_nMinHeight);
 }
 
+QAction* CTemplateDlg::CommandForKey(const QKeyEvent* key) const {
+    // The exact key first, so that a command of Ctrl+Shift+Z wins over one of
+    // Ctrl+Z; then the key without Shift.
+    for (const Qt::KeyboardModifiers ignored :
+         {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
+        const QKeySequence typed = SequenceOf(key, ignored | Qt::AltModifier | Qt::MetaModifier);
+        for (QAction* command : m_commands)
+            if (command->shortcuts().contains(typed))
+                return command;
+    }
+    return nullptr;
+}
+
+bool CTemplateDlg::TakeKey(QKeyEvent* key, bool pressed) {
+    QAction* command = CommandForKey(key);
+    if (!command && !IsWindowKey(key))
+        return false;
+    // A command that is disabled, or finds nothing to do, still consumes its key.
+    if (pressed) {
+        if (command)
+            command->trigger();
+        else
+            HandleWindowKey(key);
+    }
+    key->accept();
+    return true;
+}
+
 bool CTemplateDlg::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_pClient && event->type() == QEvent::Resize) {
         const QSize size = static_cast<QResizeEvent*>(event)->size();
@@ -44,23 +122,13 @@ bool CTemplateDlg::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (IsWindowKey(key)) {
-            if (event->type() == QEvent::KeyPress)
-                HandleWindowKey(key);
-            event->accept();
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)
+        if (TakeKey(static_cast<QKeyEvent*>(event), event->type() == QEvent::KeyPress))
             return true;
-        }
-    }
     return QDialog::eventFilter(watched, event);
 }
 
 void CTemplateDlg::keyPressEvent(QKeyEvent* event) {
-    if (IsWindowKey(event)) {
-        HandleWindowKey(event);
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!TakeKey(event, true))
+        QDialog::keyPressEvent(event);
 }

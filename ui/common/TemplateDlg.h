@@ -3,21 +3,30 @@
 #include "DialogUnits.h"
 
 #include <QDialog>
+#include <QKeySequence>
 #include <QSize>
 
+#include <functional>
+#include <vector>
+
+class QAction;
 class QKeyEvent;
 class QMenuBar;
+class QPushButton;
 
 // A window laid out from a dialog template: a menu bar, and below it a client
 // area whose controls are placed in dialog units. Resizing hands the change in
 // client size to the window, which moves its controls by it; the window never
-// gets smaller than it was made. Keys that the window takes before its
-// controls reach HandleWindowKey wherever the focus is in the client area.
+// gets smaller than it was made. Its commands are actions, from which its
+// menus and buttons are built; the keys of a command are taken before the
+// controls, wherever the focus is in the client area.
 class CTemplateDlg : public QDialog {
     Q_OBJECT
 
 public:
     QSize MinimumOuterSize() const { return {m_nMinWidth, m_nMinHeight}; }
+    // The command whose action has this object name, or null.
+    QAction* Command(const QString& name) const;
 
 protected:
     // The client area's size in dialog units.
@@ -27,12 +36,22 @@ protected:
     QWidget* Client() const { return m_pClient; }
     const CDialogUnits& Units() const { return m_units; }
 
+    // One command of the window: its action with the text that menus show,
+    // the label of its button (if it has one) as the action's icon text, the
+    // keys taken before the controls (Shift or not) and the handler.
+    QAction* AddCommand(const char* name, const QString& text, const QString& buttonText,
+                        const QKeySequence& key, std::function<void()> handler);
+    // A push button for a command at its template rectangle: it runs the
+    // command and is enabled exactly while the command is.
+    QPushButton* AddButton(QAction* command, const char* name, QRect rect);
+
     // Call once every control exists: widens the client area by extraWidth
     // (where the user's font needs more room than the template gives), fixes
     // the minimum size and starts watching the client area's keys.
     void FinishLayout(int extraWidth = 0);
 
     virtual void OnClientResized(int dx, int dy) = 0;
+    // Keys other than the commands' that the window takes before its controls.
     virtual bool IsWindowKey(const QKeyEvent* key) const = 0;
     virtual void HandleWindowKey(const QKeyEvent* key) = 0;
 
@@ -43,8 +62,13 @@ protected:
     int m_nMinHeight = 0;
 
 private:
+    QAction* CommandForKey(const QKeyEvent* key) const;
+    // True when the window took the key.
+    bool TakeKey(QKeyEvent* key, bool pressed);
+
     CDialogUnits m_units;
     QMenuBar* m_pMenuBar = nullptr;
     QWidget* m_pClient = nullptr;
     QSize m_prevClientSize;
+    std::vector<QAction*> m_commands;
 };

@@ -3,7 +3,6 @@
 #include "RowEditorDlg.h"
 
 #include "ChannelListView.h"
-#include "DatFile.h"
 #include "FreqEdit.h"
 #include "FrequencyRules.h"
 #include "Prompts.h"
@@ -15,70 +14,40 @@
 #include <QPushButton>
 
 void CRowEditorDlg::accept() {
-    Guarded([this] {
-        if (m_bSingleRow)
-            AcceptSingleRow();
-        else
-            AcceptSeveralRows();
+    Run([this] {
+        const std::string_view error = m_session.Accept(ReadForm());
+        if (!error.empty()) {
+            ShowMessage(error);
+            return;
+        }
+        WriteBack();
+        QDialog::accept();
     });
 }
 
-void CRowEditorDlg::AcceptSingleRow() {
-    ApplyForm(m_nCurRow);
-    if (IsInBuffer(m_nCurRow) && !Entry(m_nCurRow).IsEmpty() && !ValidateForm())
-        return;
-    WriteBack();
-    QDialog::accept();
-}
-
-// Every row is checked with the values it would receive before any row is
-// written, so a refused OK leaves the edit buffer untouched.
-void CRowEditorDlg::AcceptSeveralRows() {
-    for (int row = m_nFirstRow; row <= m_nLastRow; ++row) {
-        if (!IsSelectedRow(row))
-            continue;
-        const CChannel& entry = Entry(row);
-        if (entry.IsEmpty() && m_editRx->text().isEmpty())
-            continue;
-        if (!ValidateFrequencies(FrequencyTextFor(entry, true), FrequencyTextFor(entry, false),
-                                 StepFor(entry)))
-            return;
-    }
-    for (int row = m_nFirstRow; row <= m_nLastRow; ++row)
-        if (IsSelectedRow(row))
-            ApplyForm(row);
-    WriteBack();
-    QDialog::accept();
-}
-
 void CRowEditorDlg::WriteBack() {
-    for (int row = 0; row < m_nRows; ++row)
-        if (CChannel* record = m_list.Channels().RecordAt(row))
-            *record = Entry(row);
+    const std::vector<CChannel>& records = m_session.Records();
+    for (std::size_t row = 0; row < records.size(); ++row)
+        *m_list.Channels().RecordAt(static_cast<int>(row)) = records[row];
 }
 
 void CRowEditorDlg::OnNext() {
-    Guarded([this] { Navigate(1); });
+    Run([this] { Navigate(1); });
 }
 
 void CRowEditorDlg::OnPrev() {
-    Guarded([this] { Navigate(-1); });
+    Run([this] { Navigate(-1); });
 }
 
-// The form is written into the edit buffer before anything else, so a row
-// left at either end of the list keeps what was typed; only a valid row may
-// be left for its neighbour.
 void CRowEditorDlg::Navigate(int step) {
-    if (!m_bSingleRow || !IsInBuffer(m_nCurRow))
+    if (!m_session.CanNavigate())
         return;
     m_btnNew->setEnabled(false);
-    ApplyForm(m_nCurRow);
-    const int next = m_nCurRow + step;
-    if (!IsInBuffer(next))
+    const CEditSession::Move move = m_session.Navigate(step, ReadForm());
+    if (!move.error.empty())
+        ShowMessage(move.error);
+    if (!move.moved)
         return;
-    if (!Entry(m_nCurRow).IsEmpty() && !ValidateForm())
-        return;
-    m_nCurRow = next;
     LoadForm();
     ShowRowsText();
     if (m_pOwner)
@@ -87,11 +56,11 @@ void CRowEditorDlg::Navigate(int step) {
 }
 
 void CRowEditorDlg::OnNew() {
-    Guarded([this] { ShowDefaults(); });
+    Run([this] { ShowDefaults(); });
 }
 
 void CRowEditorDlg::OnRxKillFocus() {
-    Guarded([this] {
+    Run([this] {
         const QString text = m_editRx->text();
         if (text.isEmpty())
             return;
@@ -106,7 +75,7 @@ void CRowEditorDlg::OnRxKillFocus() {
 }
 
 void CRowEditorDlg::OnTxKillFocus() {
-    Guarded([this] {
+    Run([this] {
         const QString text = m_editTx->text();
         if (!text.isEmpty())
             m_editTx->setText(QString::fromStdString(
@@ -114,30 +83,16 @@ void CRowEditorDlg::OnTxKillFocus() {
     });
 }
 
-bool CRowEditorDlg::ValidateFrequencies(const std::string& rxText, const std::string& txText,
-                                        int step) {
-    const std::string_view error =
-        FrequencyError(rxText, txText, step, m_nModel, m_file.GetImage());
-    if (error.empty())
-        return true;
+void CRowEditorDlg::ShowMessage(std::string_view text) {
     m_prompts.ShowMessage(this,
-                          QString::fromLatin1(error.data(), static_cast<qsizetype>(error.size())));
-    return false;
-}
-
-bool CRowEditorDlg::ValidateForm() {
-    return ValidateFrequencies(m_editRx->text().toStdString(), m_editTx->text().toStdString(),
-                               m_comboStep->currentIndex());
-}
-
-bool CRowEditorDlg::IsSelectedRow(int row) const {
-    return IsInBuffer(row) && m_list.IsRowSelected(row);
+                          QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 void CRowEditorDlg::ShowRowsText() {
-    if (m_bSingleRow)
-        m_textRows->setText(QStringLiteral("Selected row: %1").arg(m_nCurRow));
+    if (m_session.IsSingleRow())
+        m_textRows->setText(QStringLiteral("Selected row: %1").arg(m_session.CurrentRow()));
     else
-        m_textRows->setText(
-            QStringLiteral("Selected rows: %1 - %2").arg(m_nFirstRow).arg(m_nLastRow));
+        m_textRows->setText(QStringLiteral("Selected rows: %1 - %2")
+                                .arg(m_session.FirstRow())
+                                .arg(m_session.LastRow()));
 }

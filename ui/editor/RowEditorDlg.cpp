@@ -2,11 +2,12 @@
 
 #include "Accessibility.h"
 #include "ChannelListView.h"
+#include "CommandRunner.h"
+#include "DatFile.h"
 #include "DialogUnits.h"
 #include "FreqEdit.h"
 #include "NameEdit.h"
-#include "ToneList.h"
-#include "ToneTables.h"
+#include "ToneItems.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,12 +30,11 @@ constexpr int kClosedListHeight = 12;
 constexpr int kLabelHeight = 8;
 constexpr int kLineHeight = 8;
 constexpr int kBoxHeight = 14;
-constexpr int kNameLength = 6;
 constexpr int kFrequencyLength = 9;
 
 const char* const kSettingNames[] = {"scanAdd", "busySet", "width", "scramble", "power", "reverse",
                                      "txTone",  "rxTone",  "step",  "tx",       "rx",    "name"};
-static_assert(std::size(kSettingNames) == CRowEditorDlg::kSettingCount);
+static_assert(std::size(kSettingNames) == kSettingCount);
 
 QLabel* AddLabel(QWidget* dialog, const char* text, const CDialogUnits& units, int x, int y) {
     auto* label = new QLabel(QString::fromLatin1(text), dialog);
@@ -50,23 +50,22 @@ QPushButton* AddButton(QWidget* dialog, const char* name, const char* text,
     return button;
 }
 
-template <std::size_t N>
-void FillList(QComboBox& list, const std::array<std::string_view, N>& texts) {
-    for (std::size_t i = 0; i < N; ++i)
-        list.insertItem(
-            static_cast<int>(i),
-            QString::fromLatin1(texts[i].data(), static_cast<qsizetype>(texts[i].size())));
-    list.setCurrentIndex(-1);
+// Every row's record in row order, as the edit session starts from.
+std::vector<CChannel> RowRecords(const CChannelListView& list) {
+    std::vector<CChannel> records;
+    const int rows = std::min(list.Channels().RowCount(), kMaxChannels);
+    for (int row = 0; row < rows; ++row)
+        records.push_back(*list.Channels().RecordAt(row));
+    return records;
 }
 
 } // namespace
 
 CRowEditorDlg::CRowEditorDlg(RadioModel model, int firstRow, int lastRow, CChannelListView& list,
                              CDatFile& file, bool newMode, Prompts& prompts, QWidget* owner)
-    : QDialog(owner), m_nFirstRow(firstRow), m_nLastRow(lastRow),
-      m_nCurRow(firstRow == lastRow ? firstRow : -1), m_nModel(model), m_bNewMode(newMode),
-      m_list(list), m_file(file), m_prompts(prompts), m_pOwner(owner),
-      m_bSingleRow(firstRow == lastRow) {
+    : QDialog(owner), m_list(list), m_session(model, firstRow, lastRow, newMode, RowRecords(list),
+                                              list.SelectionFlags(), file.GetImage()),
+      m_prompts(prompts), m_pOwner(owner) {
     setWindowTitle(QStringLiteral("Row Editor"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
@@ -77,22 +76,17 @@ CRowEditorDlg::CRowEditorDlg(RadioModel model, int firstRow, int lastRow, CChann
     NameControlsFromLabels(*this);
     FitToControls(units);
 
-    m_editName->setMaxLength(kNameLength);
+    m_editName->setMaxLength(CChannel::kNameLength);
     m_editRx->setMaxLength(kFrequencyLength);
     m_editTx->setMaxLength(kFrequencyLength);
     ShowRowsText();
-    if (!m_bSingleRow) {
+    if (!m_session.IsSingleRow()) {
         m_btnNext->setEnabled(false);
         m_btnPrev->setEnabled(false);
     }
     FillLists();
     DisableMissingSettings();
-
-    m_nRows = std::min(m_list.Channels().RowCount(), kMaxChannels);
-    for (int row = 0; row < m_nRows; ++row)
-        if (const CChannel* record = m_list.Channels().RecordAt(row))
-            m_buffer[static_cast<std::size_t>(row)] = *record;
-    Guarded([this] { LoadForm(); });
+    Run([this] { LoadForm(); });
 }
 
 CRowEditorDlg::~CRowEditorDlg() = default;
@@ -177,7 +171,7 @@ void CRowEditorDlg::CreateSettingControls(const CDialogUnits& units) {
                    info.y + 2);
     }
     connect(m_comboRxTone, &QComboBox::activated, this,
-            [this](int position) { Guarded([&] { OnRxToneChosen(position); }); });
+            [this](int position) { Run([&] { OnRxToneChosen(position); }); });
 }
 
 QCheckBox* CRowEditorDlg::AddKeepBox(Setting setting, const QString& field,
@@ -188,7 +182,7 @@ QCheckBox* CRowEditorDlg::AddKeepBox(Setting setting, const QString& field,
     keep->setObjectName(QLatin1String(kSettingNames[setting]) + QStringLiteral("Keep"));
     PlaceControl(keep, units, x, y, 81, 10);
     connect(keep, &QCheckBox::clicked, this,
-            [this, setting](bool checked) { Guarded([&] { OnKeepClicked(setting, checked); }); });
+            [this, setting](bool checked) { Run([&] { OnKeepClicked(setting, checked); }); });
     m_checkKeep[setting] = keep;
     return keep;
 }
@@ -239,13 +233,13 @@ void CRowEditorDlg::FitToControls(const CDialogUnits& units) {
 void CRowEditorDlg::FillLists() {
     FillToneList(*m_comboRxTone);
     FillToneList(*m_comboTxTone);
-    FillList(*m_comboStep, ToneTables::kSteps);
-    FillList(*m_comboReverse, ToneTables::kOnOff);
-    FillList(*m_comboPower, ToneTables::kPowerLevels);
-    FillList(*m_comboScramble, ToneTables::kOnOff);
-    FillList(*m_comboWidth, ToneTables::kBandwidths);
-    FillList(*m_comboScanAdd, ToneTables::kOnOff);
-    FillList(*m_comboBusySet, ToneTables::kOnOff);
+    for (Setting setting : {kStep, kReverse, kPower, kScramble, kWidth, kScanAdd, kBusySet}) {
+        QComboBox& list = *List(setting);
+        const std::vector<std::string> items = ListItems(setting);
+        for (std::size_t i = 0; i < items.size(); ++i)
+            list.insertItem(static_cast<int>(i), QString::fromStdString(items[i]));
+        list.setCurrentIndex(-1);
+    }
 }
 
 void CRowEditorDlg::FillToneList(QComboBox& list) {
@@ -260,18 +254,6 @@ void CRowEditorDlg::DisableMissingSettings() {
             continue;
         Field(static_cast<Setting>(setting))->setEnabled(false);
         m_checkKeep[static_cast<std::size_t>(setting)]->setEnabled(false);
-    }
-}
-
-bool CRowEditorDlg::Has(Setting setting) const {
-    switch (setting) {
-    case kName:
-    case kScanAdd:
-        return m_nModel == kTGUV2;
-    case kBusySet:
-        return m_nModel == kTG6A;
-    default:
-        return true;
     }
 }
 
@@ -319,15 +301,8 @@ QWidget* CRowEditorDlg::Field(Setting setting) const {
     return Box(setting);
 }
 
-bool CRowEditorDlg::IsKept(Setting setting) const {
-    return m_checkKeep[static_cast<std::size_t>(setting)]->isChecked();
-}
-
-void CRowEditorDlg::Guarded(const std::function<void()>& handler) {
-    // The editor's commands have no message of their own: a record that cannot
-    // be decoded or stored leaves the form and the edit buffer as they stand.
-    try {
-        handler();
-    } catch (...) {
-    }
+// The editor's commands have no message of their own: a record that cannot be
+// decoded or stored leaves the form and the edited records as they stand.
+void CRowEditorDlg::Run(const std::function<void()>& work) {
+    RunCommand(m_prompts, this, {}, work);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Channel.h"
+#include "EditSession.h"
 #include "RadioModel.h"
 
 #include <QDialog>
@@ -9,7 +9,7 @@
 
 #include <array>
 #include <functional>
-#include <string>
+#include <string_view>
 
 class CChannelListView;
 class CDatFile;
@@ -24,29 +24,14 @@ class QLineEdit;
 class QPushButton;
 
 // Edits one row, or several rows at once, of the main window's channel list.
-// Works on a private copy of every row's record; OK writes them all back
-// through the rows' pointers, Cancel drops every change.
+// The edit session holds a private copy of every row's record and decides
+// what the form shows and what it stores; this dialog maps its widgets to the
+// session. OK writes every record back through the rows' pointers, Cancel
+// drops every change.
 class CRowEditorDlg : public QDialog {
     Q_OBJECT
 
 public:
-    // The settings, in the order of their "Keep multiple values" boxes.
-    enum Setting {
-        kScanAdd,
-        kBusySet,
-        kWidth,
-        kScramble,
-        kPower,
-        kReverse,
-        kTxTone,
-        kRxTone,
-        kStep,
-        kTx,
-        kRx,
-        kName,
-        kSettingCount
-    };
-
     // first = last for one row (single-row mode); otherwise the lowest and
     // highest selected row. The owner receives UM_SELECT_NEXT_ROW and
     // UM_SELECT_PREV_ROW after "Next >" and "< Prev".
@@ -67,16 +52,9 @@ public:
     void OnTxKillFocus();
 
     // The row being edited; -1 while several rows are.
-    int CurrentRow() const { return m_nCurRow; }
+    int CurrentRow() const { return m_session.CurrentRow(); }
 
 private:
-    // What the rows being shown have in common for one setting.
-    struct CommonValue {
-        std::string text;
-        int index = -1;
-        bool differing = false;
-    };
-
     void CreateControls(const CDialogUnits& units);
     void CreateFrequencyControls(const CDialogUnits& units);
     void CreateSettingControls(const CDialogUnits& units);
@@ -90,38 +68,23 @@ private:
     void DisableMissingSettings();
     void ShowRowsText();
 
-    bool Has(Setting setting) const;
+    bool Has(Setting setting) const { return HasSetting(m_session.Model(), setting); }
     QComboBox* List(Setting setting) const;
     QLineEdit* Box(Setting setting) const;
     QWidget* Field(Setting setting) const;
-    bool IsKept(Setting setting) const;
-    bool IsInBuffer(int row) const { return row >= 0 && row < m_nRows; }
-    bool IsSelectedRow(int row) const;
-    CChannel& Entry(int row) { return m_buffer[static_cast<std::size_t>(row)]; }
 
+    // What the widgets hold, as the session reads a form.
+    FormValues ReadForm() const;
     void LoadForm();
-    bool CollectRowValues(const CChannel& record);
-    void MergeText(Setting setting, const std::string& text);
-    void MergeIndex(Setting setting, int index);
-    void MergeName(const std::string& name);
     void ShowSetting(Setting setting);
-    void ApplyForm(int row);
-    std::string FrequencyTextFor(const CChannel& entry, bool rx) const;
-    int StepFor(const CChannel& entry) const;
     void ShowBlank();
     void ShowDefaults();
     void OnKeepClicked(Setting setting, bool checked);
     void OnRxToneChosen(int position);
     void Navigate(int step);
-    void AcceptSingleRow();
-    void AcceptSeveralRows();
     void WriteBack();
-
-    bool ValidateFrequencies(const std::string& rxText, const std::string& txText, int step);
-    bool ValidateForm();
-
-    // Runs a handler so that no exception reaches the event loop.
-    static void Guarded(const std::function<void()>& handler);
+    void ShowMessage(std::string_view text);
+    void Run(const std::function<void()>& work);
 
     QPushButton* m_btnNew = nullptr;
     std::array<QCheckBox*, kSettingCount> m_checkKeep{};
@@ -137,20 +100,11 @@ private:
     CNameEdit* m_editName = nullptr;
     QComboBox* m_comboTxTone = nullptr;
     QComboBox* m_comboRxTone = nullptr;
-    int m_nFirstRow;
-    int m_nLastRow;
-    int m_nCurRow;
-    RadioModel m_nModel;
-    bool m_bNewMode;
     CChannelListView& m_list;
-    std::array<CChannel, kMaxChannels> m_buffer{};
-    CDatFile& m_file;
+    CEditSession m_session;
 
     Prompts& m_prompts;
     QPointer<QWidget> m_pOwner;
-    bool m_bSingleRow;
-    int m_nRows = 0;
-    std::array<CommonValue, kSettingCount> m_common{};
     QLabel* m_textRows = nullptr;
     QPushButton* m_btnPrev = nullptr;
     QPushButton* m_btnNext = nullptr;

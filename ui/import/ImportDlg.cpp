@@ -1,11 +1,13 @@
 #include "ImportDlg.h"
 
 #include "ChannelListView.h"
+#include "CommandRunner.h"
 #include "DialogUnits.h"
 #include "FilePaths.h"
 #include "Prompts.h"
 #include "UserEvents.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -36,7 +38,7 @@ CImportDlg::CImportDlg(const QString& path, bool showAllColumns, RadioModel mode
     setWindowTitle(kCaption);
     setObjectName(QStringLiteral("importWindow"));
 
-    CreateMenus();
+    CreateCommands();
     CreateList();
     BuildColumns();
     FinishLayout(m_listChannels->MissingWidth());
@@ -48,9 +50,12 @@ CImportDlg::CImportDlg(const QString& path, bool showAllColumns, RadioModel mode
 
 CImportDlg::~CImportDlg() = default;
 
-void CImportDlg::CreateMenus() {
-    QMenu* file = MenuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(QStringLiteral("Open DAT File For Import"), this, &CImportDlg::OnOpenForImport);
+void CImportDlg::CreateCommands() {
+    QAction* open = AddCommand("open", QStringLiteral("Open DAT File For Import"), {}, {},
+                               [this] { OnOpenForImport(); });
+    AddCommand("copy", QStringLiteral("Copy"), {}, QKeySequence(Qt::CTRL | Qt::Key_C),
+               [this] { OnCopy(); });
+    MenuBar()->addMenu(QStringLiteral("&File"))->addAction(open);
 }
 
 void CImportDlg::CreateList() {
@@ -74,27 +79,25 @@ void CImportDlg::FillList() {
     m_listChannels->Channels().Fill(rows);
 }
 
+void CImportDlg::Run(const QString& failureMessage, const std::function<void()>& work) {
+    RunCommand(m_prompts, this, failureMessage, work);
+}
+
+// A failed load leaves the list without rows; the title and m_bLoaded stay,
+// still describing the last file that loaded.
 void CImportDlg::LoadFile() {
-    try {
+    Run(kOpenFailed, [this] {
         // The old rows point into the image that is about to go.
         m_listChannels->Channels().RemoveRows();
         m_pDatFile = std::make_unique<CDatFile>(m_nModel);
         if (!m_pDatFile->Load(ToFsPath(m_strPath))) {
-            FailLoad();
+            m_prompts.ShowMessage(this, kOpenFailed);
             return;
         }
         FillList();
         m_bLoaded = true;
         setWindowTitle(FileNameOf(m_strPath));
-    } catch (...) {
-        FailLoad();
-    }
-}
-
-// The title and m_bLoaded stay: they still describe the last file that loaded.
-void CImportDlg::FailLoad() {
-    m_listChannels->Channels().RemoveRows();
-    m_prompts.ShowMessage(this, kOpenFailed);
+    });
 }
 
 void CImportDlg::SetShowAllColumns(bool showAll) {
@@ -102,55 +105,43 @@ void CImportDlg::SetShowAllColumns(bool showAll) {
     const bool loaded = m_listChannels->Channels().RowCount() > 0;
     m_bShowAllColumns = showAll ? 1 : 0;
     BuildColumns();
-    if (!loaded)
-        return;
-    try {
-        FillList();
-    } catch (...) {
-        FailLoad();
-    }
+    if (loaded)
+        Run(kOpenFailed, [this] { FillList(); });
 }
 
 void CImportDlg::OnOpenForImport() {
-    try {
+    Run({}, [this] {
         const QString path = m_prompts.GetOpenFileName(this);
         if (path.isEmpty())
             return;
         m_strPath = path;
         LoadFile();
-    } catch (...) {
-        // Nothing was loaded; a load that failed has reported itself.
-    }
+    });
 }
 
 void CImportDlg::OnCopy() {
-    try {
+    Run({}, [this] {
         if (!m_listChannels->HasSelection())
             return;
         std::vector<CChannel> copied;
         for (int row : m_listChannels->SelectedRows())
             copied.push_back(*m_listChannels->Channels().RecordAt(row));
+        // The owner is told only about a complete list.
         m_copiedRows = std::move(copied);
         if (QWidget* owner = parentWidget())
             QCoreApplication::postEvent(owner, new QEvent(UM_ROWS_COPIED));
-    } catch (...) {
-        // Copy reports nothing; the owner is told only about a complete list.
-    }
+    });
 }
 
 void CImportDlg::OnListContextMenu(const QPoint& pos) {
     if (!m_bLoaded)
         return;
-    try {
+    Run({}, [this, pos] {
         QMenu menu(this);
         menu.setObjectName(QStringLiteral("importMenu"));
-        QAction* copy = menu.addAction(QStringLiteral("Copy\tCtrl+C"));
-        QAction* chosen = m_prompts.RunMenu(menu, m_listChannels->viewport()->mapToGlobal(pos));
-        if (chosen == copy)
-            OnCopy();
-    } catch (...) {
-        // A menu that cannot be shown offers nothing to do.
-    }
+        menu.addAction(Command(QStringLiteral("copy")));
+        m_prompts.RunMenu(menu, m_listChannels->viewport()->mapToGlobal(pos));
+    });
 }
 
 void CImportDlg::OnClientResized(int dx, int dy) {
@@ -158,22 +149,12 @@ void CImportDlg::OnClientResized(int dx, int dy) {
 }
 
 bool CImportDlg::IsWindowKey(const QKeyEvent* key) const {
-    switch (key->key()) {
-    case Qt::Key_C:
-        return key->modifiers().testFlag(Qt::ControlModifier);
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        return true;
-    default:
-        return false;
-    }
+    return key->key() == Qt::Key_Escape || key->key() == Qt::Key_Return ||
+           key->key() == Qt::Key_Enter;
 }
 
 void CImportDlg::HandleWindowKey(const QKeyEvent* key) {
-    if (key->key() == Qt::Key_C)
-        OnCopy();
-    else if (key->key() == Qt::Key_Escape)
+    if (key->key() == Qt::Key_Escape)
         reject();
     else
         accept();

@@ -9,6 +9,7 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -45,18 +46,17 @@ public:
 
 protected:
     void OnClientResized(int dx, int dy) override;
-    // The keys the window takes before its list: Ctrl+C (with or without
-    // Shift) copies, Enter and Esc hide the window.
+    // Enter and Esc hide the window.
     bool IsWindowKey(const QKeyEvent* key) const override;
     void HandleWindowKey(const QKeyEvent* key) override;
 
 private:
-    void CreateMenus();
+    void CreateCommands();
     void CreateList();
     void BuildColumns();
     void FillList();
     void LoadFile();
-    void FailLoad();
+    void Run(const QString& failureMessage, const std::function<void()>& work);
 
     Prompts& m_prompts;
 

@@ -1,19 +1,11 @@
 #include "AboutDlg.h"
 
 #include "DialogUnits.h"
+#include "ProgramInfo.h"
 
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
-
-#include <string_view>
-
-namespace {
-
-// The year this program was built, from the compiler's date ("Mmm dd yyyy").
-QString BuildYear() { return QString::fromLatin1(std::string_view(__DATE__).substr(7, 4)); }
-
-} // namespace
 
 CAboutDlg::CAboutDlg(const QIcon& icon, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Velmora"));
@@ -29,7 +21,7 @@ CAboutDlg::CAboutDlg(const QIcon& icon, QWidget* parent) : QDialog(parent) {
         QString text;
         int y;
     } lines[] = {
-        {QStringLiteral("Velmora Version 1.3"), 10},
+        {kProgramName + QStringLiteral(" Version ") + kProgramVersion, 10},
         {QStringLiteral("Copyright (C) %1").arg(BuildYear()), 26},
         {QStringLiteral("This software is freeware."), 42},
     };

@@ -8,7 +8,7 @@
 
 CEditorApp::CEditorApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(kProgramName);
-    setApplicationVersion(QStringLiteral("1.3"));
+    setApplicationVersion(kProgramVersion);
     setWindowIcon(ProgramIcon());
 #ifdef SIGXFSZ
     // Past a file-size limit a write must fail and be reported, not end the

@@ -3,6 +3,7 @@
 #include "AboutDlg.h"
 #include "Accessibility.h"
 #include "ChannelListView.h"
+#include "CommandRunner.h"
 #include "DialogUnits.h"
 #include "FilePaths.h"
 #include "ImportDlg.h"
@@ -10,6 +11,7 @@
 #include "Prompts.h"
 #include "UserEvents.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -29,6 +31,51 @@ const QString kOpenFailed = QStringLiteral("Open operation failed.");
 const QString kSaveFailed = QStringLiteral("Save operation failed.");
 const QString kExitQuestion = QStringLiteral("Changes are not saved. Exit anyway?");
 
+// When a command can be given.
+enum class When {
+    kAlways,
+    kFileLoaded,
+    // and no selected row holds a channel in use
+    kNewAllowed,
+};
+
+// Every command of the window: the text its menus show, its button's label,
+// the key the window takes for it before its controls, its handler and when
+// it is enabled. Menus, buttons and the list's popup are built from these.
+struct CommandInfo {
+    const char* name;
+    const char* text;
+    const char* buttonText;
+    const char* key;
+    void (CMainDlg::*handler)();
+    When when;
+};
+
+const CommandInfo kCommands[] = {
+    {"open", "Open DAT File", "Open DAT", "", &CMainDlg::OnOpen, When::kAlways},
+    {"save", "Save DAT File", "Save DAT", "", &CMainDlg::OnSave, When::kFileLoaded},
+    {"exit", "Exit", "Exit", "", &CMainDlg::OnExit, When::kAlways},
+    {"up", "Up", "Up", "", &CMainDlg::OnUp, When::kFileLoaded},
+    {"down", "Down", "Down", "", &CMainDlg::OnDown, When::kFileLoaded},
+    {"up15", "Up 15", "Up 15", "", &CMainDlg::OnUp15, When::kFileLoaded},
+    {"down15", "Down 15", "Down 15", "", &CMainDlg::OnDown15, When::kFileLoaded},
+    {"delete", "Delete", "Delete", "", &CMainDlg::OnDelete, When::kFileLoaded},
+    {"cut", "Cut", "", "Ctrl+X", &CMainDlg::OnCut, When::kFileLoaded},
+    {"copy", "Copy", "", "Ctrl+C", &CMainDlg::OnCopy, When::kFileLoaded},
+    {"paste", "Paste", "", "Ctrl+V", &CMainDlg::OnPaste, When::kFileLoaded},
+    {"edit", "Edit", "", "", &CMainDlg::OnEdit, When::kFileLoaded},
+    {"new", "New", "", "", &CMainDlg::OnNew, When::kNewAllowed},
+    {"import", "Import", "Import", "", &CMainDlg::OnImport, When::kFileLoaded},
+    {"about", "&About Velmora...", "", "", &CMainDlg::OnAbout, When::kAlways},
+};
+
+// The buttons down the right edge, by their top in dialog units; "exit" also
+// follows the bottom edge.
+const std::pair<const char*, int> kButtons[] = {
+    {"open", 2},   {"save", 18},    {"import", 34},  {"up", 60},    {"down", 76},
+    {"up15", 100}, {"down15", 116}, {"delete", 141}, {"exit", 241},
+};
+
 } // namespace
 
 CMainDlg::CMainDlg(Prompts& prompts, QWidget* parent)
@@ -40,11 +87,12 @@ CMainDlg::CMainDlg(Prompts& prompts, QWidget* parent)
     setWindowIcon(m_hIcon);
     setObjectName(QStringLiteral("mainWindow"));
 
+    CreateCommands();
     CreateMenus();
     CreateControls();
     m_nChannels = ChannelCount(m_nModel);
     BuildColumns();
-    EnableFileCommands(false);
+    UpdateCommands();
 
     NameControlsFromLabels(*this);
     // The short columns fit at the start, whatever the font.
@@ -54,30 +102,39 @@ CMainDlg::CMainDlg(Prompts& prompts, QWidget* parent)
 
 CMainDlg::~CMainDlg() = default;
 
+void CMainDlg::CreateCommands() {
+    for (const CommandInfo& info : kCommands)
+        AddCommand(info.name, QString::fromLatin1(info.text), QString::fromLatin1(info.buttonText),
+                   QKeySequence(QString::fromLatin1(info.key)),
+                   [this, handler = info.handler] { (this->*handler)(); });
+}
+
 void CMainDlg::CreateMenus() {
     QMenu* file = MenuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(QStringLiteral("Open DAT File"), this, &CMainDlg::OnOpen);
-    m_pSaveAction = file->addAction(QStringLiteral("Save DAT File"), this, &CMainDlg::OnSave);
+    file->addAction(Command(QStringLiteral("open")));
+    file->addAction(Command(QStringLiteral("save")));
     file->addSeparator();
-    file->addAction(QStringLiteral("Exit"), this, &CMainDlg::OnExit);
+    file->addAction(Command(QStringLiteral("exit")));
     // Desktops here have no window menu to extend, so the About box lives in
     // a Help menu (on macOS Qt moves it to the application menu).
     QMenu* help = MenuBar()->addMenu(QStringLiteral("&Help"));
-    QAction* about = help->addAction(QStringLiteral("&About Velmora..."), this, &CMainDlg::OnAbout);
+    QAction* about = Command(QStringLiteral("about"));
     about->setMenuRole(QAction::AboutRole);
-    connect(file, &QMenu::aboutToShow, this, [this] { m_pSaveAction->setEnabled(m_bLoaded); });
-    m_pSaveAction->setEnabled(false);
+    help->addAction(about);
 }
 
-QPushButton* CMainDlg::AddButton(QWidget* client, const char* name, const QString& text, QRect rect,
-                                 void (CMainDlg::*command)()) {
-    auto* button = new QPushButton(text, client);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    button->setGeometry(rect);
-    connect(button, &QPushButton::clicked, this, command);
-    return button;
+void CMainDlg::UpdateCommands() {
+    for (const CommandInfo& info : kCommands)
+        Command(QString::fromLatin1(info.name))
+            ->setEnabled(info.when == When::kAlways ||
+                         (m_bLoaded && (info.when != When::kNewAllowed || IsNewAllowed())));
+}
+
+bool CMainDlg::IsNewAllowed() const {
+    for (int row : m_listChannels->SelectedRows())
+        if (!m_listChannels->Channels().RecordAt(row)->IsEmpty())
+            return false;
+    return true;
 }
 
 void CMainDlg::CreateControls() {
@@ -108,31 +165,15 @@ void CMainDlg::CreateControls() {
             &CMainDlg::OnListContextMenu);
     connect(m_listChannels, &QAbstractItemView::doubleClicked, this, &CMainDlg::OnListDoubleClick);
 
-    struct ButtonInfo {
-        const char* name;
-        const char* text;
-        int y;
-        void (CMainDlg::*command)();
-    };
-    const ButtonInfo buttons[] = {
-        {"openButton", "Open DAT", 2, &CMainDlg::OnOpen},
-        {"saveButton", "Save DAT", 18, &CMainDlg::OnSave},
-        {"importButton", "Import", 34, &CMainDlg::OnImport},
-        {"upButton", "Up", 60, &CMainDlg::OnUp},
-        {"downButton", "Down", 76, &CMainDlg::OnDown},
-        {"up15Button", "Up 15", 100, &CMainDlg::OnUp15},
-        {"down15Button", "Down 15", 116, &CMainDlg::OnDown15},
-        {"deleteButton", "Delete", 141, &CMainDlg::OnDelete},
-    };
-    for (const ButtonInfo& info : buttons) {
-        QPushButton* button = AddButton(client, info.name, QString::fromLatin1(info.text),
-                                        units.Rect(173, info.y, 50, 14), info.command);
-        m_rightButtons.push_back(button);
-        if (info.command != &CMainDlg::OnOpen)
-            m_fileButtons.push_back(button);
+    for (const auto& [name, y] : kButtons) {
+        const QString command = QString::fromLatin1(name);
+        QPushButton* button = AddButton(Command(command), (std::string(name) + "Button").c_str(),
+                                        units.Rect(173, y, 50, 14));
+        if (command == QLatin1String("exit"))
+            m_pExitButton = button;
+        else
+            m_rightButtons.push_back(button);
     }
-    m_pExitButton = AddButton(client, "exitButton", QStringLiteral("Exit"),
-                              units.Rect(173, 241, 50, 14), &CMainDlg::OnExit);
 }
 
 void CMainDlg::BuildColumns() {
@@ -148,25 +189,14 @@ void CMainDlg::FillList(std::array<CChannel, kMaxChannels>& records) {
 
 void CMainDlg::RefreshRow(int row) { m_listChannels->Channels().RefreshRow(row); }
 
-void CMainDlg::EnableFileCommands(bool enable) {
-    for (QPushButton* button : m_fileButtons)
-        button->setEnabled(enable);
-    m_pSaveAction->setEnabled(enable);
-}
-
 void CMainDlg::ShowMessage(const QString& text) { m_prompts.ShowMessage(this, text); }
 
-void CMainDlg::Guarded(const QString& failureMessage, const std::function<void()>& command) {
-    try {
-        command();
-    } catch (...) {
-        if (!failureMessage.isEmpty())
-            ShowMessage(failureMessage);
-    }
+void CMainDlg::Run(const QString& failureMessage, const std::function<void()>& work) {
+    RunCommand(m_prompts, this, failureMessage, work);
 }
 
 void CMainDlg::OnOpen() {
-    Guarded(kOpenFailed, [this] {
+    Run(kOpenFailed, [this] {
         const QString path = m_prompts.GetOpenFileName(this);
         if (path.isEmpty())
             return;
@@ -179,12 +209,12 @@ void CMainDlg::OnOpen() {
         }
         const CChannel* loaded = file->GetImage().GetChannels();
         for (int i = 0; i < m_nChannels; ++i)
-            CChannelTableModel::ComputeTexts(loaded[i], m_nModel);
+            CheckDecodesInEveryColumn(loaded[i], m_nModel);
         std::copy(loaded, loaded + m_nChannels, m_records.begin());
         m_pDatFile = std::move(file);
         FillList(m_records);
         m_bLoaded = true;
-        EnableFileCommands(true);
+        UpdateCommands();
         setWindowTitle(kProgramName + QStringLiteral(" - ") + FileNameOf(path));
         m_comboMode->setEnabled(false);
     });
@@ -193,7 +223,7 @@ void CMainDlg::OnOpen() {
 void CMainDlg::OnSave() {
     if (!m_bLoaded || !m_pDatFile || m_listChannels->Channels().RowCount() != m_nChannels)
         return;
-    Guarded(kSaveFailed, [this] {
+    Run(kSaveFailed, [this] {
         const QString path = m_prompts.GetSaveFileName(this);
         if (path.isEmpty())
             return;
@@ -207,14 +237,14 @@ void CMainDlg::OnSave() {
 void CMainDlg::OnExit() { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); }
 
 void CMainDlg::OnAbout() {
-    Guarded({}, [this] {
+    Run({}, [this] {
         CAboutDlg about(m_hIcon, this);
         m_prompts.RunModal(about);
     });
 }
 
 void CMainDlg::OnShowAllColumns(bool checked) {
-    Guarded({}, [this, checked] {
+    Run({}, [this, checked] {
         m_bShowAllColumns = checked ? 1 : 0;
         if (m_bLoaded) {
             // Slot i takes the record of row i, so the rows point in order again.
@@ -248,7 +278,7 @@ void CMainDlg::OnClientResized(int dx, int dy) {
 
 bool CMainDlg::event(QEvent* event) {
     if (event->type() == UM_ROWS_COPIED) {
-        Guarded({}, [this] { OnRowsCopied(); });
+        Run({}, [this] { OnRowsCopied(); });
         return true;
     }
     if (event->type() == UM_SELECT_NEXT_ROW || event->type() == UM_SELECT_PREV_ROW) {
@@ -259,28 +289,11 @@ bool CMainDlg::event(QEvent* event) {
 }
 
 bool CMainDlg::IsWindowKey(const QKeyEvent* key) const {
-    switch (key->key()) {
-    case Qt::Key_X:
-    case Qt::Key_C:
-    case Qt::Key_V:
-        return key->modifiers().testFlag(Qt::ControlModifier);
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return true;
-    default:
-        return false;
-    }
+    return key->key() == Qt::Key_Escape || key->key() == Qt::Key_Return ||
+           key->key() == Qt::Key_Enter;
 }
 
-void CMainDlg::HandleWindowKey(const QKeyEvent* key) {
-    if (key->key() == Qt::Key_X)
-        OnCut();
-    else if (key->key() == Qt::Key_C)
-        OnCopy();
-    else if (key->key() == Qt::Key_V)
-        OnPaste();
-}
+void CMainDlg::HandleWindowKey(const QKeyEvent*) {}
 
 void CMainDlg::closeEvent(QCloseEvent* event) {
     if (m_bModified && !m_prompts.AskYesNo(this, kExitQuestion)) {

@@ -17,10 +17,8 @@
 
 class CChannelListView;
 class Prompts;
-class QAction;
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QMenu;
 class QKeyEvent;
 class QPushButton;
@@ -35,15 +33,11 @@ public:
     explicit CMainDlg(Prompts& prompts, QWidget* parent = nullptr);
     ~CMainDlg() override;
 
-    // File commands.
+    // The handlers of the window's commands.
     void OnOpen();
     void OnSave();
     void OnExit();
     void OnAbout();
-    void OnShowAllColumns(bool checked);
-    void OnModeChanged(int index);
-
-    // List commands.
     void OnUp();
     void OnDown();
     void OnUp15();
@@ -55,6 +49,9 @@ public:
     void OnEdit();
     void OnNew();
     void OnImport();
+
+    void OnShowAllColumns(bool checked);
+    void OnModeChanged(int index);
     void OnListContextMenu(const QPoint& pos);
     void OnListDoubleClick(const QModelIndex& index);
 
@@ -76,28 +73,27 @@ protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void OnClientResized(int dx, int dy) override;
-    // Ctrl+X, Ctrl+C and Ctrl+V with or without Shift, and Enter and Esc,
-    // which here do nothing rather than end the program unasked.
+    // Enter and Esc, which here do nothing rather than end the program unasked.
     bool IsWindowKey(const QKeyEvent* key) const override;
     void HandleWindowKey(const QKeyEvent* key) override;
 
 private:
+    void CreateCommands();
     void CreateMenus();
     void CreateControls();
-    QPushButton* AddButton(QWidget* client, const char* name, const QString& text, QRect rect,
-                           void (CMainDlg::*command)());
+    // Sets every command's enabled state from the window's state; the one
+    // place that does.
+    void UpdateCommands();
+    // A new channel may only go where no channel is in use.
+    bool IsNewAllowed() const;
     void BuildColumns();
     void FillList(std::array<CChannel, kMaxChannels>& records);
     void RefreshRow(int row);
-    void EnableFileCommands(bool enable);
     void OnRowsCopied();
     void SelectNeighbourRow(int step);
     void PlaceImportDlg();
     void ShowMessage(const QString& text);
-    std::unique_ptr<QMenu> CreateListMenu();
-    // Runs a command, catching every exception so none reaches the event loop;
-    // a failure shows the command's own message, if it has one.
-    void Guarded(const QString& failureMessage, const std::function<void()>& command);
+    void Run(const QString& failureMessage, const std::function<void()>& work);
 
     Prompts& m_prompts;
 
@@ -115,10 +111,8 @@ private:
     std::vector<CChannel> m_clipboard;
 
     QCheckBox* m_checkShowAll = nullptr;
-    QAction* m_pSaveAction = nullptr;
     // Buttons that follow the right edge when the window is resized, and the
     // one that also follows the bottom edge.
     std::vector<QPushButton*> m_rightButtons;
     QPushButton* m_pExitButton = nullptr;
-    std::vector<QPushButton*> m_fileButtons;
 };

@@ -8,10 +8,10 @@
 #include "Prompts.h"
 #include "RowEditorDlg.h"
 
+#include <QAction>
 #include <QMenu>
 
 #include <algorithm>
-#include <map>
 
 namespace {
 
@@ -19,6 +19,9 @@ constexpr int kBlockMoveSteps = 15;
 
 const QString kInvalidFrequency = QStringLiteral("Invalid frequency!");
 const QString kDialogFailed = QStringLiteral("Error creating Dialog");
+
+// The list's popup, by command; null is a separator.
+const char* const kListMenu[] = {"cut", "copy", nullptr, "paste", nullptr, "new", "edit", "delete"};
 
 } // namespace
 
@@ -76,7 +79,7 @@ bool CMainDlg::MoveSelectionDown() {
 }
 
 void CMainDlg::OnUp() {
-    Guarded({}, [this] {
+    Run({}, [this] {
         m_listChannels->setFocus();
         MoveSelectionUp();
         m_listChannels->setFocus();
@@ -84,7 +87,7 @@ void CMainDlg::OnUp() {
 }
 
 void CMainDlg::OnDown() {
-    Guarded({}, [this] {
+    Run({}, [this] {
         m_listChannels->setFocus();
         MoveSelectionDown();
         m_listChannels->setFocus();
@@ -92,7 +95,7 @@ void CMainDlg::OnDown() {
 }
 
 void CMainDlg::OnUp15() {
-    Guarded({}, [this] {
+    Run({}, [this] {
         m_listChannels->setFocus();
         for (int step = 0; step < kBlockMoveSteps && MoveSelectionUp(); ++step) {
         }
@@ -101,7 +104,7 @@ void CMainDlg::OnUp15() {
 }
 
 void CMainDlg::OnDown15() {
-    Guarded({}, [this] {
+    Run({}, [this] {
         m_listChannels->setFocus();
         for (int step = 0; step < kBlockMoveSteps && MoveSelectionDown(); ++step) {
         }
@@ -110,7 +113,7 @@ void CMainDlg::OnDown15() {
 }
 
 void CMainDlg::OnDelete() {
-    Guarded({}, [this] {
+    Run({}, [this] {
         m_listChannels->setFocus();
         if (!m_listChannels->HasSelection())
             return;
@@ -127,7 +130,7 @@ void CMainDlg::OnDelete() {
 void CMainDlg::ClearClipboard() { m_clipboard.clear(); }
 
 void CMainDlg::OnCopy() {
-    Guarded({}, [this] {
+    Run({}, [this] {
         if (!m_listChannels->HasSelection())
             return;
         ClearClipboard();
@@ -137,7 +140,7 @@ void CMainDlg::OnCopy() {
 }
 
 void CMainDlg::OnCut() {
-    Guarded({}, [this] {
+    Run({}, [this] {
         if (!m_listChannels->HasSelection())
             return;
         ClearClipboard();
@@ -153,7 +156,7 @@ void CMainDlg::OnCut() {
 }
 
 void CMainDlg::OnPaste() {
-    Guarded({}, [this] {
+    Run({}, [this] {
         CChannelListView& list = *m_listChannels;
         const int start = list.SelectionMark();
         if (!list.HasSelection() || start < 0 || !m_pDatFile)
@@ -172,7 +175,7 @@ void CMainDlg::OnPaste() {
         }
         // Decode every record before writing any, so a paste lands whole or not at all.
         for (const CChannel& record : m_clipboard)
-            CChannelTableModel::ComputeTexts(record, m_nModel);
+            CheckDecodesInEveryColumn(record, m_nModel);
         std::vector<bool> selected(static_cast<std::size_t>(m_nChannels), false);
         for (int j = 0; j < count; ++j) {
             *list.Channels().RecordAt(start + j) = m_clipboard[static_cast<std::size_t>(j)];
@@ -185,47 +188,20 @@ void CMainDlg::OnPaste() {
     });
 }
 
-std::unique_ptr<QMenu> CMainDlg::CreateListMenu() {
-    auto menu = std::make_unique<QMenu>(this);
-    menu->setObjectName(QStringLiteral("listMenu"));
-    menu->addAction(QStringLiteral("Cut\tCtrl+X"))->setData(QStringLiteral("cut"));
-    menu->addAction(QStringLiteral("Copy\tCtrl+C"))->setData(QStringLiteral("copy"));
-    menu->addSeparator();
-    menu->addAction(QStringLiteral("Paste\tCtrl+V"))->setData(QStringLiteral("paste"));
-    menu->addSeparator();
-    QAction* add = menu->addAction(QStringLiteral("New"));
-    add->setData(QStringLiteral("new"));
-    menu->addAction(QStringLiteral("Edit"))->setData(QStringLiteral("edit"));
-    menu->addAction(QStringLiteral("Delete"))->setData(QStringLiteral("delete"));
-
-    // A new channel may only go where no channel is in use.
-    bool newAllowed = true;
-    for (int row : m_listChannels->SelectedRows())
-        if (!m_listChannels->Channels().RecordAt(row)->IsEmpty())
-            newAllowed = false;
-    add->setEnabled(newAllowed);
-    return menu;
-}
-
 void CMainDlg::OnListContextMenu(const QPoint& pos) {
     if (!m_bLoaded)
         return;
-    Guarded({}, [this, pos] {
-        const std::unique_ptr<QMenu> menu = CreateListMenu();
-        QAction* chosen = m_prompts.RunMenu(*menu, m_listChannels->viewport()->mapToGlobal(pos));
-        if (!chosen || !chosen->isEnabled())
-            return;
-        static const std::map<QString, void (CMainDlg::*)()> commands = {
-            {QStringLiteral("cut"), &CMainDlg::OnCut},
-            {QStringLiteral("copy"), &CMainDlg::OnCopy},
-            {QStringLiteral("paste"), &CMainDlg::OnPaste},
-            {QStringLiteral("new"), &CMainDlg::OnNew},
-            {QStringLiteral("edit"), &CMainDlg::OnEdit},
-            {QStringLiteral("delete"), &CMainDlg::OnDelete},
-        };
-        const auto command = commands.find(chosen->data().toString());
-        if (command != commands.end())
-            (this->*command->second)();
+    Run({}, [this, pos] {
+        UpdateCommands();
+        QMenu menu(this);
+        menu.setObjectName(QStringLiteral("listMenu"));
+        for (const char* name : kListMenu) {
+            if (name)
+                menu.addAction(Command(QString::fromLatin1(name)));
+            else
+                menu.addSeparator();
+        }
+        m_prompts.RunMenu(menu, m_listChannels->viewport()->mapToGlobal(pos));
     });
 }
 
@@ -249,7 +225,7 @@ void CMainDlg::OnListDoubleClick(const QModelIndex& index) {
 void CMainDlg::OpenRowEditor(int first, int last, bool newMode) {
     if (!m_bLoaded || !m_pDatFile || first < 0 || last >= m_nChannels)
         return;
-    Guarded({}, [&] {
+    Run({}, [&] {
         CRowEditorDlg editor(m_nModel, first, last, *m_listChannels, *m_pDatFile, newMode,
                              m_prompts, this);
         if (m_prompts.RunModal(editor) != QDialog::Accepted)
@@ -275,7 +251,7 @@ void CMainDlg::SelectNeighbourRow(int step) {
 void CMainDlg::OnImport() {
     if (!m_bLoaded)
         return;
-    Guarded(kDialogFailed, [this] {
+    Run(kDialogFailed, [this] {
         if (!m_pImportDlg) {
             const QString path = m_prompts.GetOpenFileName(this);
             if (path.isEmpty())

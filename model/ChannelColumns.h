@@ -3,9 +3,7 @@
 #include "Channel.h"
 #include "RadioModel.h"
 
-#include <Qt>
-
-#include <span>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -33,7 +31,7 @@ struct ColumnInfo {
     Column id;
     const char* header;
     int width; // pixels at a 6-pixel horizontal base unit
-    Qt::Alignment alignment;
+    bool leftAligned;
     bool inShortSet;
     bool forTGUV2;
     bool forTG6A;
@@ -45,3 +43,15 @@ struct ColumnInfo {
 
 // The columns shown for a model: the short set, or every column of the model.
 std::vector<const ColumnInfo*> ColumnSet(RadioModel model, bool showAll);
+
+// The texts of every column of the model for one record, shown or not, by
+// Column; the ID column's is empty. Raises the failure signal when the record
+// holds a byte that one of them cannot show.
+using ColumnTexts = std::array<std::string, kColumnKinds>;
+ColumnTexts TextsOf(const CChannel& record, RadioModel model);
+
+// Raises the failure signal unless every column of the model can show the
+// record: what a record must pass before a list may hold it.
+inline void CheckDecodesInEveryColumn(const CChannel& record, RadioModel model) {
+    TextsOf(record, model);
+}

@@ -1,9 +1,12 @@
+// The rules of frequency entry, the name code and the tone list items.
 #include "FrequencyRules.h"
-
 #include "MemoryImage.h"
+#include "NameRules.h"
+#include "ToneItems.h"
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
 #include <utility>
 
@@ -90,6 +93,51 @@ TEST(FrequencyRules, ChecksInOrderWithOneMessageEach) {
         EXPECT_EQ(FrequencyError(c.rx, c.tx, c.step, model, c.image), c.message)
             << model << ' ' << c.rx << ' ' << c.tx << " step " << c.step;
     }
+}
+
+// What the Name box makes of a typed or pasted text: capitals, or nothing at
+// all when one character is outside the name code.
+TEST(NameRules, CapitalisesOrRefusesTheWholeText) {
+    const std::pair<std::string, const char*> cases[] = {{"ab-1", "AB-1"},
+                                                         {"Z_/*+ ", "Z_/*+ "},
+                                                         {"", ""},
+                                                         {"ab!", nullptr},
+                                                         {"a.b", nullptr},
+                                                         {"\xe9", nullptr},
+                                                         {std::string("a\0", 2), nullptr}};
+    for (auto [text, normal] : cases) {
+        std::string changed = text;
+        const bool accepted = NormalizeNameText(changed);
+        EXPECT_EQ(accepted, normal != nullptr) << text;
+        if (normal) {
+            EXPECT_EQ(changed, normal);
+        }
+    }
+}
+
+// 259 items at their selection index; the numbers of the CTCSS tones and of
+// the normal DCS codes count up without gaps, inverted codes carry none.
+TEST(ToneItems, HoldEveryToneAtItsSelectionIndexWithGapFreeNumbers) {
+    const std::pair<int, const char*> samples[] = {
+        {0, "OFF"},     {1, "67.0  (CTCSS 01)"}, {2, "69.3"},   {49, "250.3  (CTCSS 38)"},
+        {50, "254.1"},  {51, "D023N  (DCS 01)"}, {56, "D036N"}, {154, "D754N  (DCS 83)"},
+        {155, "D023I"}, {258, "D754I"},          {259, ""},     {-1, ""}};
+    for (const auto& [position, text] : samples)
+        EXPECT_EQ(ToneItemText(position), text) << position;
+    const std::regex suffix("  \\((CTCSS|DCS) (\\d\\d)\\)$");
+    int numbers[2] = {0, 0};
+    for (int position = 0; position < kToneItemCount; ++position) {
+        const std::string item = ToneItemText(position);
+        std::smatch match;
+        if (!std::regex_search(item, match, suffix))
+            continue;
+        const int kind = match[1] == "CTCSS" ? 0 : 1;
+        EXPECT_EQ(kind, position <= 50 ? 0 : 1) << item;
+        EXPECT_LE(position, 154) << item;
+        EXPECT_EQ(std::stoi(match[2]), ++numbers[kind]) << item;
+    }
+    EXPECT_EQ(numbers[0], 38);
+    EXPECT_EQ(numbers[1], 83);
 }
 
 } // namespace

@@ -4,8 +4,8 @@
 
 namespace {
 
-constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
-constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
+constexpr bool kRight = false;
+constexpr bool kLeft = true;
 
 template <std::string (CChannel::*Getter)() const> std::string Text(const CChannel& channel) {
     return (channel.*Getter)();
@@ -48,4 +48,12 @@ std::vector<const ColumnInfo*> ColumnSet(RadioModel model, bool showAll) {
             set.push_back(&column);
     }
     return set;
+}
+
+ColumnTexts TextsOf(const CChannel& record, RadioModel model) {
+    ColumnTexts texts;
+    for (const ColumnInfo* column : ColumnSet(model, true))
+        if (column->text)
+            texts[static_cast<std::size_t>(column->id)] = column->text(record);
+    return texts;
 }

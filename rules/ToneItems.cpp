@@ -1,4 +1,4 @@
-#include "ToneList.h"
+#include "ToneItems.h"
 
 #include "ToneTables.h"
 

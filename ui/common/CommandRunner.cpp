@@ -1,0 +1,21 @@
+#include "CommandRunner.h"
+
+#include "Prompts.h"
+
+void RunCommand(Prompts& prompts, QWidget* owner, const QString& failureMessage,
+                const std::function<void()>& work) {
+    try {
+        work();
+        return;
+    } catch (...) {
+        // The message is shown outside the handler, once the work has
+        // unwound; anything the work left half done it undoes itself.
+    }
+    if (failureMessage.isEmpty())
+        return;
+    try {
+        prompts.ShowMessage(owner, failureMessage);
+    } catch (...) {
+        // Even the message could not be shown; the window goes on as it is.
+    }
+}
