@@ -40,7 +40,7 @@ void BM_Up15Over100Rows(benchmark::State& state) {
         rows.push_back(i);
     for (auto _ : state) {
         state.PauseTiming();
-        SelectRows(f.List(), rows);
+        f.List().SelectRows(rows);
         state.ResumeTiming();
         f.window->OnUp15();
     }
@@ -52,11 +52,11 @@ void BM_Paste200Records(benchmark::State& state) {
     std::vector<int> all;
     for (int i = 0; i < 200; ++i)
         all.push_back(i);
-    SelectRows(f.List(), all, 0);
+    f.List().SelectRows(all, 0);
     f.window->OnCopy();
     for (auto _ : state) {
         state.PauseTiming();
-        SelectRows(f.List(), {0});
+        f.List().SelectRows({0});
         state.ResumeTiming();
         f.window->OnPaste();
     }
@@ -68,7 +68,7 @@ void BM_RowEditorOn200Rows(benchmark::State& state) {
     std::vector<int> all;
     for (int i = 0; i < 200; ++i)
         all.push_back(i);
-    SelectRows(f.List(), all, 0);
+    f.List().SelectRows(all, 0);
     for (auto _ : state) {
         CRowEditorDlg editor(kTGUV2, 0, 199, f.List(), *f.window->DatFile(), false, f.prompts,
                              f.window.get());
@@ -82,7 +82,7 @@ BENCHMARK(BM_RowEditorOn200Rows)->Unit(benchmark::kMicrosecond);
 // main window's time over the bare dialog's.
 void BM_MainWindowFirstPaint(benchmark::State& state) {
     using Clock = std::chrono::steady_clock;
-    FakePrompts prompts;
+    CScriptedPrompts prompts;
     const QSize size = CMainDlg(prompts).size();
     Clock::duration mainTotal{}, bareTotal{};
     for (auto _ : state) {

@@ -61,6 +61,9 @@ public:
     static char DecodeNameChar(int code);
     static int EncodeNameChar(char c);
 
+    // Records are equal when every byte is.
+    bool operator==(const CChannel& other) const = default;
+
     // The raw record, byte 0 first.
     std::uint8_t bytes[kSize];
 

@@ -1,8 +1,10 @@
 #include "ToneTables.h"
 
+#include <algorithm>
+
 namespace ToneTables {
 
-const std::array<std::string_view, 50> kCtcss = {
+constexpr std::array<std::string_view, 50> kCtcss = {
     "67.0",  "69.3",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",  "88.5",  "91.5",
     "94.8",  "97.4",  "100.0", "103.5", "107.2", "110.9", "114.8", "118.8", "123.0", "127.3",
     "131.8", "136.5", "141.3", "146.2", "151.4", "156.7", "159.8", "162.2", "165.5", "167.9",
@@ -10,7 +12,7 @@ const std::array<std::string_view, 50> kCtcss = {
     "203.5", "206.5", "210.7", "218.1", "225.7", "229.1", "233.6", "241.8", "250.3", "254.1",
 };
 
-const std::array<std::string_view, 104> kDcsN = {
+constexpr std::array<std::string_view, 104> kDcsN = {
     "D023N", "D025N", "D026N", "D031N", "D032N", "D036N", "D043N", "D047N", "D051N", "D053N",
     "D054N", "D065N", "D071N", "D072N", "D073N", "D074N", "D114N", "D115N", "D116N", "D122N",
     "D125N", "D131N", "D132N", "D134N", "D143N", "D145N", "D152N", "D155N", "D156N", "D162N",
@@ -24,7 +26,7 @@ const std::array<std::string_view, 104> kDcsN = {
     "D732N", "D734N", "D743N", "D754N",
 };
 
-const std::array<std::string_view, 104> kDcsI = {
+constexpr std::array<std::string_view, 104> kDcsI = {
     "D023I", "D025I", "D026I", "D031I", "D032I", "D036I", "D043I", "D047I", "D051I", "D053I",
     "D054I", "D065I", "D071I", "D072I", "D073I", "D074I", "D114I", "D115I", "D116I", "D122I",
     "D125I", "D131I", "D132I", "D134I", "D143I", "D145I", "D152I", "D155I", "D156I", "D162I",
@@ -38,13 +40,46 @@ const std::array<std::string_view, 104> kDcsI = {
     "D732I", "D734I", "D743I", "D754I",
 };
 
-const std::array<std::string_view, 10> kSteps = {"5",  "6.25", "10", "12.5", "15",
-                                                 "20", "25",   "30", "50",   "100"};
-const std::array<int, 10> kStepUnits = {500, 625, 1000, 1250, 1500, 2000, 2500, 3000, 5000, 10000};
-const std::array<std::string_view, 5> kBands = {"FM", "VHF1", "UHF1", "UHF2", "UHF3"};
+constexpr std::array<std::string_view, 10> kSteps = {"5",  "6.25", "10", "12.5", "15",
+                                                     "20", "25",   "30", "50",   "100"};
+constexpr std::array<int, 10> kStepUnits = {500,  625,  1000, 1250, 1500,
+                                            2000, 2500, 3000, 5000, 10000};
+constexpr std::array<std::string_view, 5> kBands = {"FM", "VHF1", "UHF1", "UHF2", "UHF3"};
 
-const std::array<std::string_view, 2> kOnOff = {"On", "OFF"};
-const std::array<std::string_view, 3> kPowerLevels = {"High", "Mid", "Low"};
-const std::array<std::string_view, 2> kBandwidths = {"Wide", "Narrow"};
+constexpr std::array<std::string_view, 2> kOnOff = {"On", "OFF"};
+constexpr std::array<std::string_view, 3> kPowerLevels = {"High", "Mid", "Low"};
+constexpr std::array<std::string_view, 2> kBandwidths = {"Wide", "Narrow"};
+
+// A shifted or missing entry would store the wrong code in every record: the
+// tones rise (a longer text is a higher tone), both DCS tables hold the same
+// rising codes, and every step size is its text's kHz in 10 Hz units.
+constexpr bool Rising(std::string_view a, std::string_view b) {
+    return a.size() < b.size() || (a.size() == b.size() && a < b);
+}
+static_assert(std::is_sorted(kCtcss.begin(), kCtcss.end(), Rising));
+static_assert(std::is_sorted(kDcsN.begin(), kDcsN.end()));
+static_assert(std::equal(kDcsN.begin(), kDcsN.end(), kDcsI.begin(),
+                         [](std::string_view n, std::string_view i) {
+                             return n.substr(0, 4) == i.substr(0, 4) && n.back() == 'N' &&
+                                    i.back() == 'I';
+                         }));
+// "12.5" kHz is 1250 in 10 Hz units: the digits, with two after the point.
+constexpr int UnitsOf(std::string_view kHz) {
+    int units = 0;
+    int decimals = -1;
+    for (const char c : kHz) {
+        if (c == '.') {
+            decimals = 0;
+            continue;
+        }
+        units = units * 10 + (c - '0');
+        decimals += decimals >= 0 ? 1 : 0;
+    }
+    for (decimals = std::max(decimals, 0); decimals < 2; ++decimals)
+        units *= 10;
+    return units;
+}
+static_assert(std::equal(kSteps.begin(), kSteps.end(), kStepUnits.begin(),
+                         [](std::string_view kHz, int units) { return UnitsOf(kHz) == units; }));
 
 } // namespace ToneTables

@@ -6,12 +6,12 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <set>
 #include <span>
 #include <string>
 #include <type_traits>
-#include <utility>
 #include <vector>
 
 namespace testing_support {
@@ -34,69 +34,54 @@ private:
 
 void WriteBytes(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 Bytes ReadBytes(const std::filesystem::path& path);
+// The names of the entries of a folder.
+std::set<std::string> Listing(const std::filesystem::path& folder);
 
+inline Bytes BytesOf(const CChannel& record) {
+    return Bytes(record.bytes, record.bytes + CChannel::kSize);
+}
+inline CChannel EmptyChannel(RadioModel model) {
+    CChannel channel;
+    channel.Clear(model);
+    return channel;
+}
 // A record in use with the given frequencies (10 Hz units) and otherwise the
 // values a new channel gets: step 5 kHz, tones off, reverse OFF, high power,
 // scramble OFF, wide, scan on, busy set OFF, range VHF1 on the TG-UV2, and the
 // name the cleared record had (spaces on the TG-UV2, code 0s on the TG-6A).
 CChannel UsedChannel(RadioModel model, int rx, int tx);
-CChannel EmptyChannel(RadioModel model);
 // count records in use, record i at firstRx + i * spacing for RX and TX, so
 // that a record's slot can be read off its RX text.
 std::vector<CChannel> UsedChannels(RadioModel model, int count, int firstRx = 14500000,
                                    int spacing = 2500);
-// The record's bytes, for comparing records.
-Bytes BytesOf(const CChannel& record);
 
 // A whole DAT image: header and trailer filled with a recognisable pattern,
 // every record empty unless given. For the TG-6A the trailer names a radio
 // for 400 MHz and above unless uhf is false.
 Bytes MakeDat(RadioModel model, std::span<const CChannel> records = {}, bool uhf = true);
-
 // Random bytes of the model's file size; records in use are random too but
 // decodable in every column when decodable is true.
 Bytes RandomDat(RadioModel model, std::uint32_t seed, bool decodable = false);
 
-// The names of the entries of a folder.
-std::set<std::string> Listing(const std::filesystem::path& folder);
-
-// Lowers the soft limit on the size of files this process writes, with
-// SIGXFSZ ignored so that a write past it fails with EFBIG instead of ending
-// the process; both are restored when it goes.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(std::uint64_t bytes);
-    ~FileSizeLimit();
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-    bool IsActive() const { return m_bActive; }
-
-private:
-    std::uint64_t m_oldSoft = 0;
-    void (*m_oldHandler)(int) = nullptr;
-    bool m_bChanged = false; // the handler was replaced and must be put back
-    bool m_bActive = false;
-};
+// Runs the action with the soft limit on the size of files this process
+// writes lowered to bytes, and SIGXFSZ ignored so that a write past it fails
+// with EFBIG instead of ending the process; both are restored afterwards.
+void UnderFileSizeLimit(std::uint64_t bytes, const std::function<void()>& action);
 
 // The result of a model operation, or nothing when it raised the failure
 // signal (the int 0). Anything else thrown passes through, so that the test
 // reports it as an error rather than mistaking it for the failure.
 template <class F> auto ResultOrFailure(F&& action) -> std::optional<std::invoke_result_t<F>> {
     try {
-        return std::forward<F>(action)();
+        return action();
     } catch (int value) {
         if (value != 0)
             throw;
         return std::nullopt;
     }
 }
-
-// Whether an operation raised the failure signal; anything else thrown passes through.
 template <class F> bool RaisesFailure(F&& action) {
-    return !ResultOrFailure([&] {
-                std::forward<F>(action)();
-                return true;
-            }).has_value();
+    return !ResultOrFailure([&] { return (action(), true); }).has_value();
 }
 
 } // namespace testing_support

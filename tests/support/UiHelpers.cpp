@@ -1,36 +1,20 @@
 #include "UiHelpers.h"
 
-#include "ChannelListView.h"
-
-#include <QCheckBox>
-#include <QComboBox>
 #include <QMenuBar>
-#include <QPushButton>
 
 namespace testing_support {
 
-void SelectRows(CChannelListView& list, const std::vector<int>& rows, int mark) {
-    list.ClearRowSelection();
-    for (int row : rows)
-        list.SetRowSelected(row, true);
-    const int anchor = mark >= 0 ? mark : (rows.empty() ? -1 : rows.front());
-    if (anchor >= 0)
-        list.SetSelectionMark(anchor);
-}
-
 QStringList RowTexts(const CChannelListView& list, int row) {
     QStringList texts;
-    const auto& model = list.Channels();
-    for (int column = 0; column < model.columnCount(); ++column)
-        texts << model.data(model.index(row, column)).toString();
+    for (int column = 0; column < list.Channels().columnCount(); ++column)
+        texts << list.Channels().index(row, column).data().toString();
     return texts;
 }
 
 QStringList HeaderTexts(const CChannelListView& list) {
     QStringList texts;
-    const auto& model = list.Channels();
-    for (int column = 0; column < model.columnCount(); ++column)
-        texts << model.headerData(column, Qt::Horizontal).toString();
+    for (int column = 0; column < list.Channels().columnCount(); ++column)
+        texts << list.Channels().headerData(column, Qt::Horizontal).toString();
     return texts;
 }
 
@@ -46,22 +30,22 @@ MainWindowFixture::MainWindowFixture() : window(std::make_unique<CMainDlg>(promp
     window->show();
 }
 
-MainWindowFixture::MainWindowFixture(RadioModel model, int used, int firstRx, bool uhf)
+MainWindowFixture::MainWindowFixture(RadioModel model, const std::vector<CChannel>& records,
+                                     bool uhf)
     : MainWindowFixture() {
     ChooseModel(model);
-    Open(MakeDat(model, UsedChannels(model, used, firstRx), uhf));
+    Open(MakeDat(model, records, uhf));
 }
 
 void MainWindowFixture::Do(void (CMainDlg::*command)(), const std::vector<int>& rows, int mark) {
-    SelectRows(List(), rows, mark);
+    List().SelectRows(rows, mark);
     (window.get()->*command)();
 }
 
 std::filesystem::path MainWindowFixture::Open(const Bytes& dat, const std::string& name) {
-    const std::filesystem::path path = dir / name;
-    WriteBytes(path, dat);
-    OpenPath(path);
-    return path;
+    WriteBytes(dir / name, dat);
+    OpenPath(dir / name);
+    return dir / name;
 }
 
 void MainWindowFixture::OpenPath(const std::filesystem::path& path) {
@@ -70,30 +54,39 @@ void MainWindowFixture::OpenPath(const std::filesystem::path& path) {
 }
 
 void MainWindowFixture::ChooseModel(RadioModel model) {
-    window->findChild<QComboBox*>("modeBox")->setCurrentIndex(model);
+    Child<QComboBox>(*window, "modeBox")->setCurrentIndex(model);
 }
 
 void MainWindowFixture::ShowAllColumns(bool on) {
-    window->findChild<QCheckBox*>("showAllColumns")->setChecked(on);
+    Child<QCheckBox>(*window, "showAllColumns")->setChecked(on);
 }
 
 Bytes MainWindowFixture::Save(const std::string& name) {
-    const std::filesystem::path path = dir / name;
-    prompts.saveNames.push_back(QPath(path));
+    prompts.saveNames.push_back(QPath(dir / name));
     window->OnSave();
-    return ReadBytes(path);
+    return ReadBytes(dir / name);
 }
 
 CImportDlg& MainWindowFixture::Import(const std::filesystem::path& path) {
     prompts.openNames.push_back(QPath(path));
-    window->findChild<QPushButton*>("importButton")->click();
+    Child<QPushButton>(*window, "importButton")->click();
     return *window->ImportDlg();
 }
 
-CChannelListView& MainWindowFixture::List() const { return window->List(); }
+std::unique_ptr<CRowEditorDlg> MainWindowFixture::Edit(const std::vector<int>& rows, bool newMode) {
+    List().SelectRows(rows);
+    return std::make_unique<CRowEditorDlg>(window->Model(), rows.front(), rows.back(), List(),
+                                           *window->DatFile(), newMode, prompts, window.get());
+}
 
-const CChannel& MainWindowFixture::Record(int row) const {
-    return *window->List().Channels().RecordAt(row);
+std::vector<int> MainWindowFixture::Order() const {
+    std::vector<int> order;
+    for (int row = 0; row < List().Channels().RowCount(); ++row) {
+        std::string text = Record(row).GetFreqText(true);
+        std::erase(text, '.');
+        order.push_back(text.empty() ? -1 : (std::stoi(text) - 14500000) / 2500);
+    }
+    return order;
 }
 
 } // namespace testing_support

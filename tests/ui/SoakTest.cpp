@@ -2,44 +2,52 @@
 // every one that the list, the working copy and the modified flag are sound.
 // The run prints its seed; VELMORA_SOAK_SEED repeats it, VELMORA_SOAK_STEPS
 // sets its length.
-#include "ChannelListView.h"
-#include "ImportDlg.h"
-#include "SoakEditorSteps.h"
 #include "UiHelpers.h"
 
-#include <QCheckBox>
 #include <QCoreApplication>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <random>
 
 using namespace testing_support;
-namespace fs = std::filesystem;
 
 namespace {
 
-unsigned EnvNumber(const char* name, unsigned fallback) {
-    const QByteArray value = qgetenv(name);
-    return value.isEmpty() ? fallback : value.toUInt();
+using Records = std::vector<CChannel>;
+
+Records Snapshot(const CChannelListView& list) {
+    Records records;
+    for (int row = 0; row < list.Channels().RowCount(); ++row)
+        records.push_back(*list.Channels().RecordAt(row));
+    return records;
+}
+
+Records At(const Records& records, const std::vector<int>& rows) {
+    Records picked;
+    for (int row : rows)
+        picked.push_back(records[std::size_t(row)]);
+    return picked;
 }
 
 class Soak {
 public:
     explicit Soak(std::uint32_t seed) : m_random(seed) {
-        for (std::uint32_t i = 0; i < 3; ++i) {
-            Write("uv2-" + std::to_string(i), RandomDat(kTGUV2, 100 + i, true));
-            Write("6a-" + std::to_string(i), RandomDat(kTG6A, 200 + i, true));
-        }
-        // Files whose channels all pass the Row Editor's checks, so that edits get stored.
-        for (RadioModel model : {kTGUV2, kTG6A})
-            Write(model == kTGUV2 ? "uv2-valid" : "6a-valid",
-                  MakeDat(model, UsedChannels(model, ChannelCount(model) / 2, 43800000, 2500)));
         std::vector<CChannel> bad = UsedChannels(kTGUV2, 3);
         bad[2].bytes[24] = 3; // a fourth power level
-        Write("undecodable", MakeDat(kTGUV2, bad));
-        Write("short", Bytes(4000, 1));
+        // Random files, files whose channels pass the Row Editor's checks (so
+        // that edits get stored), one that does not decode, one too short.
+        const Bytes files[] = {RandomDat(kTGUV2, 1, true),
+                               RandomDat(kTG6A, 2, true),
+                               MakeDat(kTGUV2, UsedChannels(kTGUV2, 100, 43800000)),
+                               MakeDat(kTG6A, UsedChannels(kTG6A, 50, 43800000)),
+                               MakeDat(kTGUV2, bad),
+                               Bytes(4000, 1)};
+        for (const Bytes& file : files) {
+            m_files.push_back(m_dir / (std::to_string(m_files.size()) + ".DAT"));
+            WriteBytes(m_files.back(), file);
+        }
         m_files.push_back(m_dir / "missing.DAT");
     }
 
@@ -47,146 +55,212 @@ public:
         for (m_step = 0; m_step < steps && !testing::Test::HasFatalFailure(); ++m_step) {
             if (m_step % 400 == 0) {
                 m_f = std::make_unique<MainWindowFixture>();
-                m_f->ChooseModel(Chance(50) ? kTGUV2 : kTG6A);
+                m_f->ChooseModel(Pick(2) ? kTGUV2 : kTG6A);
                 m_expectModified = false;
             }
             Step();
             QCoreApplication::sendPostedEvents();
             CheckInvariants();
         }
-        std::printf("soak: %d editors (%d accepted), %d saves\n", m_editors, m_accepted, m_saves);
+        std::printf("soak: %d editors accepted, %d saves\n", m_accepted, m_saves);
     }
 
 private:
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
-    bool Chance(int percent) { return Pick(100) < percent; }
-    int Rows() const { return m_f->List().Channels().RowCount(); }
-
-    void Write(const std::string& name, const Bytes& bytes) {
-        m_files.push_back(m_dir / (name + ".DAT"));
-        WriteBytes(m_files.back(), bytes);
+    template <class T> const T& Any(const std::vector<T>& items) {
+        return items[std::size_t(Pick(int(items.size())))];
     }
-    QString RandomFile() {
-        return QPath(m_files[static_cast<std::size_t>(Pick(static_cast<int>(m_files.size())))]);
-    }
+    CMainDlg& Window() { return *m_f->window; }
 
-    // None, one, a block of up to 31 or up to 13 scattered rows, the mark on one of them.
-    std::vector<int> RandomRows(int rows) {
+    // One row, a block of up to 31 rows or up to 13 scattered rows, or none.
+    void RandomSelection(CChannelListView& list) {
+        const int rows = std::max(list.Channels().RowCount(), 1), first = Pick(rows);
+        const int kind = Pick(4), count = kind == 2   ? 1 + Pick(31)
+                                          : kind == 3 ? 1 + Pick(13)
+                                                      : kind;
         std::vector<int> chosen;
-        const int kind = rows > 0 ? Pick(4) : 0;
-        const int first = kind == 2 ? Pick(rows) : 0;
-        for (int n = kind == 1   ? 1
-                     : kind == 2 ? 1 + Pick(31)
-                     : kind == 3 ? 1 + Pick(13)
-                                 : 0;
-             n > 0; --n)
-            chosen.push_back(kind == 2 ? std::min(rows - 1, first + n - 1) : Pick(rows));
+        for (int n = 0; n < count; ++n)
+            chosen.push_back(kind == 2 ? std::min(rows - 1, first + n) : Pick(rows));
         std::sort(chosen.begin(), chosen.end());
         chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
-        return chosen;
-    }
-    void RandomSelection(CChannelListView& list) {
-        const std::vector<int> rows = RandomRows(list.Channels().RowCount());
-        SelectRows(list, rows,
-                   rows.empty() ? -1 : rows[static_cast<std::size_t>(Pick(int(rows.size())))]);
+        list.SelectRows(chosen, chosen.empty() ? -1 : Any(chosen));
     }
 
+    // A random command, and what it must have done to the rows, the
+    // selection and the flag, which every command that changes something
+    // sets: Up and Down move each selected record one row, the selection with
+    // it and the mark to the highest moved row, unless one is at the end;
+    // Delete and Cut empty the selected rows, Cut taking their records; a
+    // paste that fits and is not refused writes the clipboard from the mark
+    // and selects it; "Show all columns", and an Open that fails, change no
+    // row.
     void Step() {
-        CMainDlg& w = *m_f->window;
-        const std::vector<bool> selected = m_f->List().SelectionFlags();
-        const bool any = std::find(selected.begin(), selected.end(), true) != selected.end();
-        switch (const int what = Pick(16)) {
-        case 0:
-            m_f->prompts.openNames.push_back(Chance(90) ? RandomFile() : QString());
-            w.OnOpen();
-            break;
-        case 2:
-        case 3:
-        case 4:
-        case 5:
-        case 6:
-        case 7: {
-            // Moves change something unless the selection is at their end;
-            // Delete and Cut whenever anything is selected.
-            using Command = void (CMainDlg::*)();
-            const Command commands[] = {&CMainDlg::OnUp,     &CMainDlg::OnDown,   &CMainDlg::OnUp15,
-                                        &CMainDlg::OnDown15, &CMainDlg::OnDelete, &CMainDlg::OnCut};
-            const int i = what - 2;
-            (w.*commands[i])();
-            m_expectModified |= i >= 4 ? any : any && !(i % 2 ? selected.back() : selected.front());
-        } break;
-        case 8:
-            w.OnCopy();
-            break;
-        case 9:
-            Paste(any);
-            break;
-        case 10:
-            w.findChild<QCheckBox*>("showAllColumns")->toggle();
-            break;
-        case 11: {
-            const int before = m_f->prompts.modalDialogs;
-            const bool accepted = RunRandomEditor(m_f->prompts, w, m_random);
-            m_editors += m_f->prompts.modalDialogs - before;
-            m_accepted += accepted ? 1 : 0;
-            m_expectModified |= accepted;
-        } break;
-        case 12:
-            Import();
-            break;
-        case 13:
-            Save();
-            break;
-        default:
-            RandomSelection(m_f->List());
-        }
-    }
-
-    // A paste that fits writes unless the TG-6A's band check refuses it.
-    void Paste(bool any) {
-        CMainDlg& w = *m_f->window;
-        const int mark = m_f->List().SelectionMark();
-        const std::size_t before = m_f->prompts.messages.size();
-        w.OnPaste();
-        const bool fits =
-            any && mark >= 0 && static_cast<int>(w.Clipboard().size()) <= Rows() - mark;
-        const bool refused = m_f->prompts.messages.size() > before;
-        if (refused) {
-            EXPECT_EQ(m_f->prompts.messages.back(), "Invalid frequency!");
-        }
-        m_expectModified |= fits && !refused;
-    }
-
-    void Import() {
-        m_f->prompts.openNames.push_back(RandomFile());
-        m_f->window->OnImport();
-        CImportDlg* import = m_f->window->ImportDlg();
-        if (!import)
+        CChannelListView& list = m_f->List();
+        const std::vector<int> selected = list.SelectedRows();
+        const bool any = !selected.empty();
+        const int mark = list.SelectionMark(), rows = list.Channels().RowCount();
+        const Records before = Snapshot(list);
+        const Records clipboard = Window().Clipboard();
+        const std::size_t messages = m_f->prompts.messages.size();
+        const int what = Pick(17);
+        std::vector<int> expectSelected;
+        Records expected = before;
+        if (what < 2) {
+            const int step = what ? 1 : -1;
+            const bool moves = any && (what ? selected.back() < rows - 1 : selected.front() > 0);
+            what ? Window().OnDown() : Window().OnUp();
+            for (int row : selected)
+                expectSelected.push_back(moves ? row + step : row);
+            if (moves) {
+                EXPECT_EQ(At(Snapshot(list), expectSelected), At(before, selected));
+            }
+            EXPECT_EQ(list.SelectedRows(), expectSelected);
+            EXPECT_EQ(list.SelectionMark(), moves ? expectSelected.front() : mark);
+            m_expectModified |= moves;
             return;
-        if (Chance(20)) {
-            m_f->prompts.openNames.push_back(RandomFile());
-            import->OnOpenForImport();
         }
-        RandomSelection(import->List());
-        import->OnCopy();
-        if (Chance(30))
-            import->close();
+        if (what < 4) {
+            what == 2 ? Window().OnUp15() : Window().OnDown15();
+            m_expectModified |=
+                any && (what == 3 ? selected.back() < rows - 1 : selected.front() > 0);
+            return;
+        }
+        if (what < 6) {
+            what == 4 ? Window().OnDelete() : Window().OnCut();
+            for (int row : selected)
+                expected[std::size_t(row)] = EmptyChannel(Window().Model());
+            if (what == 5 && any) {
+                EXPECT_EQ(Window().Clipboard(), At(before, selected));
+            }
+            m_expectModified |= any;
+        } else if (what == 6) {
+            Window().OnPaste();
+            const bool fits = any && mark >= 0 && int(clipboard.size()) <= rows - mark;
+            const bool writes = fits && m_f->prompts.messages.size() == messages;
+            for (int j = 0; writes && j < int(clipboard.size()); ++j) {
+                expected[std::size_t(mark + j)] = clipboard[std::size_t(j)];
+                expectSelected.push_back(mark + j);
+            }
+            m_expectModified |= writes;
+            if (writes) {
+                EXPECT_EQ(list.SelectedRows(), expectSelected);
+                EXPECT_EQ(list.SelectionMark(), mark);
+            }
+        } else if (what == 7) {
+            Window().OnCopy();
+            if (any) {
+                EXPECT_EQ(Window().Clipboard(), At(before, selected));
+            }
+        } else if (what == 8) {
+            m_f->OpenPath(Pick(10) ? Any(m_files) : std::filesystem::path());
+            if (m_f->prompts.messages.size() == messages)
+                return;
+            EXPECT_EQ(list.SelectedRows(), selected);
+        } else if (what == 9) {
+            m_f->ShowAllColumns(!Child<QCheckBox>(Window(), "showAllColumns")->isChecked());
+            EXPECT_FALSE(list.HasSelection());
+        } else if (what == 10) {
+            m_expectModified |= RunRandomEditor();
+            return;
+        } else if (what == 11 && Window().IsLoaded()) {
+            CImportDlg& import = m_f->Import(Any(m_files));
+            m_f->prompts.openNames = {QPath(Any(m_files))};
+            if (Pick(5) == 0)
+                import.OnOpenForImport();
+            m_f->prompts.openNames.clear();
+            RandomSelection(import.List());
+            import.OnCopy();
+            import.setVisible(Pick(2));
+            QCoreApplication::sendPostedEvents();
+            if (import.List().HasSelection()) {
+                EXPECT_EQ(Window().Clipboard(), import.CopiedRows());
+            }
+        } else if (what == 12) {
+            Save();
+        } else if (what == 13) {
+            // Closing asks only while there are changes; No keeps the window.
+            QTest::keyClick(&list, Pick(2) ? Qt::Key_Escape : Qt::Key_Return);
+            const std::size_t questions = m_f->prompts.questions.size();
+            m_f->prompts.answers = {false};
+            Window().close();
+            EXPECT_EQ(m_f->prompts.questions.size() - questions, m_expectModified ? 1u : 0u);
+            EXPECT_EQ(Window().isVisible(), m_expectModified);
+            Window().show();
+        } else {
+            RandomSelection(list);
+        }
+        EXPECT_EQ(Snapshot(list), expected);
+    }
+
+    // The Row Editor opened by Edit, New or a double click; random values,
+    // Keep boxes, Next, Prev and New, then OK or Cancel. Cancel changes no
+    // record. True when OK went through.
+    bool RunRandomEditor() {
+        static const std::vector<QString> texts = {"145",     "438.5", "446.00625", "174",
+                                                   "145.001", "",      "ab!",       "RPT 1"};
+        const auto before = Snapshot(m_f->List());
+        bool accepted = false;
+        m_f->prompts.onModal = [&](QDialog& dialog) -> int {
+            auto& editor = static_cast<CRowEditorDlg&>(dialog);
+            for (int n = Pick(8); n > 0; --n) {
+                if (Pick(4) == 0)
+                    Pick(2) ? editor.OnNext() : editor.OnPrev();
+                if (Pick(10) == 0)
+                    editor.OnNew();
+                std::vector<QWidget*> fields;
+                for (QWidget* field : editor.findChildren<QWidget*>())
+                    if (field->isEnabled() && !qobject_cast<QPushButton*>(field) &&
+                        field->focusPolicy() & Qt::TabFocus)
+                        fields.push_back(field);
+                QWidget* field = fields.empty() ? nullptr : Any(fields);
+                if (auto* list = qobject_cast<QComboBox*>(field))
+                    list->setCurrentIndex(Pick(list->count()));
+                if (auto* box = qobject_cast<QLineEdit*>(field)) {
+                    box->setText(Any(texts));
+                    editor.OnRxKillFocus();
+                    editor.OnTxKillFocus();
+                }
+                if (auto* keep = qobject_cast<QCheckBox*>(field))
+                    keep->click();
+            }
+            if (Pick(3) == 0)
+                return QDialog::Rejected;
+            editor.accept();
+            accepted = editor.result() == QDialog::Accepted;
+            return editor.result();
+        };
+        const int how = Pick(3);
+        if (how == 2)
+            Window().OnListDoubleClick(m_f->List().model()->index(Pick(220), 0));
+        else
+            how ? Window().OnEdit() : Window().OnNew();
+        m_f->prompts.onModal = nullptr;
+        if (!accepted) {
+            EXPECT_EQ(Snapshot(m_f->List()), before);
+        }
+        m_accepted += accepted;
+        return accepted;
     }
 
     // A Save writes the header, the rows' records in row order and the trailer.
     void Save() {
-        CMainDlg& w = *m_f->window;
-        if (!w.IsLoaded())
+        if (!Window().IsLoaded())
             return;
-        const Bytes saved = m_f->Save("saved-" + std::to_string(m_step % 3) + ".DAT");
+        // One in eight goes to a folder that is not there, and only says so.
+        const bool fails = Pick(8) == 0;
+        m_f->prompts.saveNames = {QPath(m_dir / (fails ? "gone/x.DAT" : "saved.DAT"))};
+        Window().OnSave();
+        if (fails) {
+            EXPECT_EQ(m_f->prompts.messages.back(), "Save operation failed.");
+            return;
+        }
+        const Bytes saved = ReadBytes(m_dir / "saved.DAT");
         ++m_saves;
         m_expectModified = false;
-        const CMemoryImage& image = w.DatFile()->GetImage();
+        const CMemoryImage& image = Window().DatFile()->GetImage();
         Bytes expected(image.GetHeader(), image.GetHeader() + kHeaderSize);
-        for (int row = 0; row < Rows(); ++row) {
-            const Bytes record = BytesOf(*m_f->List().Channels().RecordAt(row));
-            expected.insert(expected.end(), record.begin(), record.end());
-        }
+        for (const CChannel& record : Snapshot(m_f->List()))
+            expected.insert(expected.end(), record.bytes, record.bytes + CChannel::kSize);
         expected.insert(expected.end(), image.GetTrailer(),
                         image.GetTrailer() + image.GetTrailerSize());
         EXPECT_EQ(saved, expected);
@@ -196,28 +270,25 @@ private:
     // and the flag as the commands' rules say.
     void CheckInvariants() {
         SCOPED_TRACE("step " + std::to_string(m_step));
-        CMainDlg& w = *m_f->window;
         const CChannelTableModel& rows = m_f->List().Channels();
-        const int expected = w.IsLoaded() ? ChannelCount(w.Model()) : 0;
-        ASSERT_EQ(rows.RowCount(), expected);
+        ASSERT_EQ(rows.RowCount(), Window().IsLoaded() ? ChannelCount(Window().Model()) : 0);
         std::vector<const CChannel*> records;
-        for (int row = 0; row < expected; ++row) {
-            ASSERT_EQ(rows.data(rows.index(row, 0)).toString(), QString::number(row));
+        for (int row = 0; row < rows.RowCount(); ++row) {
+            ASSERT_EQ(rows.index(row, 0).data().toString(), QString::number(row));
             records.push_back(rows.RecordAt(row));
         }
         std::sort(records.begin(), records.end());
         for (std::size_t i = 1; i < records.size(); ++i)
             ASSERT_EQ(records[i], records[i - 1] + 1);
-        ASSERT_EQ(w.IsModified(), m_expectModified);
+        ASSERT_EQ(Window().IsModified(), m_expectModified);
     }
 
     std::mt19937 m_random;
     TempDir m_dir;
-    std::vector<fs::path> m_files;
+    std::vector<std::filesystem::path> m_files;
     std::unique_ptr<MainWindowFixture> m_f;
     bool m_expectModified = false;
     unsigned m_step = 0;
-    int m_editors = 0;
     int m_accepted = 0;
     int m_saves = 0;
 };
@@ -225,10 +296,11 @@ private:
 } // namespace
 
 TEST(Soak, RandomCommandsKeepTheWindowSound) {
-    const std::uint32_t seed = EnvNumber("VELMORA_SOAK_SEED", std::random_device()());
-    const unsigned steps = EnvNumber("VELMORA_SOAK_STEPS", 1500);
-    std::printf("soak: seed %u, %u steps (VELMORA_SOAK_SEED=%u repeats this run)\n", seed, steps,
-                seed);
-    RecordProperty("seed", std::to_string(seed));
-    Soak(seed).Run(steps);
+    const QByteArray seedText = qgetenv("VELMORA_SOAK_SEED");
+    const std::uint32_t seed = seedText.isEmpty() ? std::random_device()() : seedText.toUInt();
+    const unsigned steps = qEnvironmentVariableIsSet("VELMORA_SOAK_STEPS")
+                               ? qgetenv("VELMORA_SOAK_STEPS").toUInt()
+                               : 1500;
+    std::printf("soak: seed %u, %u steps (VELMORA_SOAK_SEED=%u repeats it)\n", seed, steps, seed);
+    Soak(seed).Run(steps ? steps : 1500);
 }

@@ -33,32 +33,18 @@ constexpr int kTg6aEmptyRow = 8;
 // frequencies.
 const std::vector<int> kTg6aEditRows = {10, 11, 12, 20, 21};
 
-// Selects the rows as clicks with Ctrl held would, the mark on the first.
-void Select(CChannelListView& list, const std::vector<int>& rows) {
-    list.ClearRowSelection();
-    for (int row : rows)
-        list.SetRowSelected(row, true);
-    list.SetSelectionMark(rows.front());
-}
-
-void SelectRange(CChannelListView& list, int first, int last) {
-    list.ClearRowSelection();
+// The rows first to last.
+std::vector<int> Range(int first, int last) {
+    std::vector<int> rows;
     for (int row = first; row <= last; ++row)
-        list.SetRowSelected(row, true);
-    list.SetSelectionMark(first);
+        rows.push_back(row);
+    return rows;
 }
 
 // Where a right click on the row would land, in the list's viewport.
 QPoint PointOnRow(CChannelListView& list, int row) {
     const QRect cell = list.visualRect(list.Channels().index(row, 1));
     return cell.center();
-}
-
-QAction* FindAction(QMenu& menu, const QString& text) {
-    for (QAction* action : menu.actions())
-        if (!action->isSeparator() && action->text().startsWith(text))
-            return action;
-    return nullptr;
 }
 
 // Widens the window, as a user would drag its frame, until every column of
@@ -103,11 +89,11 @@ std::unique_ptr<CMainDlg> CScreenshotTour::NewMainWindow(RadioModel model) {
 }
 
 void CScreenshotTour::OpenExample(CMainDlg& window, const QString& fileName) {
-    const std::size_t shownBefore = m_prompts.shown.size();
+    const std::size_t shownBefore = m_prompts.messages.size();
     m_prompts.openNames.push_back(QDir(m_examples).filePath(fileName));
     window.OnOpen();
     Settle(window);
-    Expect(window.IsLoaded() && m_prompts.shown.size() == shownBefore,
+    Expect(window.IsLoaded() && m_prompts.messages.size() == shownBefore,
            QStringLiteral("the example file did not open: ") + fileName);
 }
 
@@ -123,7 +109,7 @@ void CScreenshotTour::ShootTgUv2Windows() {
     Save(QStringLiteral("main-empty"), WindowPicture(*window));
 
     OpenExample(*window, kTgUv2Example);
-    Select(window->List(), {kUv2Repeater});
+    window->List().SelectRows({kUv2Repeater});
     Settle(*window);
     Save(QStringLiteral("main-tguv2"), WindowPicture(*window));
 
@@ -144,7 +130,7 @@ void CScreenshotTour::ShootFileMenu(CMainDlg& window) {
     QMenu& menu = *file->menu();
     bar->setActiveAction(file);
     Settle(window);
-    menu.setActiveAction(FindAction(menu, QStringLiteral("Save DAT File")));
+    menu.setActiveAction(CScriptedPrompts::FindAction(menu, QStringLiteral("Save DAT File")));
     Settle(menu);
     Save(QStringLiteral("main-file-menu"), WindowPicture(window, {&menu}));
     menu.hide();
@@ -156,7 +142,7 @@ void CScreenshotTour::ShootFileMenu(CMainDlg& window) {
 // Editor with the settings of a new channel.
 void CScreenshotTour::ShootRightClickMenuAndNew(CMainDlg& window) {
     CChannelListView& list = window.List();
-    Select(list, {kUv2EmptyRow});
+    list.SelectRows({kUv2EmptyRow});
     Settle(window);
     PictureNextMenu(QStringLiteral("New"));
     PictureNextDialog(QStringLiteral("row-editor-new"));
@@ -167,7 +153,7 @@ void CScreenshotTour::ShootRightClickMenuAndNew(CMainDlg& window) {
 
 void CScreenshotTour::ShootRowEditorOneRow(CMainDlg& window) {
     CChannelListView& list = window.List();
-    Select(list, {kUv2Repeater});
+    list.SelectRows({kUv2Repeater});
     PictureNextDialog(QStringLiteral("row-editor-one-row"));
     window.OnListDoubleClick(list.Channels().index(kUv2Repeater, 1));
     ForgetScripts();
@@ -176,7 +162,7 @@ void CScreenshotTour::ShootRowEditorOneRow(CMainDlg& window) {
 // "Edit" on an empty row shows the blank form, whose "New" button fills in
 // the settings of a new channel.
 void CScreenshotTour::ShootRowEditorBlank(CMainDlg& window) {
-    Select(window.List(), {kUv2EmptyRow});
+    window.List().SelectRows({kUv2EmptyRow});
     PictureNextDialog(QStringLiteral("row-editor-blank"));
     window.OnEdit();
     ForgetScripts();
@@ -184,7 +170,7 @@ void CScreenshotTour::ShootRowEditorBlank(CMainDlg& window) {
 
 void CScreenshotTour::ShootAllColumns(CMainDlg& window) {
     ShowAllColumns(window);
-    Select(window.List(), {kUv2Repeater, kUv2Repeater + 1, kUv2Repeater + 2});
+    window.List().SelectRows({kUv2Repeater, kUv2Repeater + 1, kUv2Repeater + 2});
     WidenToShowAllColumns(window);
     Settle(window);
     Save(QStringLiteral("main-window"), WindowPicture(window));
@@ -207,10 +193,10 @@ void CScreenshotTour::ShootImportAndExit() {
     Expect(import && import->IsLoaded(), QStringLiteral("the Import window did not open"));
     if (!import || !import->IsLoaded())
         return;
-    Select(window->List(), {kUv2PasteTarget});
+    window->List().SelectRows({kUv2PasteTarget});
     import->activateWindow();
     import->List().setFocus();
-    SelectRange(import->List(), kUv2PmrFirst, kUv2PmrLast);
+    import->List().SelectRows(Range(kUv2PmrFirst, kUv2PmrLast));
     import->List().scrollTo(import->List().Channels().index(kUv2PmrLast, 0));
     Settle(*import);
 
@@ -236,7 +222,7 @@ void CScreenshotTour::ShootTg6aWindows() {
     OpenExample(*window, kTg6aExample);
     ShowAllColumns(*window);
     CChannelListView& list = window->List();
-    Select(list, kTg6aEditRows);
+    list.SelectRows(kTg6aEditRows);
     WidenToShowAllColumns(*window);
     Settle(*window);
     Save(QStringLiteral("main-tg6a"), WindowPicture(*window));
@@ -253,14 +239,14 @@ void CScreenshotTour::ShootTg6aWindows() {
 // has no frequency on the radio's side of 400 MHz.
 void CScreenshotTour::ShootInvalidFrequency(CMainDlg& window) {
     CChannelListView& list = window.List();
-    Select(list, {kTg6aEmptyRow});
+    list.SelectRows({kTg6aEmptyRow});
     window.OnCopy();
-    Select(list, {kTg6aEmptyRow + 1});
+    list.SelectRows({kTg6aEmptyRow + 1});
     PictureNextMessage(QStringLiteral("message-invalid-frequency"));
     window.OnPaste();
     ForgetScripts();
-    Expect(!m_prompts.shown.empty() &&
-               m_prompts.shown.back() == QStringLiteral("Invalid frequency!"),
+    Expect(!m_prompts.messages.empty() &&
+               m_prompts.messages.back() == QStringLiteral("Invalid frequency!"),
            QStringLiteral("pasting an empty TG-6A row did not say \"Invalid frequency!\""));
 }
 
@@ -285,7 +271,7 @@ void CScreenshotTour::PictureNextMenu(const QString& choice, bool highlighted) {
     m_menuPicture = {};
     m_prompts.onMenu = [this, choice, highlighted](QMenu& menu,
                                                    const QPoint& globalPos) -> QAction* {
-        QAction* chosen = FindAction(menu, choice);
+        QAction* chosen = CScriptedPrompts::FindAction(menu, choice);
         Expect(chosen && chosen->isEnabled(), QStringLiteral("the menu offers no ") + choice);
         menu.popup(globalPos);
         if (highlighted)

@@ -107,6 +107,17 @@ void CChannelListView::SetSelectionFlags(const std::vector<bool>& selected) {
 
 void CChannelListView::ClearRowSelection() { selectionModel()->clearSelection(); }
 
+void CChannelListView::SelectRows(const std::vector<int>& rows, int mark) {
+    std::vector<bool> selected(static_cast<std::size_t>(m_model.RowCount()), false);
+    for (int row : rows)
+        if (row >= 0 && row < m_model.RowCount())
+            selected[static_cast<std::size_t>(row)] = true;
+    SetSelectionFlags(selected);
+    const int anchor = mark >= 0 ? mark : (rows.empty() ? -1 : rows.front());
+    if (anchor >= 0)
+        SetSelectionMark(anchor);
+}
+
 int CChannelListView::SelectionMark() const {
     const QModelIndex current = selectionModel()->currentIndex();
     return current.isValid() ? current.row() : -1;

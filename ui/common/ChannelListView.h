@@ -28,6 +28,9 @@ public:
     std::vector<bool> SelectionFlags() const;
     void SetSelectionFlags(const std::vector<bool>& selected);
     void ClearRowSelection();
+    // Selects exactly these rows and sets the mark on mark, or on the first of
+    // them when mark is -1.
+    void SelectRows(const std::vector<int>& rows, int mark = -1);
     int SelectionMark() const;
     void SetSelectionMark(int row);
 

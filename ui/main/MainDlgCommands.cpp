@@ -176,14 +176,13 @@ void CMainDlg::OnPaste() {
         // Decode every record before writing any, so a paste lands whole or not at all.
         for (const CChannel& record : m_clipboard)
             CheckDecodesInEveryColumn(record, m_nModel);
-        std::vector<bool> selected(static_cast<std::size_t>(m_nChannels), false);
+        std::vector<int> pasted;
         for (int j = 0; j < count; ++j) {
             *list.Channels().RecordAt(start + j) = m_clipboard[static_cast<std::size_t>(j)];
             RefreshRow(start + j);
-            selected[static_cast<std::size_t>(start + j)] = true;
+            pasted.push_back(start + j);
         }
-        list.SetSelectionFlags(selected);
-        list.SetSelectionMark(start);
+        list.SelectRows(pasted, start);
         m_bModified = true;
     });
 }

@@ -10,25 +10,31 @@
 
 class QMessageBox;
 
-// Answers the program's prompts from a script, so that the real windows can
-// be driven offscreen; every window that would wait for the user is handed
-// to a callback first, which may take its picture.
+// Answers every prompt from a script instead of a user, so that the real
+// windows can be driven without one: offscreen by the screenshot tool,
+// headless by the tests. Nothing ever blocks. Every window that would wait
+// for the user is handed to a callback first, and everything asked is kept.
 class CScriptedPrompts final : public Prompts {
 public:
-    // Paths handed out by the next Open dialogs; none left means Cancel.
+    // Paths handed out by the next file dialogs; none left means Cancel.
     std::deque<QString> openNames;
+    std::deque<QString> saveNames;
+    // Answers to the next yes/no questions; none left means No.
+    std::deque<bool> answers;
     // Sees each modal dialog instead of running it and returns its result;
     // unset, every dialog is cancelled.
     std::function<int(QDialog&)> onModal;
-    // Sees each popup menu where it would open and returns the chosen item;
-    // unset, every menu is dismissed.
+    // Sees each popup menu where it would open and returns the item chosen,
+    // which is then triggered; unset, every menu is dismissed.
     std::function<QAction*(QMenu&, const QPoint&)> onMenu;
     // Sees each message box, built as the program's own is, instead of running it.
     std::function<void(QMessageBox&)> onMessage;
-    // The answer to the next yes/no questions.
-    bool answer = false;
-    // Every message and question shown so far.
-    std::vector<QString> shown;
+
+    std::vector<QString> messages;
+    std::vector<QString> questions;
+    int openDialogs = 0;
+    int modalDialogs = 0;
+    int menus = 0;
 
     QString GetOpenFileName(QWidget* owner) override;
     QString GetSaveFileName(QWidget* owner) override;
@@ -36,4 +42,7 @@ public:
     bool AskYesNo(QWidget* owner, const QString& text) override;
     int RunModal(QDialog& dialog) override;
     QAction* RunMenu(QMenu& menu, const QPoint& globalPos) override;
+
+    // The item of a menu whose text starts with the given text, or null.
+    static QAction* FindAction(const QMenu& menu, const QString& text);
 };
