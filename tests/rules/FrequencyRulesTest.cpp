@@ -1,7 +1,7 @@
-// The rules of frequency entry, the name code and the tone list items.
+// The rules of frequency entry and the tone list items (the typed characters
+// and names are tested through the boxes that use them).
 #include "FrequencyRules.h"
 #include "MemoryImage.h"
-#include "NameRules.h"
 #include "ToneItems.h"
 
 #include <gtest/gtest.h>
@@ -66,26 +66,6 @@ TEST(FrequencyRules, ChecksInOrderWithOneMessageEach) {
     for (const auto& [image, rx, tx, step, message] : cases) {
         const RadioModel model = &image == &uv2 ? kTGUV2 : kTG6A;
         EXPECT_EQ(FrequencyError(rx, tx, step, model, image), message) << rx << ' ' << tx;
-    }
-}
-
-// A frequency box takes digits and one point, a comma counting as one; the
-// Name box capitals, or nothing at all when one character is outside the
-// name code.
-TEST(FrequencyRules, TypedCharactersAndNames) {
-    std::string typed;
-    for (const char c : std::string("4a3,9.-1 \b"))
-        if (const char kept = FilterFrequencyChar(c, typed.find('.') != std::string::npos))
-            typed += kept;
-    EXPECT_EQ(typed, "43.91\b");
-    const std::pair<std::string, const char*> names[] = {{"ab-1", "AB-1"},
-                                                         {"Z_/*+ ", "Z_/*+ "},
-                                                         {"ab!", nullptr},
-                                                         {"a.b", nullptr},
-                                                         {"\xe9", nullptr}};
-    for (auto [text, normal] : names) {
-        EXPECT_EQ(NormalizeNameText(text), normal != nullptr) << text;
-        EXPECT_EQ(text, normal ? normal : text) << text;
     }
 }
 

@@ -39,13 +39,6 @@ Bytes ReadBytes(const fs::path& path) {
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::set<std::string> Listing(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
-    return names;
-}
-
 CChannel UsedChannel(RadioModel model, int rx, int tx) {
     CChannel channel = EmptyChannel(model);
     channel.MarkUsed(model);
@@ -55,13 +48,6 @@ CChannel UsedChannel(RadioModel model, int rx, int tx) {
     channel.SetScrambleText("OFF");
     channel.SetBusySetText("OFF");
     return channel;
-}
-
-std::vector<CChannel> UsedChannels(RadioModel model, int count, int firstRx, int spacing) {
-    std::vector<CChannel> records;
-    for (int i = 0; i < count; ++i)
-        records.push_back(UsedChannel(model, firstRx + i * spacing, firstRx + i * spacing));
-    return records;
 }
 
 Bytes MakeDat(RadioModel model, std::span<const CChannel> records, bool uhf) {

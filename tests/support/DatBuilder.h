@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
-#include <set>
 #include <span>
 #include <string>
 #include <type_traits>
@@ -34,8 +33,6 @@ private:
 
 void WriteBytes(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 Bytes ReadBytes(const std::filesystem::path& path);
-// The names of the entries of a folder.
-std::set<std::string> Listing(const std::filesystem::path& folder);
 
 inline Bytes BytesOf(const CChannel& record) {
     return Bytes(record.bytes, record.bytes + CChannel::kSize);
@@ -52,8 +49,13 @@ inline CChannel EmptyChannel(RadioModel model) {
 CChannel UsedChannel(RadioModel model, int rx, int tx);
 // count records in use, record i at firstRx + i * spacing for RX and TX, so
 // that a record's slot can be read off its RX text.
-std::vector<CChannel> UsedChannels(RadioModel model, int count, int firstRx = 14500000,
-                                   int spacing = 2500);
+inline std::vector<CChannel> UsedChannels(RadioModel model, int count, int firstRx = 14500000,
+                                          int spacing = 2500) {
+    std::vector<CChannel> records;
+    for (int i = 0; i < count; ++i)
+        records.push_back(UsedChannel(model, firstRx + i * spacing, firstRx + i * spacing));
+    return records;
+}
 
 // A whole DAT image: header and trailer filled with a recognisable pattern,
 // every record empty unless given. For the TG-6A the trailer names a radio

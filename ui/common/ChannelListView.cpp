@@ -58,10 +58,6 @@ CChannelListView::CChannelListView(bool keepSelectionVisible, QWidget* parent)
 
 bool CChannelListView::HasSelection() const { return selectionModel()->hasSelection(); }
 
-bool CChannelListView::IsRowSelected(int row) const {
-    return selectionModel()->isRowSelected(row, QModelIndex());
-}
-
 std::vector<int> CChannelListView::SelectedRows() const {
     const std::vector<bool> selected = SelectionFlags();
     std::vector<int> rows;

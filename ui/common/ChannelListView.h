@@ -20,7 +20,6 @@ public:
     const CChannelTableModel& Channels() const { return m_model; }
 
     bool HasSelection() const;
-    bool IsRowSelected(int row) const;
     std::vector<int> SelectedRows() const;
     void SetRowSelected(int row, bool selected);
     // The selected state of every row at once, and setting it in one step:
@@ -34,9 +33,6 @@ public:
     int SelectionMark() const;
     void SetSelectionMark(int row);
 
-    // The width a column gets: its table width scaled to the font, widened
-    // where the header or the widest possible cell text would not fit.
-    int ColumnWidthFor(int section) const;
     // How much wider the list must be to show all its columns side by side,
     // with room for the vertical scroll bar; 0 when they fit.
     int MissingWidth() const;
@@ -50,6 +46,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The width a column gets: its table width scaled to the font, widened
+    // where the header or the widest possible cell text would not fit.
+    int ColumnWidthFor(int section) const;
     void ApplyColumnWidths();
 
     CChannelTableModel m_model;

@@ -17,7 +17,6 @@ void CChannelTableModel::SetColumns(RadioModel model, bool showAll) {
     beginResetModel();
     m_rows.clear();
     m_nModel = model;
-    m_bShowAll = showAll;
     m_columns = ColumnSet(model, showAll);
     endResetModel();
 }

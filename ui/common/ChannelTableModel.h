@@ -23,8 +23,6 @@ public:
 
     // Drops every row and sets the columns for the model and column set.
     void SetColumns(RadioModel model, bool showAll);
-    RadioModel Model() const { return m_nModel; }
-    bool ShowsAllColumns() const { return m_bShowAll; }
     const ColumnInfo& ColumnAt(int section) const;
 
     // One row per record, row i pointing at records[i]. Every record is decoded
@@ -57,7 +55,6 @@ private:
     RowTexts ComputeTexts(const CChannel& record) const;
 
     RadioModel m_nModel = kTGUV2;
-    bool m_bShowAll = false;
     std::vector<const ColumnInfo*> m_columns;
     std::vector<Row> m_rows;
 };

@@ -20,9 +20,6 @@ public:
     // Column widths are written for a 6-pixel horizontal base unit.
     int ColumnWidth(int pixelsAtBase6) const;
 
-    int BaseX() const { return m_nBaseX; }
-    int BaseY() const { return m_nBaseY; }
-
 private:
     int m_nBaseX;
     int m_nBaseY;

@@ -24,7 +24,6 @@ class CTemplateDlg : public QDialog {
     Q_OBJECT
 
 public:
-    QSize MinimumOuterSize() const { return {m_nMinWidth, m_nMinHeight}; }
     // The command whose action has this object name, or null.
     QAction* Command(const QString& name) const;
 
