@@ -32,7 +32,7 @@ CEditSession Session(RadioModel model, Records records, const Rows& rows, bool n
 }
 
 // A form with the given settings kept and the given texts typed.
-FormValues Form(RadioModel model, std::initializer_list<Setting> kept,
+FormValues Form(RadioModel model, const std::vector<Setting>& kept,
                 std::initializer_list<std::pair<Setting, const char*>> typed = {}) {
     FormValues form = DefaultForm(model);
     for (Setting setting : kept)
@@ -94,7 +94,7 @@ TEST(EditSession, ApplyFormWritesWhatIsNotKept) {
     row.SetNameText("OLD   ");
     row.bytes[22] = 3;
     row.bytes[13] = 7; // a direction that only a fresh SetFrequencies corrects
-    const std::pair<std::initializer_list<Setting>, std::string> cases[] = {
+    const std::pair<std::vector<Setting>, std::string> cases[] = {
         {{kRx, kTx, kStep, kName, kPower}, "145.00000 145.60000 12.5 7 OLD    Low"},
         {{kTx, kStep, kName, kPower}, "146.00000 145.60000 12.5 2 OLD    Low"},
         {{kRx, kStep, kName, kPower}, "145.00000 146.00000 12.5 1 OLD    Low"},
