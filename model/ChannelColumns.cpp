@@ -57,3 +57,15 @@ ColumnTexts TextsOf(const CChannel& record, RadioModel model) {
             texts[static_cast<std::size_t>(column->id)] = column->text(record);
     return texts;
 }
+
+const ColumnInfo* UndecodableColumn(const CChannel& record, RadioModel model) {
+    for (const ColumnInfo* column : ColumnSet(model, true)) {
+        try {
+            if (column->text)
+                column->text(record);
+        } catch (...) {
+            return column;
+        }
+    }
+    return nullptr;
+}

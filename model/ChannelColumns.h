@@ -55,3 +55,6 @@ ColumnTexts TextsOf(const CChannel& record, RadioModel model);
 inline void CheckDecodesInEveryColumn(const CChannel& record, RadioModel model) {
     TextsOf(record, model);
 }
+
+// The first column of the model that cannot show the record, or null.
+const ColumnInfo* UndecodableColumn(const CChannel& record, RadioModel model);

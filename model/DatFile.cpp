@@ -1,11 +1,9 @@
 #include "DatFile.h"
 
+#include "ChannelColumns.h"
 #include "Failure.h"
 
-#include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -19,94 +17,29 @@ std::unique_ptr<CMemoryImage> MakeImage(RadioModel model) {
     return std::make_unique<CImageTG6A>(ChannelCount(kTG6A));
 }
 
-// Owns a temporary file until it is either renamed into place or removed.
-class TempFile {
-public:
-    explicit TempFile(const fs::path& target) {
-        const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-        std::random_device entropy;
-        for (int attempt = 0; attempt < 16 && !m_pFile; ++attempt) {
-            m_path = folder / ("." + target.filename().string() + ".velmora-" +
-                               std::to_string(entropy()) + ".tmp");
-            // "x": never open a file that is already there.
-            m_pFile = std::fopen(m_path.c_str(), "wbx");
-        }
-    }
-    ~TempFile() {
-        if (m_pFile)
-            std::fclose(m_pFile);
-        if (!m_bKept) {
-            std::error_code ignored;
-            fs::remove(m_path, ignored);
-        }
-    }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
+std::string ModelName(RadioModel model) { return model == kTGUV2 ? "TG-UV2" : "TG-6A"; }
 
-    bool IsOpen() const { return m_pFile != nullptr; }
-
-    void Write(const void* data, std::size_t size) {
-        if (std::fwrite(data, 1, size, m_pFile) != size)
-            RaiseFailure();
-    }
-
-    // Flushes and closes the file, then moves it over the target.
-    void Commit(const fs::path& target) {
-        const bool flushed = std::fflush(m_pFile) == 0 && !std::ferror(m_pFile);
-        const bool closed = std::fclose(m_pFile) == 0;
-        m_pFile = nullptr;
-        if (!flushed || !closed)
-            RaiseFailure();
-        std::error_code ec;
-        const fs::file_status old = fs::status(target, ec);
-        if (!ec && fs::is_regular_file(old))
-            fs::permissions(m_path, old.permissions(), ec);
-        fs::rename(m_path, target, ec);
-        if (ec)
-            RaiseFailure();
-        m_bKept = true;
-    }
-
-private:
-    fs::path m_path;
-    std::FILE* m_pFile = nullptr;
-    bool m_bKept = false;
-};
-
-// Saving through a symbolic link updates the file it points to rather than
-// replacing the link with a plain file.
-fs::path ResolveTarget(const fs::path& path) {
-    std::error_code ec;
-    if (!fs::is_symlink(path, ec))
-        return path;
-    fs::path resolved = fs::weakly_canonical(path, ec);
-    return ec ? path : resolved;
-}
+std::string Quoted(const fs::path& path) { return "\"" + path.string() + "\""; }
 
 } // namespace
+
+std::optional<RadioModel> ModelOfFileSize(std::uintmax_t size) {
+    for (const RadioModel model : {kTGUV2, kTG6A})
+        if (size == static_cast<std::uintmax_t>(FileSize(model)))
+            return model;
+    return std::nullopt;
+}
 
 CDatFile::CDatFile(RadioModel model) : m_pImage(MakeImage(model)), m_nModel(model) {}
 
 bool CDatFile::Load(const fs::path& path) {
-    // Anything but a regular file (a folder, a FIFO, a device) could block
-    // or never end; refuse it before opening.
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec))
-        return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open())
-        return false;
-
-    const auto size = fs::file_size(path, ec);
-    if (ec || size != static_cast<std::uintmax_t>(FileSize(m_nModel)))
+    const std::vector<std::uint8_t> bytes = ReadWholeFile(path, FileSize(m_nModel), m_problem);
+    if (m_problem.kind == FileProblem::kWrongSize || m_problem.kind == FileProblem::kReadError)
         RaiseFailure();
-    std::vector<char> data(static_cast<std::size_t>(size));
-    in.read(data.data(), static_cast<std::streamsize>(data.size()));
-    if (in.gcount() != static_cast<std::streamsize>(data.size()))
-        RaiseFailure();
-
+    if (m_problem)
+        return false;
     // Only a complete read reaches the image.
-    const char* at = data.data();
+    const std::uint8_t* at = bytes.data();
     CMemoryImage& image = *m_pImage;
     std::memcpy(image.GetHeader(), at, kHeaderSize);
     at += kHeaderSize;
@@ -117,28 +50,78 @@ bool CDatFile::Load(const fs::path& path) {
     return true;
 }
 
-bool CDatFile::Save(const fs::path& path, std::span<const CChannel* const> rows) const {
+bool CDatFile::Save(const fs::path& path, std::span<const CChannel* const> rows) {
     const CMemoryImage& image = *m_pImage;
     const int count = image.GetChannelCount();
     if (rows.size() < static_cast<std::size_t>(count))
         RaiseFailure();
-    for (int i = 0; i < count; ++i)
-        if (rows[static_cast<std::size_t>(i)] == nullptr)
+    std::vector<std::uint8_t> bytes(image.GetHeader(), image.GetHeader() + kHeaderSize);
+    for (int i = 0; i < count; ++i) {
+        const CChannel* row = rows[static_cast<std::size_t>(i)];
+        if (row == nullptr)
             RaiseFailure();
+        bytes.insert(bytes.end(), row->bytes, row->bytes + CChannel::kSize);
+    }
+    bytes.insert(bytes.end(), image.GetTrailer(), image.GetTrailer() + image.GetTrailerSize());
+    if (WriteWholeFile(path, bytes, m_problem))
+        return true;
+    if (m_problem.partway)
+        RaiseFailure();
+    return false;
+}
 
-    const fs::path target = ResolveTarget(path);
-    std::error_code ec;
-    const fs::file_status existing = fs::status(target, ec);
-    if (fs::exists(existing) && !fs::is_regular_file(existing))
-        return false;
+void CDatFile::CheckDecodable() {
+    m_problem = {};
+    for (int i = 0; i < m_pImage->GetChannelCount(); ++i)
+        if (const ColumnInfo* column = UndecodableColumn(m_pImage->GetChannels()[i], m_nModel)) {
+            m_problem.kind = FileProblem::kUndecodable;
+            m_problem.record = i;
+            m_problem.column = column->header;
+            RaiseFailure();
+        }
+}
 
-    TempFile file(target);
-    if (!file.IsOpen())
-        return false;
-    file.Write(image.GetHeader(), kHeaderSize);
-    for (int i = 0; i < count; ++i)
-        file.Write(rows[static_cast<std::size_t>(i)]->bytes, CChannel::kSize);
-    file.Write(image.GetTrailer(), static_cast<std::size_t>(image.GetTrailerSize()));
-    file.Commit(target);
-    return true;
+std::string CDatFile::ProblemText() const {
+    const FileProblem& p = m_problem;
+    switch (p.kind) {
+    case FileProblem::kNone:
+        return {};
+    case FileProblem::kMissing:
+        return "The file " + Quoted(p.path) + " does not exist.";
+    case FileProblem::kNotAFile: {
+        std::error_code ec;
+        return Quoted(p.path) +
+               (fs::is_directory(p.path, ec) ? " is a folder, not a file." : " is not a file.");
+    }
+    case FileProblem::kUnreadable:
+        return "You may not read the file " + Quoted(p.path) + ".";
+    case FileProblem::kWriteProtected:
+        return "The file " + Quoted(p.path) + " is write-protected.";
+    case FileProblem::kFolderMissing:
+        return "The folder " + Quoted(p.path) + " does not exist.";
+    case FileProblem::kFolderLocked:
+        return "You may not write in the folder " + Quoted(p.path) + ".";
+    case FileProblem::kLinkLoop:
+        return "The symbolic links of " + Quoted(p.path) + " lead around in a circle.";
+    case FileProblem::kDiskFull:
+        return "The disk is full.";
+    case FileProblem::kTooLarge:
+        return "The file would be larger than this system lets Velmora write.";
+    case FileProblem::kReadError:
+        return "The file " + Quoted(p.path) + " could not be read to its end.";
+    case FileProblem::kWrongSize: {
+        std::string text = "The file has " + std::to_string(p.size) + " bytes where a " +
+                           ModelName(m_nModel) + " file has " + std::to_string(FileSize(m_nModel)) +
+                           ".";
+        if (const std::optional<RadioModel> other = ModelOfFileSize(p.size))
+            text += " It is a " + ModelName(*other) + " file.";
+        return text;
+    }
+    case FileProblem::kUndecodable:
+        return "Channel " + std::to_string(p.record) +
+               " holds a value the radio does not know in the column \"" + p.column + "\".";
+    case FileProblem::kOther:
+        return "The system reports: " + std::string(std::strerror(p.error)) + ".";
+    }
+    return {};
 }

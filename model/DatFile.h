@@ -1,11 +1,14 @@
 #pragma once
 
+#include "FileAccess.h"
 #include "MemoryImage.h"
 #include "RadioModel.h"
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <span>
+#include <string>
 
 // The DAT file of one radio model: loads an image from disk and writes one back.
 class CDatFile {
@@ -24,14 +27,26 @@ public:
     // signal; the image is then left as it was.
     bool Load(const std::filesystem::path& path);
 
-    // Writes the header, the records of the given rows in their order, then the
-    // trailer. The bytes go to a temporary file beside the target, which
-    // replaces the target only once all of it was written, so a failure never
-    // damages an existing file. False when the file cannot be created; a write
-    // that fails part way raises the failure signal.
-    bool Save(const std::filesystem::path& path, std::span<const CChannel* const> rows) const;
+    // Writes the header, the records of the given rows in their order, then
+    // the trailer, so that the file holds either its old bytes or all the new
+    // ones (WriteWholeFile). False when the file cannot be made or may not be
+    // written; a write that fails part way raises the failure signal.
+    bool Save(const std::filesystem::path& path, std::span<const CChannel* const> rows);
+
+    // Raises the failure signal unless every record of the image decodes in
+    // every column of the model, which a list must be able to show.
+    void CheckDecodable();
+
+    // Why the last Load, Save or CheckDecodable failed, in plain words; empty
+    // when it did not.
+    const FileProblem& Problem() const { return m_problem; }
+    std::string ProblemText() const;
 
 private:
     std::unique_ptr<CMemoryImage> m_pImage;
     RadioModel m_nModel;
+    FileProblem m_problem;
 };
+
+// The radio model whose DAT files have this many bytes, if any.
+std::optional<RadioModel> ModelOfFileSize(std::uintmax_t size);

@@ -4,23 +4,24 @@
 
 #include <gtest/gtest.h>
 
+#include <grp.h>
+#include <pwd.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <cstring>
-#include <set>
+#include <functional>
+#include <map>
+#include <optional>
 
 namespace {
 
 namespace fs = std::filesystem;
 namespace ts = testing_support;
 using ts::Bytes;
-using Names = std::set<std::string>;
-
-// The names of the entries of a folder.
-Names Listing(const fs::path& folder) {
-    Names names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
-    return names;
-}
 
 // Every record in slot order, as the rows for Save.
 std::vector<const CChannel*> RowsOf(const CDatFile& dat) {
@@ -92,37 +93,233 @@ TEST_P(DatFileTest, LoadsOnlyItsOwnSizeAndSavesTheRowsInTheirOrder) {
             EXPECT_EQ(ImageBytes(dat.GetImage()), original) << size;
         }
     }
-    EXPECT_EQ(Listing(m_dir.Path()), (Names{"in.dat", "other.dat", "swapped.dat"}));
 }
 
-// A target that cannot be created returns false; a write that fails part way
-// (the limit cuts the header, the records, or only the final flush) raises.
-// Either way every existing file keeps every byte and no temporary remains.
-// A save through a symbolic link keeps the link and the file's permissions.
-TEST_P(DatFileTest, FailedSaveLeavesEveryExistingFileAsItWas) {
-    CDatFile dat(Model());
-    const Bytes old = ts::MakeDat(Model());
-    ts::WriteBytes(m_dir / "target.dat", old);
-    fs::create_directory(m_dir / "folder.dat");
-    EXPECT_FALSE(dat.Save(m_dir / "missing" / "out.dat", RowsOf(dat)));
-    EXPECT_FALSE(dat.Save(m_dir / "folder.dat", RowsOf(dat)));
-    for (const std::uint64_t limit : {0u, 50u, 4096u, unsigned(FileSize(Model()) - 1)}) {
-        bool raised = false;
-        ts::UnderFileSizeLimit(limit, [&] {
-            raised = ts::RaisesFailure([&] { dat.Save(m_dir / "target.dat", RowsOf(dat)); });
-        });
-        EXPECT_TRUE(raised) << "limit " << limit;
-        EXPECT_EQ(ts::ReadBytes(m_dir / "target.dat"), old) << "limit " << limit;
+// What a Load or Save did: returned true (1) or false (0), or raised the
+// failure (-1); and why.
+struct Outcome {
+    int result = 0;
+    FileProblem::Kind kind = FileProblem::kNone;
+    char reason[512] = {};
+};
+
+struct User {
+    uid_t uid;
+    gid_t gid;
+};
+
+// The unprivileged user the test script makes for tests run as root.
+std::optional<User> TestUser() {
+    const char* name = std::getenv("VELMORA_TEST_USER");
+    const passwd* entry = name ? ::getpwnam(name) : nullptr;
+    return entry ? std::optional<User>(User{entry->pw_uid, entry->pw_gid}) : std::nullopt;
+}
+
+// Runs the action in a child process, as the given user if any, so that the
+// file system's permissions apply as they do to a user. A child that blocks
+// is ended after ten seconds, which the test reports as a failure.
+Outcome InChild(const std::function<Outcome()>& action, std::optional<User> user) {
+    int pipeEnds[2];
+    if (::pipe(pipeEnds) != 0)
+        throw std::runtime_error("no pipe");
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::alarm(10);
+        if (user &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(user->gid) != 0 || ::setuid(user->uid) != 0))
+            ::_exit(2);
+        const Outcome outcome = action();
+        ::_exit(::write(pipeEnds[1], &outcome, sizeof outcome) == sizeof outcome ? 0 : 3);
     }
-    EXPECT_EQ(Listing(m_dir.Path()), (Names{"folder.dat", "target.dat"}));
-    fs::create_symlink("target.dat", m_dir / "link.dat");
-    const fs::perms unusual =
-        fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read;
-    fs::permissions(m_dir / "target.dat", unusual);
-    ASSERT_TRUE(dat.Save(m_dir / "link.dat", RowsOf(dat)));
-    EXPECT_EQ(fs::read_symlink(m_dir / "link.dat"), "target.dat");
-    EXPECT_EQ(fs::status(m_dir / "target.dat").permissions(), unusual);
-    EXPECT_EQ(ts::ReadBytes(m_dir / "target.dat"), Bytes(FileSize(Model()), 0));
+    ::close(pipeEnds[1]);
+    Outcome outcome;
+    const bool reported = ::read(pipeEnds[0], &outcome, sizeof outcome) == sizeof outcome;
+    ::close(pipeEnds[0]);
+    ::waitpid(pid, nullptr, 0);
+    if (!reported)
+        throw std::runtime_error("the child reported nothing");
+    return outcome;
+}
+
+// The entries of a folder as a user would compare them: what each link names,
+// each file's bytes (when they can be read), mode and owner.
+struct Entry {
+    fs::path link;
+    std::optional<Bytes> bytes;
+    mode_t mode = 0;
+    uid_t owner = 0;
+    bool operator==(const Entry&) const = default;
+};
+std::map<std::string, Entry> Snapshot(const fs::path& folder) {
+    std::map<std::string, Entry> entries;
+    for (const auto& item : fs::directory_iterator(folder)) {
+        struct stat status {};
+        ::lstat(item.path().c_str(), &status);
+        Entry& entry = entries[item.path().filename().string()];
+        entry = {{}, {}, status.st_mode, status.st_uid};
+        if (S_ISLNK(status.st_mode))
+            entry.link = fs::read_symlink(item.path());
+        else if (S_ISREG(status.st_mode) && ::access(item.path().c_str(), R_OK) == 0)
+            entry.bytes = ts::ReadBytes(item.path());
+    }
+    return entries;
+}
+
+fs::path Old(const fs::path& path, int mode = 0644) {
+    ts::WriteBytes(path, ts::MakeDat(kTGUV2));
+    fs::permissions(path, static_cast<fs::perms>(mode));
+    return path;
+}
+fs::path Link(const fs::path& folder, const char* name, const char* target) {
+    fs::create_symlink(target, folder / name);
+    return folder / name;
+}
+fs::path Locked(const fs::path& folder, const fs::path& path) {
+    fs::permissions(folder, static_cast<fs::perms>(0555));
+    return path;
+}
+
+// Who runs a case: anyone, or an unprivileged user who owns the folder and
+// everything in it, or everything but the file to be saved.
+enum Who { kAnyone, kUser, kUserBesideOthersFile };
+using P = const fs::path&;
+using K = FileProblem::Kind;
+const struct FileCase {
+    const char* name;
+    Who who;
+    bool load;
+    fs::path (*setup)(P folder); // the path to load or save
+    int result;
+    K kind = K::kNone;
+    const char* reason = ""; // a part of the reason's text
+    std::uint64_t sizeLimit = ~0ull;
+} kFileCases[] = {
+    {"own 0444 file", kUser, false, [](P f) { return Old(f / "t", 0444); }, 0, K::kWriteProtected,
+     "The file \"/"},
+    {"own 0400 file", kUser, false, [](P f) { return Old(f / "t", 0400); }, 0, K::kWriteProtected},
+    {"own 0000 file", kUser, false, [](P f) { return Old(f / "t", 0); }, 0, K::kWriteProtected,
+     "/t\" is write-protected."},
+    {"someone else's 0644 file", kUserBesideOthersFile, false, [](P f) { return Old(f / "t"); }, 0,
+     K::kWriteProtected},
+    {"writable file in a locked folder", kUser, false, [](P f) { return Locked(f, Old(f / "t")); },
+     1},
+    {"new file in a locked folder", kUser, false, [](P f) { return Locked(f, f / "new"); }, 0,
+     K::kFolderLocked, "You may not write in the folder \"/"},
+    {"load an unreadable file", kUser, true, [](P f) { return Old(f / "t", 0); }, 0, K::kUnreadable,
+     "You may not read the file \"/"},
+    {"250-byte name", kAnyone, false, [](P f) { return f / std::string(250, 'n'); }, 1},
+    {"250-byte name of an old file", kAnyone, false,
+     [](P f) { return Old(f / std::string(250, 'o')); }, 1},
+    {"link to a file not made yet", kAnyone, false, [](P f) { return Link(f, "l", "made"); }, 1},
+    {"chain of links to a 0604 file", kAnyone, false,
+     [](P f) { return Old(f / "t", 0604), Link(f, "b", "t"), Link(f, "a", "b"); }, 1},
+    {"loop of links", kAnyone, false, [](P f) { return Link(f, "b", "a"), Link(f, "a", "b"); }, 0,
+     K::kLinkLoop, "/a\" lead around in a circle."},
+    {"folder", kAnyone, false, [](P f) { return fs::create_directory(f / "d"), f / "d"; }, 0,
+     K::kNotAFile, "/d\" is a folder, not a file."},
+    {"missing folder", kAnyone, false, [](P f) { return f / "none" / "t"; }, 0, K::kFolderMissing,
+     "/none\" does not exist."},
+    {"size limit part way", kAnyone, false, [](P f) { return Old(f / "t"); }, -1, K::kTooLarge,
+     "The file would be larger than this system lets Velmora write.", 4096},
+    {"load a missing file", kAnyone, true, [](P f) { return f / "none"; }, 0, K::kMissing,
+     "/none\" does not exist."},
+    {"load a FIFO without blocking", kAnyone, true,
+     [](P f) { return ::mkfifo((f / "fifo").c_str(), 0644), f / "fifo"; }, 0, K::kNotAFile,
+     "/fifo\" is not a file."},
+    {"load a loop of links", kAnyone, true,
+     [](P f) { return Link(f, "b", "a"), Link(f, "a", "b"); }, 0, K::kLinkLoop},
+    {"load a TG-6A file", kAnyone, true,
+     [](P f) { return ts::WriteBytes(f / "6a", ts::MakeDat(kTG6A)), f / "6a"; }, -1, K::kWrongSize,
+     "The file has 5001 bytes where a TG-UV2 file has 10001. It is a TG-6A file."},
+};
+
+// Runs each case on a TG-UV2 file of zeros and checks what it returned and
+// why, and what a user would find in the folder afterwards: the saved file
+// holds the new bytes and keeps its links, mode and owner; after a refusal or
+// a failure every entry is as it was; no temporary file is ever left.
+void RunFileCases(bool asUser) {
+    const std::optional<User> user = ::geteuid() == 0 ? TestUser() : std::nullopt;
+    for (const FileCase& c : kFileCases) {
+        if ((c.who != kAnyone) != asUser || (c.who == kUserBesideOthersFile && !user))
+            continue;
+        SCOPED_TRACE(c.name);
+        ts::TempDir dir;
+        const fs::path folder = dir / "f";
+        fs::create_directory(folder);
+        const fs::path path = c.setup(folder);
+        if (asUser && user) {
+            ::lchown(folder.c_str(), user->uid, user->gid);
+            for (const auto& item : fs::directory_iterator(folder))
+                if (c.who == kUser)
+                    ::lchown(item.path().c_str(), user->uid, user->gid);
+        }
+        const auto before = Snapshot(folder);
+        const Outcome outcome = InChild(
+            [&] {
+                CDatFile dat(kTGUV2);
+                std::optional<bool> done;
+                ts::UnderFileSizeLimit(c.sizeLimit, [&] {
+                    done = ts::ResultOrFailure(
+                        [&] { return c.load ? dat.Load(path) : dat.Save(path, RowsOf(dat)); });
+                });
+                Outcome o{done ? int{*done} : -1, dat.Problem().kind};
+                std::strncpy(o.reason, dat.ProblemText().c_str(), sizeof o.reason - 1);
+                return o;
+            },
+            asUser ? user : std::nullopt);
+        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
+        EXPECT_EQ(outcome.result, c.result);
+        EXPECT_EQ(outcome.kind, c.kind);
+        EXPECT_NE(std::string(outcome.reason).find(c.reason), std::string::npos) << outcome.reason;
+        auto after = Snapshot(folder);
+        if (outcome.result == 1 && !c.load) {
+            const std::string saved = fs::canonical(path).filename().string();
+            EXPECT_EQ(after[saved].bytes, Bytes(FileSize(kTGUV2), 0));
+            if (before.contains(saved)) {
+                EXPECT_EQ(after[saved].mode, before.at(saved).mode);
+                EXPECT_EQ(after[saved].owner, before.at(saved).owner);
+                after[saved] = before.at(saved);
+            } else {
+                after.erase(saved);
+            }
+        }
+        EXPECT_EQ(after, before);
+    }
+}
+
+TEST(FileCases, AsAnyUser) { RunFileCases(false); }
+
+// Run as root, these need the unprivileged user that scripts/test makes.
+TEST(FileCases, AsAnUnprivilegedUser) {
+    if (::geteuid() == 0 && !TestUser())
+        GTEST_SKIP() << "VELMORA_TEST_USER names no user to run as";
+    RunFileCases(true);
+}
+
+// A save killed part way (here by the signal of the file size limit, as it
+// could be by kill -9) leaves the old file whole, and the temporary file it
+// leaves behind is readable by no more people than the old file.
+TEST(FileCases, SaveKilledPartWay) {
+    ts::TempDir dir;
+    const fs::path target = Old(dir / "t", 0600);
+    CDatFile dat(kTGUV2);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::umask(022);
+        const rlimit limit{5000, 5000};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::signal(SIGXFSZ, SIG_DFL);
+        dat.Save(target, RowsOf(dat));
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    const auto left = Snapshot(dir.Path());
+    ASSERT_EQ(left.size(), 2u);
+    EXPECT_EQ(left.at("t").bytes, ts::MakeDat(kTGUV2));
+    for (const auto& [name, entry] : left)
+        EXPECT_EQ(entry.mode & 07777, 0600u) << name;
 }
 
 } // namespace

@@ -78,6 +78,9 @@ TEST(ImportDlg, AFailedLoadShowsNoRowsAndKeepsTheTitleMenuAndCopiedRows) {
         EXPECT_EQ(import.windowTitle() + f.RightClick(false), "club.DATCopy Ctrl+C");
         f.OpenForImport("bad.DAT");
         EXPECT_EQ(f.prompts.messages, std::vector<QString>(2, "Open operation failed."));
+        EXPECT_EQ(f.prompts.reasons.back().startsWith("Channel 7 holds a value the radio does not "
+                                                      "know in the column \"Step\"."),
+                  kind == "undecodableHiddenColumn");
         EXPECT_EQ(import.List().Channels().RowCount(), 0);
         EXPECT_EQ(import.windowTitle() + f.RightClick(true), "club.DATCopy Ctrl+C");
         EXPECT_EQ(f.MainClipboard(), "155.37500 155.87500 156.50000 ")

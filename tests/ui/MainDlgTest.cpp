@@ -76,7 +76,8 @@ TEST(MainDlg, OpenEnablesTheCommandsAndEveryButtonRunsItsCommand) {
 }
 
 // A failed first Open leaves the window without a file, a FIFO included,
-// which fails at once (the soak covers failed later Opens).
+// which fails at once (the soak covers failed later Opens), and says why; the
+// Mode box is suggested only while it can still be changed.
 TEST(MainDlg, AFailedFirstOpenLeavesNoFile) {
     for (const std::string kind : {"fifo", "otherModel"}) {
         MainWindowFixture f;
@@ -91,6 +92,17 @@ TEST(MainDlg, AFailedFirstOpenLeavesNoFile) {
         EXPECT_EQ(f.prompts.messages, std::vector<QString>{"Open operation failed."});
         EXPECT_EQ(State(*f.window) + QString::number(f.List().Channels().RowCount()),
                   "Velmora: Exit,Open DAT mode0");
+        const QString otherModel =
+            "The file has 5001 bytes where a TG-UV2 file has 10001. It is a TG-6A file.";
+        EXPECT_EQ(f.prompts.reasons.back(), kind == "fifo"
+                                                ? QPath(bad).prepend('"') + "\" is not a file."
+                                                : otherModel + " Choose TG-6A in the "
+                                                               "Mode box.");
+        if (kind == "otherModel") {
+            f.Open(MakeDat(kTGUV2));
+            f.OpenPath(bad);
+            EXPECT_EQ(f.prompts.reasons.back(), otherModel);
+        }
     }
 }
 
@@ -151,13 +163,20 @@ TEST(MainDlgCommands, MovesAndPastesAtTheEdges) {
 }
 
 // A TG-6A takes only records whose RX and TX are both on its radio's side of
-// 400 MHz, an empty one never; a refused paste changes nothing.
+// 400 MHz, an empty one never; a refused paste changes nothing and says which
+// record and frequency it refused.
 TEST(MainDlgCommands, PasteOnATg6aChecksRecordsAgainstThisFilesRadio) {
-    const std::tuple<bool, int, int, bool> cases[] = {
-        {true, 14550000, 14550000, false}, {true, 0, 0, false},
-        {true, 43850000, 43850000, true},  {true, 43850000, 14550000, false},
-        {false, 14550000, 14550000, true}, {false, 14550000, 43850000, false}};
-    for (const auto& [uhf, rx, tx, accepted] : cases) {
+    const QString uhfOnly = ", but this radio works only at 400 MHz and above.";
+    const std::tuple<bool, int, int, QString> cases[] = {
+        {true, 14550000, 14550000, "has the RX frequency 145.50000 MHz" + uhfOnly},
+        {true, 0, 0, "has no RX frequency" + uhfOnly},
+        {true, 43850000, 43850000, ""},
+        {true, 43850000, 14550000, "has the TX frequency 145.50000 MHz" + uhfOnly},
+        {false, 14550000, 14550000, ""},
+        {false, 14550000, 43850000,
+         "has the TX frequency 438.50000 MHz, but this radio works only below 400 MHz."}};
+    for (const auto& [uhf, rx, tx, refusal] : cases) {
+        const bool accepted = refusal.isEmpty();
         SCOPED_TRACE(std::to_string(rx) + ">" + std::to_string(tx) + " uhf " + std::to_string(uhf));
         const std::vector<CChannel> records{rx ? UsedChannel(kTG6A, rx, tx) : EmptyChannel(kTG6A),
                                             UsedChannel(kTG6A, 43850000, 43850000)};
@@ -166,6 +185,9 @@ TEST(MainDlgCommands, PasteOnATg6aChecksRecordsAgainstThisFilesRadio) {
         f.Do(&CMainDlg::OnPaste, {1});
         EXPECT_EQ(f.Record(1), records[accepted ? 0 : 1]);
         EXPECT_EQ(f.prompts.messages.size() + f.window->IsModified(), 1u);
+        if (!accepted) {
+            EXPECT_EQ(f.prompts.reasons.back(), "Pasted channel 1 of 1, for row 1, " + refusal);
+        }
     }
 }
 

@@ -230,16 +230,26 @@ private:
         return accepted;
     }
 
-    // A Save writes the header, the rows' records in row order and the trailer.
+    // A Save writes the header, the rows' records in row order and the
+    // trailer. One in twenty meets a failure, a folder that is not there or
+    // the disk filling up at a random byte: it says so and why, and the file
+    // it would have replaced keeps every byte.
     void Save() {
         if (!Window().IsLoaded())
             return;
-        // One in eight goes to a folder that is not there, and only says so.
-        const bool fails = Pick(8) == 0;
-        m_f->prompts.saveNames = {QPath(m_dir / (fails ? "gone/x.DAT" : "saved.DAT"))};
-        Window().OnSave();
-        if (fails) {
+        const std::filesystem::path target = m_dir / "saved.DAT";
+        const int failure = Pick(20) == 0 ? 1 + Pick(2) : 0;
+        m_f->prompts.saveNames = {QPath(failure == 1 ? m_dir / "gone/x.DAT" : target)};
+        const Bytes old = std::filesystem::exists(target) ? ReadBytes(target) : Bytes();
+        if (failure == 2)
+            UnderFileSizeLimit(Pick(FileSize(Window().Model())), [&] { Window().OnSave(); });
+        else
+            Window().OnSave();
+        if (failure) {
             EXPECT_EQ(m_f->prompts.messages.back(), "Save operation failed.");
+            EXPECT_TRUE(m_f->prompts.reasons.back().startsWith(
+                failure == 1 ? "The folder" : "The file would be larger"));
+            EXPECT_EQ(old.empty() ? Bytes() : ReadBytes(target), old);
             return;
         }
         const Bytes saved = ReadBytes(m_dir / "saved.DAT");

@@ -75,6 +75,7 @@ bool CScreenshotTour::Run() {
     ShootTgUv2Windows();
     ShootImportAndExit();
     ShootTg6aWindows();
+    ShootFileFailures();
     return m_bOk;
 }
 
@@ -248,6 +249,28 @@ void CScreenshotTour::ShootInvalidFrequency(CMainDlg& window) {
     Expect(!m_prompts.messages.empty() &&
                m_prompts.messages.back() == QStringLiteral("Invalid frequency!"),
            QStringLiteral("pasting an empty TG-6A row did not say \"Invalid frequency!\""));
+}
+
+// The TG-6A example opened while the Mode box says TG-UV2, then a save into
+// a folder that does not exist: each message says why.
+void CScreenshotTour::ShootFileFailures() {
+    std::unique_ptr<CMainDlg> window = NewMainWindow(kTGUV2);
+    PictureNextMessage(QStringLiteral("message-open-failed"));
+    m_prompts.openNames.push_back(QDir(m_examples).filePath(kTg6aExample));
+    window->OnOpen();
+    ForgetScripts();
+    Expect(!window->IsLoaded() && !m_prompts.reasons.empty() &&
+               m_prompts.reasons.back().endsWith(QStringLiteral("Choose TG-6A in the Mode box.")),
+           QStringLiteral("opening the TG-6A example as a TG-UV2 file did not say why it failed"));
+
+    OpenExample(*window, kTgUv2Example);
+    PictureNextMessage(QStringLiteral("message-save-failed"));
+    m_prompts.saveNames.push_back(QStringLiteral("/media/radio/MEMORY.DAT"));
+    window->OnSave();
+    ForgetScripts();
+    Expect(!m_prompts.messages.empty() &&
+               m_prompts.messages.back() == QStringLiteral("Save operation failed."),
+           QStringLiteral("saving into a missing folder did not fail"));
 }
 
 void CScreenshotTour::PictureNextDialog(const QString& name) {

@@ -39,6 +39,7 @@ private:
     void ShootAbout(CMainDlg& window);
     void ShootTg6aWindows();
     void ShootInvalidFrequency(CMainDlg& window);
+    void ShootFileFailures();
 
     // The next modal dialog (then cancelled) or message box is pictured under
     // this name.

@@ -3,7 +3,7 @@
 #include "Prompts.h"
 
 void RunCommand(Prompts& prompts, QWidget* owner, const QString& failureMessage,
-                const std::function<void()>& work) {
+                const std::function<void()>& work, const std::function<QString()>& reason) {
     try {
         work();
         return;
@@ -14,7 +14,7 @@ void RunCommand(Prompts& prompts, QWidget* owner, const QString& failureMessage,
     if (failureMessage.isEmpty())
         return;
     try {
-        prompts.ShowMessage(owner, failureMessage);
+        prompts.ShowMessage(owner, failureMessage, reason ? reason() : QString());
     } catch (...) {
         // Even the message could not be shown; the window goes on as it is.
     }

@@ -9,7 +9,9 @@ class QWidget;
 
 // Runs the work of one command of a window. No exception may cross Qt's event
 // loop, so whatever the work throws ends the command there; the command's
-// fixed failure message is then shown, unless it has none (an empty text).
+// fixed failure message is then shown, unless it has none (an empty text),
+// with the reason, if one is given, as its informative text: the reason is
+// asked only after the work has failed, so it can look at what went wrong.
 // Every handler of every window runs its work through here.
 void RunCommand(Prompts& prompts, QWidget* owner, const QString& failureMessage,
-                const std::function<void()>& work);
+                const std::function<void()>& work, const std::function<QString()>& reason = {});

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMenu>
 
 namespace {
@@ -35,12 +36,22 @@ QString CDesktopPrompts::GetSaveFileName(QWidget* owner) {
 }
 
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& text,
-                                            QMessageBox::StandardButtons buttons) {
-    return std::make_unique<QMessageBox>(QMessageBox::Warning, kProgramName, text, buttons, owner);
+                                            QMessageBox::StandardButtons buttons,
+                                            const QString& informative) {
+    auto box =
+        std::make_unique<QMessageBox>(QMessageBox::Warning, kProgramName, text, buttons, owner);
+    // A radio's name is not broken at its hyphen at the end of a line.
+    box->setInformativeText(
+        QString(informative).replace(QStringLiteral("TG-"), QStringLiteral(u"TG\u2011")));
+    // The box takes its width from the short main text; a reason, often with
+    // a path in it, reads better in lines of about forty characters.
+    if (auto* reason = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+        reason->setMinimumWidth(reason->fontMetrics().averageCharWidth() * 40);
+    return box;
 }
 
-void CDesktopPrompts::ShowMessage(QWidget* owner, const QString& text) {
-    MakeMessageBox(owner, text, QMessageBox::Ok)->exec();
+void CDesktopPrompts::ShowMessage(QWidget* owner, const QString& text, const QString& informative) {
+    MakeMessageBox(owner, text, QMessageBox::Ok, informative)->exec();
 }
 
 bool CDesktopPrompts::AskYesNo(QWidget* owner, const QString& text) {

@@ -11,7 +11,7 @@ class CDesktopPrompts final : public Prompts {
 public:
     QString GetOpenFileName(QWidget* owner) override;
     QString GetSaveFileName(QWidget* owner) override;
-    void ShowMessage(QWidget* owner, const QString& text) override;
+    void ShowMessage(QWidget* owner, const QString& text, const QString& informative = {}) override;
     bool AskYesNo(QWidget* owner, const QString& text) override;
     int RunModal(QDialog& dialog) override;
     QAction* RunMenu(QMenu& menu, const QPoint& globalPos) override;
@@ -20,4 +20,5 @@ public:
 // The program's message box: the warning icon, its name as caption, the text
 // and the given buttons. Anything that shows a message builds it here.
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& text,
-                                            QMessageBox::StandardButtons buttons);
+                                            QMessageBox::StandardButtons buttons,
+                                            const QString& informative = {});

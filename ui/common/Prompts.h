@@ -18,8 +18,10 @@ public:
     // The chosen path, or an empty text when the user cancelled.
     virtual QString GetOpenFileName(QWidget* owner) = 0;
     virtual QString GetSaveFileName(QWidget* owner) = 0;
-    // A fixed message with the warning icon and an OK button.
-    virtual void ShowMessage(QWidget* owner, const QString& text) = 0;
+    // A fixed message with the warning icon and an OK button; the informative
+    // text, if any, says why in plain words below it.
+    virtual void ShowMessage(QWidget* owner, const QString& text,
+                             const QString& informative = {}) = 0;
     // True for Yes.
     virtual bool AskYesNo(QWidget* owner, const QString& text) = 0;
     // Runs the dialog modally and returns its result (QDialog::Accepted or Rejected).

@@ -18,9 +18,9 @@ template <class T> T Take(std::deque<T>& queue) {
 
 // The program's own message box, so that a picture shows what the user sees.
 void Present(const CScriptedPrompts& prompts, QWidget* owner, const QString& text,
-             QMessageBox::StandardButtons buttons) {
+             QMessageBox::StandardButtons buttons, const QString& informative = {}) {
     if (prompts.onMessage)
-        prompts.onMessage(*MakeMessageBox(owner, text, buttons));
+        prompts.onMessage(*MakeMessageBox(owner, text, buttons, informative));
 }
 
 } // namespace
@@ -32,9 +32,11 @@ QString CScriptedPrompts::GetOpenFileName(QWidget*) {
 
 QString CScriptedPrompts::GetSaveFileName(QWidget*) { return Take(saveNames); }
 
-void CScriptedPrompts::ShowMessage(QWidget* owner, const QString& text) {
+void CScriptedPrompts::ShowMessage(QWidget* owner, const QString& text,
+                                   const QString& informative) {
     messages.push_back(text);
-    Present(*this, owner, text, QMessageBox::Ok);
+    reasons.push_back(informative);
+    Present(*this, owner, text, QMessageBox::Ok, informative);
 }
 
 bool CScriptedPrompts::AskYesNo(QWidget* owner, const QString& text) {

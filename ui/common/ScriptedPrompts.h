@@ -31,6 +31,8 @@ public:
     std::function<void(QMessageBox&)> onMessage;
 
     std::vector<QString> messages;
+    // The informative text of each message, empty where it had none.
+    std::vector<QString> reasons;
     std::vector<QString> questions;
     int openDialogs = 0;
     int modalDialogs = 0;
@@ -38,7 +40,7 @@ public:
 
     QString GetOpenFileName(QWidget* owner) override;
     QString GetSaveFileName(QWidget* owner) override;
-    void ShowMessage(QWidget* owner, const QString& text) override;
+    void ShowMessage(QWidget* owner, const QString& text, const QString& informative = {}) override;
     bool AskYesNo(QWidget* owner, const QString& text) override;
     int RunModal(QDialog& dialog) override;
     QAction* RunMenu(QMenu& menu, const QPoint& globalPos) override;

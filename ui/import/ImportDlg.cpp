@@ -3,6 +3,7 @@
 #include "ChannelListView.h"
 #include "CommandRunner.h"
 #include "DialogUnits.h"
+#include "Failure.h"
 #include "FilePaths.h"
 #include "Prompts.h"
 #include "UserEvents.h"
@@ -79,25 +80,28 @@ void CImportDlg::FillList() {
     m_listChannels->Channels().Fill(rows);
 }
 
-void CImportDlg::Run(const QString& failureMessage, const std::function<void()>& work) {
-    RunCommand(m_prompts, this, failureMessage, work);
+void CImportDlg::Run(const QString& failureMessage, const std::function<void()>& work,
+                     const std::function<QString()>& reason) {
+    RunCommand(m_prompts, this, failureMessage, work, reason);
 }
 
 // A failed load leaves the list without rows; the title and m_bLoaded stay,
 // still describing the last file that loaded.
 void CImportDlg::LoadFile() {
-    Run(kOpenFailed, [this] {
-        // The old rows point into the image that is about to go.
-        m_listChannels->Channels().RemoveRows();
-        m_pDatFile = std::make_unique<CDatFile>(m_nModel);
-        if (!m_pDatFile->Load(ToFsPath(m_strPath))) {
-            m_prompts.ShowMessage(this, kOpenFailed);
-            return;
-        }
-        FillList();
-        m_bLoaded = true;
-        setWindowTitle(FileNameOf(m_strPath));
-    });
+    Run(
+        kOpenFailed,
+        [this] {
+            // The old rows point into the image that is about to go.
+            m_listChannels->Channels().RemoveRows();
+            m_pDatFile = std::make_unique<CDatFile>(m_nModel);
+            if (!m_pDatFile->Load(ToFsPath(m_strPath)))
+                RaiseFailure();
+            m_pDatFile->CheckDecodable();
+            FillList();
+            m_bLoaded = true;
+            setWindowTitle(FileNameOf(m_strPath));
+        },
+        [this] { return QString::fromStdString(m_pDatFile->ProblemText()); });
 }
 
 void CImportDlg::SetShowAllColumns(bool showAll) {

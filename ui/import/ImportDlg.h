@@ -56,7 +56,8 @@ private:
     void BuildColumns();
     void FillList();
     void LoadFile();
-    void Run(const QString& failureMessage, const std::function<void()>& work);
+    void Run(const QString& failureMessage, const std::function<void()>& work,
+             const std::function<QString()>& reason = {});
 
     Prompts& m_prompts;
 

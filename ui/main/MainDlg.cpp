@@ -5,6 +5,7 @@
 #include "ChannelListView.h"
 #include "CommandRunner.h"
 #include "DialogUnits.h"
+#include "Failure.h"
 #include "FilePaths.h"
 #include "ImportDlg.h"
 #include "ProgramInfo.h"
@@ -189,49 +190,69 @@ void CMainDlg::FillList(std::array<CChannel, kMaxChannels>& records) {
 
 void CMainDlg::RefreshRow(int row) { m_listChannels->Channels().RefreshRow(row); }
 
-void CMainDlg::ShowMessage(const QString& text) { m_prompts.ShowMessage(this, text); }
+void CMainDlg::ShowMessage(const QString& text, const QString& reason) {
+    m_prompts.ShowMessage(this, text, reason);
+}
 
-void CMainDlg::Run(const QString& failureMessage, const std::function<void()>& work) {
-    RunCommand(m_prompts, this, failureMessage, work);
+void CMainDlg::Run(const QString& failureMessage, const std::function<void()>& work,
+                   const std::function<QString()>& reason) {
+    RunCommand(m_prompts, this, failureMessage, work, reason);
+}
+
+QString CMainDlg::OpenProblem(const CDatFile& file) const {
+    QString text = QString::fromStdString(file.ProblemText());
+    const FileProblem& problem = file.Problem();
+    const std::optional<RadioModel> other = ModelOfFileSize(problem.size);
+    // The model can be chosen only until the first file opens.
+    if (problem.kind == FileProblem::kWrongSize && other && m_comboMode->isEnabled())
+        text += QStringLiteral(" Choose %1 in the Mode box.").arg(m_comboMode->itemText(*other));
+    return text;
 }
 
 void CMainDlg::OnOpen() {
-    Run(kOpenFailed, [this] {
-        const QString path = m_prompts.GetOpenFileName(this);
-        if (path.isEmpty())
-            return;
-        // The window changes only once the new file has loaded and every one
-        // of its records decodes; a failed Open leaves everything as it was.
-        auto file = std::make_unique<CDatFile>(m_nModel);
-        if (!file->Load(ToFsPath(path))) {
-            ShowMessage(kOpenFailed);
-            return;
-        }
-        const CChannel* loaded = file->GetImage().GetChannels();
-        for (int i = 0; i < m_nChannels; ++i)
-            CheckDecodesInEveryColumn(loaded[i], m_nModel);
-        std::copy(loaded, loaded + m_nChannels, m_records.begin());
-        m_pDatFile = std::move(file);
-        FillList(m_records);
-        m_bLoaded = true;
-        UpdateCommands();
-        setWindowTitle(kProgramName + QStringLiteral(" - ") + FileNameOf(path));
-        m_comboMode->setEnabled(false);
-    });
+    std::unique_ptr<CDatFile> file;
+    Run(
+        kOpenFailed,
+        [&] {
+            const QString path = m_prompts.GetOpenFileName(this);
+            if (path.isEmpty())
+                return;
+            // The window changes only once the new file has loaded and every
+            // one of its records decodes; a failed Open leaves all as it was.
+            file = std::make_unique<CDatFile>(m_nModel);
+            if (!file->Load(ToFsPath(path)))
+                RaiseFailure();
+            file->CheckDecodable();
+            Show(std::move(file), path);
+        },
+        [&] { return file ? OpenProblem(*file) : QString(); });
+}
+
+void CMainDlg::Show(std::unique_ptr<CDatFile> file, const QString& path) {
+    const CChannel* loaded = file->GetImage().GetChannels();
+    std::copy(loaded, loaded + m_nChannels, m_records.begin());
+    m_pDatFile = std::move(file);
+    FillList(m_records);
+    m_bLoaded = true;
+    UpdateCommands();
+    setWindowTitle(kProgramName + QStringLiteral(" - ") + FileNameOf(path));
+    m_comboMode->setEnabled(false);
 }
 
 void CMainDlg::OnSave() {
     if (!m_bLoaded || !m_pDatFile || m_listChannels->Channels().RowCount() != m_nChannels)
         return;
-    Run(kSaveFailed, [this] {
-        const QString path = m_prompts.GetSaveFileName(this);
-        if (path.isEmpty())
-            return;
-        if (m_pDatFile->Save(ToFsPath(path), m_listChannels->Channels().Records()))
+    Run(
+        kSaveFailed,
+        [this] {
+            const QString path = m_prompts.GetSaveFileName(this);
+            if (path.isEmpty())
+                return;
+            if (!m_pDatFile->Save(ToFsPath(path), m_listChannels->Channels().Records()))
+                RaiseFailure();
             m_bModified = false;
-        else
-            ShowMessage(kSaveFailed);
-    });
+        },
+        [this] { return QString::fromStdString(m_pDatFile->ProblemText()); });
 }
 
 void CMainDlg::OnExit() { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); }

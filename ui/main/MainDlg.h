@@ -92,8 +92,16 @@ private:
     void OnRowsCopied();
     void SelectNeighbourRow(int step);
     void PlaceImportDlg();
-    void ShowMessage(const QString& text);
-    void Run(const QString& failureMessage, const std::function<void()>& work);
+    void ShowMessage(const QString& text, const QString& reason = {});
+    void Run(const QString& failureMessage, const std::function<void()>& work,
+             const std::function<QString()>& reason = {});
+    // Shows a file that has loaded and decodes: the window's new records,
+    // title and state.
+    void Show(std::unique_ptr<CDatFile> file, const QString& path);
+    // Why a file did not open, with what to do about a file of the other radio.
+    QString OpenProblem(const CDatFile& file) const;
+    // Why a record of the clipboard was refused.
+    QString PasteProblem(int index, int start, bool rx, const std::string& text) const;
 
     Prompts& m_prompts;
 

@@ -155,6 +155,21 @@ void CMainDlg::OnCut() {
     });
 }
 
+QString CMainDlg::PasteProblem(int index, int start, bool rx, const std::string& text) const {
+    const QString frequency = text.empty()
+                                  ? QStringLiteral("no %1 frequency").arg(rx ? "RX" : "TX")
+                                  : QStringLiteral("the %1 frequency %2 MHz")
+                                        .arg(rx ? "RX" : "TX", QString::fromStdString(text));
+    const bool uhf = m_pDatFile->GetImage().SameBandSide("400.00000");
+    return QStringLiteral(
+               "Pasted channel %1 of %2, for row %3, has %4, but this radio works only %5.")
+        .arg(index + 1)
+        .arg(m_clipboard.size())
+        .arg(start + index)
+        .arg(frequency,
+             uhf ? QStringLiteral("at 400 MHz and above") : QStringLiteral("below 400 MHz"));
+}
+
 void CMainDlg::OnPaste() {
     Run({}, [this] {
         CChannelListView& list = *m_listChannels;
@@ -166,13 +181,13 @@ void CMainDlg::OnPaste() {
             return;
         // Records from another file are checked against this file's radio.
         const CMemoryImage& image = m_pDatFile->GetImage();
-        for (const CChannel& record : m_clipboard) {
-            if (!image.SameBandSide(record.GetFreqText(true)) ||
-                !image.SameBandSide(record.GetFreqText(false))) {
-                ShowMessage(kInvalidFrequency);
-                return;
-            }
-        }
+        for (std::size_t j = 0; j < m_clipboard.size(); ++j)
+            for (const bool rx : {true, false})
+                if (const std::string text = m_clipboard[j].GetFreqText(rx);
+                    !image.SameBandSide(text)) {
+                    ShowMessage(kInvalidFrequency, PasteProblem(int(j), start, rx, text));
+                    return;
+                }
         // Decode every record before writing any, so a paste lands whole or not at all.
         for (const CChannel& record : m_clipboard)
             CheckDecodesInEveryColumn(record, m_nModel);
