@@ -5,11 +5,14 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QTableView>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+
+#include <malloc.h>
 
 using namespace testing_support;
 
@@ -76,6 +79,57 @@ void BM_RowEditorOn200Rows(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RowEditorOn200Rows)->Unit(benchmark::kMicrosecond);
+
+// A window whose history holds one step that emptied all 200 rows.
+struct WindowWithA200RowStep : LoadedWindow {
+    WindowWithA200RowStep() {
+        std::vector<int> all;
+        for (int i = 0; i < 200; ++i)
+            all.push_back(i);
+        Do(&CMainDlg::OnDelete, all);
+    }
+};
+
+void BM_UndoOf200RowStep(benchmark::State& state) {
+    WindowWithA200RowStep f;
+    for (auto _ : state) {
+        f.window->History().undo();
+        state.PauseTiming();
+        f.window->History().redo();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_UndoOf200RowStep)->Unit(benchmark::kMicrosecond);
+
+void BM_RedoOf200RowStep(benchmark::State& state) {
+    WindowWithA200RowStep f;
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.window->History().undo();
+        state.ResumeTiming();
+        f.window->History().redo();
+    }
+}
+BENCHMARK(BM_RedoOf200RowStep)->Unit(benchmark::kMicrosecond);
+
+// The memory a full history takes: 1,000 steps that each change all 200 rows
+// (a paste of 200 records, then Delete of them, and so on), in "MB".
+void BM_HistoryOf1000Steps(benchmark::State& state) {
+    for (auto _ : state) {
+        LoadedWindow f;
+        std::vector<int> all;
+        for (int i = 0; i < 200; ++i)
+            all.push_back(i);
+        f.List().SelectRows(all, 0);
+        f.window->OnCopy();
+        const std::size_t before = mallinfo2().uordblks;
+        for (int step = 0; step < 1000; ++step)
+            f.Do(step % 2 ? &CMainDlg::OnPaste : &CMainDlg::OnDelete, all, 0);
+        state.counters["MB"] = double(mallinfo2().uordblks - before) / 1e6;
+        state.counters["steps"] = f.window->History().count();
+    }
+}
+BENCHMARK(BM_HistoryOf1000Steps)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // Construction to first paint of the main window, against a bare dialog with
 // an empty table of the same size, timed in the same loop; "ratio" is the

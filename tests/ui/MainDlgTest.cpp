@@ -6,7 +6,9 @@
 #include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -223,12 +225,40 @@ TEST(MainDlgCommands, KeysAndThePopupRunTheCommands) {
     };
     f.List().SelectRows({3, 50});
     f.window->OnListContextMenu(QPoint(5, 5));
-    EXPECT_EQ(items.join(","),
-              "Cut Ctrl+X,Copy Ctrl+C,-,Paste Ctrl+V,-,New (grayed),Edit ,Delete ");
+    EXPECT_EQ(items.join(","), "Cut Ctrl+X,Copy Ctrl+C,-,Paste Ctrl+V,-,New (grayed),Edit ,Delete "
+                               ",-,Undo Ctrl+Z(grayed),Redo Ctrl+Shift+Z(grayed)");
     EXPECT_TRUE(f.Record(3).IsEmpty()) << "Delete ran";
     f.List().SelectRows({3, 50});
     f.window->OnListContextMenu(QPoint(5, 5));
-    EXPECT_TRUE(items.contains("New "));
+    EXPECT_TRUE(items.contains("New ") && items.contains("Undo Delete Ctrl+Z"));
+}
+
+// The Edit menu, between File and Help, names the step to undo or redo and
+// grays what there is none of; in the Row Editor's boxes Ctrl+Z is still the
+// box's own undo of typing.
+TEST(MainDlgCommands, TheEditMenuNamesTheStepAndTheRowEditorKeepsTextUndo) {
+    MainWindowFixture f(kTGUV2, 10);
+    QStringList menus;
+    for (QAction* menu : f.window->findChild<QMenuBar*>()->actions())
+        menus << menu->text();
+    EXPECT_EQ(menus.join(","), "&File,&Edit,&Help");
+    const auto items = [&] {
+        QStringList texts;
+        for (QAction* item : f.window->findChild<QMenuBar*>()->actions()[1]->menu()->actions())
+            texts << item->text() + (item->isEnabled() ? "" : "(grayed)");
+        return texts.join(",");
+    };
+    EXPECT_EQ(items(), "Undo(grayed),Redo(grayed)");
+    f.Do(&CMainDlg::OnUp15, {5});
+    EXPECT_EQ(items(), "Undo Up 15,Redo(grayed)");
+    QTest::keyClick(&f.List(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(items(), "Undo(grayed),Redo Up 15");
+    const auto editor = f.Edit({0});
+    auto* rx = Child<QLineEdit>(*editor, "rxEdit");
+    QTest::keyClicks(rx, "7");
+    QTest::keyClick(rx, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(rx->text(), "145.00000");
+    EXPECT_EQ(items(), "Undo(grayed),Redo Up 15");
 }
 
 } // namespace

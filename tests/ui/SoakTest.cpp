@@ -5,6 +5,8 @@
 #include "UiHelpers.h"
 
 #include <QCoreApplication>
+#include <QTest>
+#include <QUndoStack>
 
 #include <gtest/gtest.h>
 
@@ -21,6 +23,18 @@ Records Snapshot(const CChannelListView& list) {
     for (int row = 0; row < list.Channels().RowCount(); ++row)
         records.push_back(*list.Channels().RecordAt(row));
     return records;
+}
+
+// What Undo and Redo restore: the records by row, the selection and the mark.
+struct View {
+    Records rows;
+    std::vector<int> selected;
+    int mark;
+    bool operator==(const View&) const = default;
+};
+
+View ViewOf(const CChannelListView& list) {
+    return {Snapshot(list), list.SelectedRows(), list.SelectionMark()};
 }
 
 Records At(const Records& records, const std::vector<int>& rows) {
@@ -53,9 +67,15 @@ public:
             if (m_step % 400 == 0) {
                 m_f = std::make_unique<MainWindowFixture>();
                 m_f->ChooseModel(Pick(2) ? kTGUV2 : kTG6A);
-                m_expectModified = false;
+                m_expectModified = m_carried = false;
+                m_steps.clear();
+                m_opened.clear();
             }
+            const View before = ViewOf(m_f->List());
+            const int index = Window().History().index();
+            m_event = kOther;
             Step();
+            Account(before, index);
             QCoreApplication::sendPostedEvents();
             CheckInvariants();
         }
@@ -96,7 +116,7 @@ private:
         const Records before = Snapshot(list);
         const Records clipboard = Window().Clipboard();
         const std::size_t messages = m_f->prompts.messages.size();
-        const int what = Pick(17);
+        const int what = Pick(19);
         std::vector<int> expectSelected;
         Records expected = before;
         if (what < 4) {
@@ -104,10 +124,12 @@ private:
             const Command moves[] = {&CMainDlg::OnUp, &CMainDlg::OnDown, &CMainDlg::OnUp15,
                                      &CMainDlg::OnDown15};
             const int step = what % 2 ? 1 : -1;
+            m_stepName = std::array{"Up", "Down", "Up 15", "Down 15"}[std::size_t(what)];
             const bool moved =
                 any && (step > 0 ? selected.back() < rows - 1 : selected.front() > 0);
             (Window().*moves[what])();
             m_expectModified |= moved;
+            m_event = moved ? kMoved : kOther;
             for (int row : selected)
                 expectSelected.push_back(moved ? row + step : row);
             if (what < 2 && moved) {
@@ -121,6 +143,7 @@ private:
         }
         if (what < 6) {
             what == 4 ? Window().OnDelete() : Window().OnCut();
+            m_stepName = what == 4 ? "Delete" : "Cut";
             for (int row : selected)
                 expected[std::size_t(row)] = EmptyChannel(Window().Model());
             if (what == 5 && any) {
@@ -129,6 +152,7 @@ private:
             m_expectModified |= any;
         } else if (what == 6) {
             Window().OnPaste();
+            m_stepName = "Paste";
             const bool fits = any && mark >= 0 && int(clipboard.size()) <= rows - mark;
             const bool writes = fits && m_f->prompts.messages.size() == messages;
             for (int j = 0; writes && j < int(clipboard.size()); ++j) {
@@ -146,15 +170,20 @@ private:
                 EXPECT_EQ(Window().Clipboard(), At(before, selected));
             }
         } else if (what == 8) {
-            m_f->OpenPath(Pick(10) ? Any(m_files) : std::filesystem::path());
-            if (m_f->prompts.messages.size() == messages)
+            const std::filesystem::path path = Pick(10) ? Any(m_files) : std::filesystem::path();
+            m_f->OpenPath(path);
+            if (m_f->prompts.messages.size() == messages) {
+                if (!path.empty())
+                    OpenedFile(ReadBytes(path));
                 return;
+            }
             EXPECT_EQ(list.SelectedRows(), selected);
         } else if (what == 9) {
             m_f->ShowAllColumns(!Child<QCheckBox>(Window(), "showAllColumns")->isChecked());
             EXPECT_FALSE(list.HasSelection());
         } else if (what == 10) {
             m_expectModified |= RunRandomEditor();
+            m_stepName = "Row Editor";
             return;
         } else if (what == 11 && Window().IsLoaded()) {
             CImportDlg& import = m_f->Import(Any(m_files));
@@ -171,6 +200,12 @@ private:
             }
         } else if (what == 12) {
             Save();
+        } else if (what == 14 || what == 15) {
+            UndoOrRedo(what == 14);
+            return;
+        } else if (what == 16 && Pick(8) == 0) {
+            UndoAllAndRedoAll();
+            return;
         } else if (what == 13) {
             // Closing asks only while there are changes; No keeps the window.
             const std::size_t questions = m_f->prompts.questions.size();
@@ -253,7 +288,7 @@ private:
             return;
         }
         const Bytes saved = ReadBytes(m_dir / "saved.DAT");
-        m_expectModified = false;
+        Saved();
         const CMemoryImage& image = Window().DatFile()->GetImage();
         Bytes expected(image.GetHeader(), image.GetHeader() + kHeaderSize);
         for (const CChannel& record : Snapshot(m_f->List()))
@@ -261,6 +296,88 @@ private:
         expected.insert(expected.end(), image.GetTrailer(),
                         image.GetTrailer() + image.GetTrailerSize());
         EXPECT_EQ(saved, expected);
+    }
+
+    void Saved() {
+        m_expectModified = m_carried = false;
+        m_savedIndex = Window().History().index();
+    }
+    Bytes SavedBytes(const char* name) {
+        m_f->prompts.saveNames = {QPath(m_dir / name)};
+        Window().OnSave();
+        Saved();
+        return ReadBytes(m_dir / name);
+    }
+
+    // A new file, a new history; the flag stays as it was.
+    void OpenedFile(const Bytes& bytes) {
+        m_event = kOpened;
+        m_opened = bytes;
+        m_steps.clear();
+        m_savedIndex = 0;
+        m_carried = m_expectModified;
+    }
+
+    // After a command: one step, named by it, exactly when it moved rows or
+    // changed a record; it holds the views from before and after it.
+    void Account(const View& before, int index) {
+        const QUndoStack& history = Window().History();
+        if (m_event == kOpened) {
+            EXPECT_EQ(history.count(), 0);
+        }
+        if (m_event == kOpened || m_event == kHistory)
+            return;
+        const bool changed = m_event == kMoved || Snapshot(m_f->List()) != before.rows;
+        ASSERT_EQ(history.index(), index + int(changed)) << m_stepName;
+        if (!changed)
+            return;
+        EXPECT_EQ(history.undoText().toStdString(), m_stepName);
+        m_steps.resize(std::size_t(index));
+        m_steps.push_back({before, ViewOf(m_f->List())});
+        if (m_savedIndex > index)
+            m_savedIndex = -1;
+    }
+
+    // Undo restores the view from before the step, Redo the one after it,
+    // by the menu item or by its keys; the flag is set exactly away from the
+    // last Save, or when the changes came from before the Open.
+    void UndoOrRedo(bool undo) {
+        m_event = kHistory;
+        const QUndoStack& history = Window().History();
+        const int index = history.index();
+        const bool can = undo ? history.canUndo() : history.canRedo();
+        const int how = Pick(3);
+        if (how == 0)
+            Window().Command(undo ? "undo" : "redo")->trigger();
+        else
+            QTest::keyClick(&m_f->List(), undo || how == 1 ? Qt::Key_Z : Qt::Key_Y,
+                            undo || how == 2 ? Qt::ControlModifier
+                                             : Qt::ControlModifier | Qt::ShiftModifier);
+        ASSERT_EQ(history.index(), index + (can ? (undo ? -1 : 1) : 0));
+        if (!can)
+            return;
+        const auto& [before, after] = m_steps.at(std::size_t(undo ? index - 1 : index));
+        EXPECT_EQ(ViewOf(m_f->List()), undo ? before : after);
+        m_expectModified = m_carried || history.index() != m_savedIndex;
+    }
+
+    // Undone to its start, the history saves the file that was opened; redone
+    // to its end, what it saved there before.
+    void UndoAllAndRedoAll() {
+        m_event = kHistory;
+        if (m_opened.empty() || !Window().IsLoaded())
+            return;
+        const auto all = [this](bool undo) {
+            while ((undo ? Window().History().canUndo() : Window().History().canRedo()) &&
+                   !testing::Test::HasFatalFailure())
+                UndoOrRedo(undo);
+        };
+        all(false);
+        const Bytes latest = SavedBytes("latest.DAT");
+        all(true);
+        EXPECT_EQ(SavedBytes("undone.DAT"), m_opened);
+        all(false);
+        EXPECT_EQ(SavedBytes("redone.DAT"), latest);
     }
 
     // IDs 0..N-1, every slot of the working copy shown by exactly one row,
@@ -278,6 +395,7 @@ private:
         for (std::size_t i = 1; i < records.size(); ++i)
             ASSERT_EQ(records[i], records[i - 1] + 1);
         ASSERT_EQ(Window().IsModified(), m_expectModified);
+        ASSERT_EQ(Window().History().count(), int(m_steps.size()));
     }
 
     std::mt19937 m_random;
@@ -286,6 +404,16 @@ private:
     std::unique_ptr<MainWindowFixture> m_f;
     bool m_expectModified = false;
     unsigned m_step = 0;
+    // What the last command did to the history, as the model sees it.
+    enum { kOther, kMoved, kOpened, kHistory } m_event = kOther;
+    std::string m_stepName;
+    // The history of the open file: the views before and after each step,
+    // the index of the last Save (-1 when it can no longer be reached), and
+    // whether the flag was set when the file was opened.
+    std::vector<std::pair<View, View>> m_steps;
+    int m_savedIndex = 0;
+    bool m_carried = false;
+    Bytes m_opened;
 };
 
 } // namespace

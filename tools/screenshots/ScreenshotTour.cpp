@@ -123,17 +123,26 @@ void CScreenshotTour::ShootTgUv2Windows() {
 }
 
 void CScreenshotTour::ShootFileMenu(CMainDlg& window) {
+    ShootMenuBarMenu(window, 0, QStringLiteral("Save DAT File"), QStringLiteral("main-file-menu"));
+}
+
+// The menu bar's menu at index, open over the window with the item whose
+// text starts with choice under the pointer.
+void CScreenshotTour::ShootMenuBarMenu(CMainDlg& window, int index, const QString& choice,
+                                       const QString& name) {
     auto* bar = window.findChild<QMenuBar*>();
-    QAction* file = bar ? bar->actions().value(0) : nullptr;
-    Expect(file && file->menu(), QStringLiteral("the main window has no File menu"));
-    if (!file || !file->menu())
+    QAction* title = bar ? bar->actions().value(index) : nullptr;
+    Expect(title && title->menu(), QStringLiteral("the main window has no menu for ") + name);
+    if (!title || !title->menu())
         return;
-    QMenu& menu = *file->menu();
-    bar->setActiveAction(file);
+    QMenu& menu = *title->menu();
+    bar->setActiveAction(title);
     Settle(window);
-    menu.setActiveAction(CScriptedPrompts::FindAction(menu, QStringLiteral("Save DAT File")));
+    QAction* item = CScriptedPrompts::FindAction(menu, choice);
+    Expect(item && item->isEnabled(), QStringLiteral("the menu offers no ") + choice);
+    menu.setActiveAction(item);
     Settle(menu);
-    Save(QStringLiteral("main-file-menu"), WindowPicture(window, {&menu}));
+    Save(name, WindowPicture(window, {&menu}));
     menu.hide();
     bar->setActiveAction(nullptr);
     Settle(window);
@@ -212,6 +221,7 @@ void CScreenshotTour::ShootImportAndExit() {
     const auto copied = static_cast<std::size_t>(kUv2PmrLast - kUv2PmrFirst + 1);
     Expect(window->IsModified() && window->Clipboard().size() == copied,
            QStringLiteral("the copied rows were not pasted"));
+    ShootMenuBarMenu(*window, 1, QStringLiteral("Undo Paste"), QStringLiteral("main-edit-menu"));
     PictureNextMessage(QStringLiteral("message-exit"));
     window->close();
     Expect(window->isVisible(), QStringLiteral("No to the exit question closed the window"));

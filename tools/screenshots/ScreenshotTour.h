@@ -34,6 +34,7 @@ private:
     void ShootRowEditorOneRow(CMainDlg& window);
     void ShootRowEditorBlank(CMainDlg& window);
     void ShootFileMenu(CMainDlg& window);
+    void ShootMenuBarMenu(CMainDlg& window, int index, const QString& choice, const QString& name);
     void ShootAllColumns(CMainDlg& window);
     void ShootImportAndExit();
     void ShootAbout(CMainDlg& window);

@@ -120,9 +120,10 @@ int CChannelListView::SelectionMark() const {
 }
 
 void CChannelListView::SetSelectionMark(int row) {
-    if (row < 0 || row >= m_model.RowCount())
+    if (row >= m_model.RowCount())
         return;
-    selectionModel()->setCurrentIndex(m_model.index(row, 0), QItemSelectionModel::NoUpdate);
+    selectionModel()->setCurrentIndex(row < 0 ? QModelIndex() : m_model.index(row, 0),
+                                      QItemSelectionModel::NoUpdate);
 }
 
 int CChannelListView::ColumnWidthFor(int section) const {

@@ -31,6 +31,7 @@ public:
     // them when mark is -1.
     void SelectRows(const std::vector<int>& rows, int mark = -1);
     int SelectionMark() const;
+    // Sets the mark, or takes it away for a row below 0.
     void SetSelectionMark(int row);
 
     // How much wider the list must be to show all its columns side by side,

@@ -89,6 +89,18 @@ void CChannelTableModel::SwapRecords(int a, int b) {
     RowChanged(b);
 }
 
+void CChannelTableModel::ArrangeRows(int first, std::span<const int> sources) {
+    if (sources.empty())
+        return;
+    std::vector<Row> arranged;
+    arranged.reserve(sources.size());
+    for (const int source : sources)
+        arranged.push_back(m_rows.at(static_cast<std::size_t>(source)));
+    std::move(arranged.begin(), arranged.end(), m_rows.begin() + first);
+    Q_EMIT dataChanged(index(first, 0),
+                       index(first + static_cast<int>(sources.size()) - 1, columnCount() - 1));
+}
+
 void CChannelTableModel::RowChanged(int row) {
     Q_EMIT dataChanged(index(row, 0), index(row, columnCount() - 1));
 }

@@ -38,6 +38,9 @@ public:
     std::vector<const CChannel*> Records() const;
     // Exchanges the records that two rows point at; the IDs stay.
     void SwapRecords(int a, int b);
+    // Row first + i takes the record that row sources[i] pointed at, for
+    // every i; sources holds each row of that range once. The IDs stay.
+    void ArrangeRows(int first, std::span<const int> sources);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -40,19 +40,24 @@ QAction* CTemplateDlg::Command(const QString& name) const {
 }
 
 QAction* CTemplateDlg::AddCommand(const char* name, const QString& text, const QString& buttonText,
-                                  const QKeySequence& key, std::function<void()> handler) {
+                                  const QList<QKeySequence>& keys, std::function<void()> handler) {
     auto* command = new QAction(text, this);
-    command->setObjectName(QLatin1String(name));
     if (!buttonText.isEmpty())
         command->setIconText(buttonText);
-    if (!key.isEmpty()) {
-        command->setShortcut(key);
+    connect(command, &QAction::triggered, this, std::move(handler));
+    return AddCommand(command, name, keys);
+}
+
+QAction* CTemplateDlg::AddCommand(QAction* command, const char* name,
+                                  const QList<QKeySequence>& keys) {
+    command->setObjectName(QLatin1String(name));
+    if (!keys.isEmpty()) {
+        command->setShortcuts(keys);
         command->setShortcutVisibleInContextMenu(true);
         // The window hands the key to the command itself (see TakeKey), so
         // Qt's shortcut map never sees it twice.
         command->setShortcutContext(Qt::WidgetShortcut);
     }
-    connect(command, &QAction::triggered, this, std::move(handler));
     m_commands.push_back(command);
     return command;
 }

@@ -39,7 +39,10 @@ protected:
     // the label of its button (if it has one) as the action's icon text, the
     // keys taken before the controls (Shift or not) and the handler.
     QAction* AddCommand(const char* name, const QString& text, const QString& buttonText,
-                        const QKeySequence& key, std::function<void()> handler);
+                        const QList<QKeySequence>& keys, std::function<void()> handler);
+    // A command whose action is made elsewhere (and triggers what it does
+    // itself), such as a history's Undo.
+    QAction* AddCommand(QAction* command, const char* name, const QList<QKeySequence>& keys);
     // A push button for a command at its template rectangle: it runs the
     // command and is enabled exactly while the command is.
     QPushButton* AddButton(QAction* command, const char* name, QRect rect);

@@ -54,7 +54,7 @@ CImportDlg::~CImportDlg() = default;
 void CImportDlg::CreateCommands() {
     QAction* open = AddCommand("open", QStringLiteral("Open DAT File For Import"), {}, {},
                                [this] { OnOpenForImport(); });
-    AddCommand("copy", QStringLiteral("Copy"), {}, QKeySequence(Qt::CTRL | Qt::Key_C),
+    AddCommand("copy", QStringLiteral("Copy"), {}, {QKeySequence(Qt::CTRL | Qt::Key_C)},
                [this] { OnCopy(); });
     MenuBar()->addMenu(QStringLiteral("&File"))->addAction(open);
 }

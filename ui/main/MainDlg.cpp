@@ -8,6 +8,7 @@
 #include "Failure.h"
 #include "FilePaths.h"
 #include "ImportDlg.h"
+#include "ListHistory.h"
 #include "ProgramInfo.h"
 #include "Prompts.h"
 #include "UserEvents.h"
@@ -21,6 +22,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QUndoStack>
+
+#include <string_view>
 
 namespace {
 
@@ -38,11 +42,14 @@ enum class When {
     kFileLoaded,
     // and no selected row holds a channel in use
     kNewAllowed,
+    // as the history says: there is a step to undo, or to redo
+    kHistory,
 };
 
 // Every command of the window: the text its menus show, its button's label,
-// the key the window takes for it before its controls, its handler and when
+// the keys the window takes for it before its controls, its handler and when
 // it is enabled. Menus, buttons and the list's popup are built from these.
+// Undo and Redo are the history's own actions, whose text names the step.
 struct CommandInfo {
     const char* name;
     const char* text;
@@ -68,6 +75,8 @@ const CommandInfo kCommands[] = {
     {"new", "New", "", "", &CMainDlg::OnNew, When::kNewAllowed},
     {"import", "Import", "Import", "", &CMainDlg::OnImport, When::kFileLoaded},
     {"about", "&About Velmora...", "", "", &CMainDlg::OnAbout, When::kAlways},
+    {"undo", "", "", "Ctrl+Z", nullptr, When::kHistory},
+    {"redo", "", "", "Ctrl+Shift+Z; Ctrl+Y", nullptr, When::kHistory},
 };
 
 // The buttons down the right edge, by their top in dialog units; "exit" also
@@ -80,8 +89,9 @@ const std::pair<const char*, int> kButtons[] = {
 } // namespace
 
 CMainDlg::CMainDlg(Prompts& prompts, QWidget* parent)
-    : CTemplateDlg(parent, kClientWidth, kClientHeight), m_prompts(prompts),
-      m_hIcon(ProgramIcon()) {
+    : CTemplateDlg(parent, kClientWidth, kClientHeight), m_prompts(prompts), m_hIcon(ProgramIcon()),
+      m_pHistory(new QUndoStack(this)) {
+    m_pHistory->setUndoLimit(kHistorySteps);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(kProgramName);
@@ -101,13 +111,28 @@ CMainDlg::CMainDlg(Prompts& prompts, QWidget* parent)
     m_comboMode->setFocus();
 }
 
-CMainDlg::~CMainDlg() = default;
+CMainDlg::~CMainDlg() {
+    // The history outlives this part of the window and reports its clearing.
+    disconnect(m_pHistory, nullptr, this, nullptr);
+}
 
 void CMainDlg::CreateCommands() {
-    for (const CommandInfo& info : kCommands)
-        AddCommand(info.name, QString::fromLatin1(info.text), QString::fromLatin1(info.buttonText),
-                   QKeySequence(QString::fromLatin1(info.key)),
-                   [this, handler = info.handler] { (this->*handler)(); });
+    for (const CommandInfo& info : kCommands) {
+        const QList<QKeySequence> keys =
+            QKeySequence::listFromString(QString::fromLatin1(info.key));
+        if (!info.handler)
+            AddCommand(info.name == std::string_view("undo") ? m_pHistory->createUndoAction(this)
+                                                             : m_pHistory->createRedoAction(this),
+                       info.name, keys);
+        else
+            AddCommand(info.name, QString::fromLatin1(info.text),
+                       QString::fromLatin1(info.buttonText), keys,
+                       [this, handler = info.handler] { (this->*handler)(); });
+    }
+    // Undoing or redoing to the point of the last Save leaves nothing unsaved,
+    // unless the changes came from before the file was opened.
+    connect(m_pHistory, &QUndoStack::indexChanged, this,
+            [this] { m_bModified = m_bModifiedBeforeOpen || !m_pHistory->isClean(); });
 }
 
 void CMainDlg::CreateMenus() {
@@ -116,6 +141,9 @@ void CMainDlg::CreateMenus() {
     file->addAction(Command(QStringLiteral("save")));
     file->addSeparator();
     file->addAction(Command(QStringLiteral("exit")));
+    QMenu* edit = MenuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->addAction(Command(QStringLiteral("undo")));
+    edit->addAction(Command(QStringLiteral("redo")));
     // Desktops here have no window menu to extend, so the About box lives in
     // a Help menu (on macOS Qt moves it to the application menu).
     QMenu* help = MenuBar()->addMenu(QStringLiteral("&Help"));
@@ -126,9 +154,10 @@ void CMainDlg::CreateMenus() {
 
 void CMainDlg::UpdateCommands() {
     for (const CommandInfo& info : kCommands)
-        Command(QString::fromLatin1(info.name))
-            ->setEnabled(info.when == When::kAlways ||
-                         (m_bLoaded && (info.when != When::kNewAllowed || IsNewAllowed())));
+        if (info.when != When::kHistory)
+            Command(QString::fromLatin1(info.name))
+                ->setEnabled(info.when == When::kAlways ||
+                             (m_bLoaded && (info.when != When::kNewAllowed || IsNewAllowed())));
 }
 
 bool CMainDlg::IsNewAllowed() const {
@@ -194,6 +223,10 @@ void CMainDlg::ShowMessage(const QString& text, const QString& reason) {
     m_prompts.ShowMessage(this, text, reason);
 }
 
+void CMainDlg::Change(const QString& step, const std::function<void()>& work) {
+    Run({}, [&] { RecordListStep(*m_pHistory, *m_listChannels, step, work); });
+}
+
 void CMainDlg::Run(const QString& failureMessage, const std::function<void()>& work,
                    const std::function<QString()>& reason) {
     RunCommand(m_prompts, this, failureMessage, work, reason);
@@ -233,6 +266,9 @@ void CMainDlg::Show(std::unique_ptr<CDatFile> file, const QString& path) {
     std::copy(loaded, loaded + m_nChannels, m_records.begin());
     m_pDatFile = std::move(file);
     FillList(m_records);
+    // A new file, a new history; changes not saved before stay unsaved.
+    m_bModifiedBeforeOpen = m_bModified;
+    m_pHistory->clear();
     m_bLoaded = true;
     UpdateCommands();
     setWindowTitle(kProgramName + QStringLiteral(" - ") + FileNameOf(path));
@@ -250,6 +286,8 @@ void CMainDlg::OnSave() {
                 return;
             if (!m_pDatFile->Save(ToFsPath(path), m_listChannels->Channels().Records()))
                 RaiseFailure();
+            m_bModifiedBeforeOpen = false;
+            m_pHistory->setClean();
             m_bModified = false;
         },
         [this] { return QString::fromStdString(m_pDatFile->ProblemText()); });

@@ -22,6 +22,7 @@ class QComboBox;
 class QMenu;
 class QKeyEvent;
 class QPushButton;
+class QUndoStack;
 
 // The main window: the Mode box, the channel list of the open file, its
 // buttons and menus. It owns the open file, the working copy of its records
@@ -64,6 +65,7 @@ public:
     CChannelListView& List() const { return *m_listChannels; }
     bool IsLoaded() const { return m_bLoaded; }
     bool IsModified() const { return m_bModified; }
+    QUndoStack& History() const { return *m_pHistory; }
     RadioModel Model() const { return m_nModel; }
     const std::vector<CChannel>& Clipboard() const { return m_clipboard; }
     CImportDlg* ImportDlg() const { return m_pImportDlg; }
@@ -95,6 +97,9 @@ private:
     void ShowMessage(const QString& text, const QString& reason = {});
     void Run(const QString& failureMessage, const std::function<void()>& work,
              const std::function<QString()>& reason = {});
+    // Runs a command that may change the list: what it changes becomes one
+    // step of the history, named step.
+    void Change(const QString& step, const std::function<void()>& work);
     // Shows a file that has loaded and decodes: the window's new records,
     // title and state.
     void Show(std::unique_ptr<CDatFile> file, const QString& path);
@@ -112,6 +117,10 @@ private:
     std::unique_ptr<CDatFile> m_pDatFile;
     bool m_bLoaded = false;
     bool m_bModified = false;
+    // The flag as the last Open found it: changes made before it stay
+    // unsaved, whatever the new file's history does.
+    bool m_bModifiedBeforeOpen = false;
+    QUndoStack* m_pHistory = nullptr;
     QPointer<CImportDlg> m_pImportDlg;
     std::array<CChannel, kMaxChannels> m_records{};
     RadioModel m_nModel = kTGUV2;

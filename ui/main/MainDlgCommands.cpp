@@ -19,9 +19,11 @@ constexpr int kBlockMoveSteps = 15;
 
 const QString kInvalidFrequency = QStringLiteral("Invalid frequency!");
 const QString kDialogFailed = QStringLiteral("Error creating Dialog");
+const QString kRowEditorStep = QStringLiteral("Row Editor");
 
 // The list's popup, by command; null is a separator.
-const char* const kListMenu[] = {"cut", "copy", nullptr, "paste", nullptr, "new", "edit", "delete"};
+const char* const kListMenu[] = {"cut",  "copy",   nullptr, "paste", nullptr, "new",
+                                 "edit", "delete", nullptr, "undo",  "redo"};
 
 } // namespace
 
@@ -79,7 +81,7 @@ bool CMainDlg::MoveSelectionDown() {
 }
 
 void CMainDlg::OnUp() {
-    Run({}, [this] {
+    Change(Command(QStringLiteral("up"))->text(), [this] {
         m_listChannels->setFocus();
         MoveSelectionUp();
         m_listChannels->setFocus();
@@ -87,7 +89,7 @@ void CMainDlg::OnUp() {
 }
 
 void CMainDlg::OnDown() {
-    Run({}, [this] {
+    Change(Command(QStringLiteral("down"))->text(), [this] {
         m_listChannels->setFocus();
         MoveSelectionDown();
         m_listChannels->setFocus();
@@ -95,7 +97,7 @@ void CMainDlg::OnDown() {
 }
 
 void CMainDlg::OnUp15() {
-    Run({}, [this] {
+    Change(Command(QStringLiteral("up15"))->text(), [this] {
         m_listChannels->setFocus();
         for (int step = 0; step < kBlockMoveSteps && MoveSelectionUp(); ++step) {
         }
@@ -104,7 +106,7 @@ void CMainDlg::OnUp15() {
 }
 
 void CMainDlg::OnDown15() {
-    Run({}, [this] {
+    Change(Command(QStringLiteral("down15"))->text(), [this] {
         m_listChannels->setFocus();
         for (int step = 0; step < kBlockMoveSteps && MoveSelectionDown(); ++step) {
         }
@@ -113,7 +115,7 @@ void CMainDlg::OnDown15() {
 }
 
 void CMainDlg::OnDelete() {
-    Run({}, [this] {
+    Change(Command(QStringLiteral("delete"))->text(), [this] {
         m_listChannels->setFocus();
         if (!m_listChannels->HasSelection())
             return;
@@ -140,7 +142,7 @@ void CMainDlg::OnCopy() {
 }
 
 void CMainDlg::OnCut() {
-    Run({}, [this] {
+    Change(Command(QStringLiteral("cut"))->text(), [this] {
         if (!m_listChannels->HasSelection())
             return;
         ClearClipboard();
@@ -171,7 +173,7 @@ QString CMainDlg::PasteProblem(int index, int start, bool rx, const std::string&
 }
 
 void CMainDlg::OnPaste() {
-    Run({}, [this] {
+    Change(Command(QStringLiteral("paste"))->text(), [this] {
         CChannelListView& list = *m_listChannels;
         const int start = list.SelectionMark();
         if (!list.HasSelection() || start < 0 || !m_pDatFile)
@@ -239,7 +241,7 @@ void CMainDlg::OnListDoubleClick(const QModelIndex& index) {
 void CMainDlg::OpenRowEditor(int first, int last, bool newMode) {
     if (!m_bLoaded || !m_pDatFile || first < 0 || last >= m_nChannels)
         return;
-    Run({}, [&] {
+    Change(kRowEditorStep, [&] {
         CRowEditorDlg editor(m_nModel, first, last, *m_listChannels, *m_pDatFile, newMode,
                              m_prompts, this);
         if (m_prompts.RunModal(editor) != QDialog::Accepted)
