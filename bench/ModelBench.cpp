@@ -1,3 +1,4 @@
+#include "ChannelCsv.h"
 #include "DatBuilder.h"
 #include "DatFile.h"
 
@@ -29,5 +30,42 @@ void BM_Save(benchmark::State& state) {
         benchmark::DoNotOptimize(file.Save(dir / "saved.DAT", rows));
 }
 BENCHMARK(BM_Save);
+
+// 200 channels in use whose lines all read back: simplex and repeaters in
+// both 2 m and 70 cm, with tones.
+std::vector<CChannel> TwoHundredChannels() {
+    std::vector<CChannel> records;
+    for (int i = 0; i < 200; ++i) {
+        const int rx = (i % 2 ? 43000000 : 14400000) + 2500 * (i / 2);
+        records.push_back(UsedChannel(kTGUV2, rx, rx - (i % 3 ? 0 : 60000)));
+        records.back().SetToneSelection(i % 259, i % 3 == 0);
+    }
+    return records;
+}
+
+void BM_ExportCsv200Rows(benchmark::State& state) {
+    const std::vector<CChannel> records = TwoHundredChannels();
+    std::vector<const CChannel*> rows;
+    for (const CChannel& record : records)
+        rows.push_back(&record);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ChannelsToCsv(rows, kTGUV2));
+}
+BENCHMARK(BM_ExportCsv200Rows)->Unit(benchmark::kMillisecond);
+
+void BM_ImportCsv200Lines(benchmark::State& state) {
+    const std::vector<CChannel> records = TwoHundredChannels();
+    std::vector<const CChannel*> rows;
+    for (const CChannel& record : records)
+        rows.push_back(&record);
+    const std::string csv = ChannelsToCsv(rows, kTGUV2);
+    for (auto _ : state) {
+        const CsvChannels read = ChannelsFromCsv(csv, kTGUV2);
+        if (!read.skipped.empty())
+            state.SkipWithError("a line did not read back");
+        benchmark::DoNotOptimize(read.records.data());
+    }
+}
+BENCHMARK(BM_ImportCsv200Lines)->Unit(benchmark::kMillisecond);
 
 } // namespace

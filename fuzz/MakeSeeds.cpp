@@ -1,8 +1,10 @@
 // Writes the seed corpora of the fuzz harnesses, made by the project's own
 // builders: usage MakeSeeds FOLDER. Each harness gets FOLDER/<harness>/.
+#include "ChannelCsv.h"
 #include "DatBuilder.h"
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -58,6 +60,44 @@ void TextSeeds(const fs::path& folder) {
         }
 }
 
+// The CSV harness reads a model byte first, then the file: lists written by
+// Export from random records, and files as people and other programs write
+// them.
+void CsvSeeds(const fs::path& folder) {
+    int n = 0;
+    const auto write = [&](RadioModel model, const std::string& text) {
+        Bytes input{static_cast<std::uint8_t>(model == kTG6A ? 1 : 0)};
+        input.insert(input.end(), text.begin(), text.end());
+        Write(folder, std::to_string(n++), input);
+    };
+    for (const RadioModel model : {kTGUV2, kTG6A}) {
+        const Bytes dat = testing_support::RandomDat(model, 5, true);
+        std::vector<CChannel> records(static_cast<std::size_t>(ChannelCount(model)));
+        std::vector<const CChannel*> rows;
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            std::memcpy(records[i].bytes, &dat[kHeaderSize + i * CChannel::kSize], CChannel::kSize);
+            if (i % 3 == 0) { // frequencies the checks pass
+                const int mhz = i % 2 ? 43850000 : 14550000;
+                records[i] = testing_support::UsedChannel(model, mhz, mhz);
+            }
+            rows.push_back(&records[i]);
+        }
+        write(model, ChannelsToCsv(rows, model));
+    }
+    const char* const files[] = {
+        "\xEF\xBB\xBFLocation,Frequency,Duplex,Offset\r\n0,145.5,-,0.6\r\n1,438.5,+,5\r\n",
+        "Frequency,Location,Name,Tone,rToneFreq,cToneFreq,CrossMode,DtcsCode,RxDtcsCode,"
+        "DtcsPolarity\n145.5,3,\"a,\"\"b\nc\",Cross,67.0,71.9,Tone->DTCS,023,754,RR\n",
+        "Location,Frequency,Tone,DtcsCode,Power,Mode,TStep,Skip\n7,446.00625,DTCS-R,023,2.5W,NFM,"
+        "6.25,S\n7,145.5,TSQL-R,88.5,low,FM,12.5,P\n",
+        "Location,Frequency\n",
+        "0,145.5\n",
+    };
+    for (const char* file : files)
+        for (const RadioModel model : {kTGUV2, kTG6A})
+            write(model, file);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -68,5 +108,6 @@ int main(int argc, char** argv) {
     const fs::path root(argv[1]);
     DatSeeds(root / "datfile");
     TextSeeds(root / "text");
+    CsvSeeds(root / "csv");
     return 0;
 }

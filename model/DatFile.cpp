@@ -81,8 +81,7 @@ void CDatFile::CheckDecodable() {
         }
 }
 
-std::string CDatFile::ProblemText() const {
-    const FileProblem& p = m_problem;
+std::string DescribeProblem(const FileProblem& p, RadioModel model) {
     switch (p.kind) {
     case FileProblem::kNone:
         return {};
@@ -111,12 +110,14 @@ std::string CDatFile::ProblemText() const {
         return "The file " + Quoted(p.path) + " could not be read to its end.";
     case FileProblem::kWrongSize: {
         std::string text = "The file has " + std::to_string(p.size) + " bytes where a " +
-                           ModelName(m_nModel) + " file has " + std::to_string(FileSize(m_nModel)) +
-                           ".";
+                           ModelName(model) + " file has " + std::to_string(FileSize(model)) + ".";
         if (const std::optional<RadioModel> other = ModelOfFileSize(p.size))
             text += " It is a " + ModelName(*other) + " file.";
         return text;
     }
+    case FileProblem::kOversized:
+        return "The file has " + std::to_string(p.size) +
+               " bytes, more than a list of channels ever needs.";
     case FileProblem::kUndecodable:
         return "Channel " + std::to_string(p.record) +
                " holds a value the radio does not know in the column \"" + p.column + "\".";

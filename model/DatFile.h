@@ -10,6 +10,10 @@
 #include <span>
 #include <string>
 
+// Why a file of the model could not be used, in plain words; empty for no
+// problem.
+std::string DescribeProblem(const FileProblem& problem, RadioModel model);
+
 // The DAT file of one radio model: loads an image from disk and writes one back.
 class CDatFile {
 public:
@@ -40,7 +44,7 @@ public:
     // Why the last Load, Save or CheckDecodable failed, in plain words; empty
     // when it did not.
     const FileProblem& Problem() const { return m_problem; }
-    std::string ProblemText() const;
+    std::string ProblemText() const { return DescribeProblem(m_problem, m_nModel); }
 
 private:
     std::unique_ptr<CMemoryImage> m_pImage;

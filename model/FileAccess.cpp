@@ -147,8 +147,11 @@ bool WriteInPlace(const fs::path& target, std::span<const std::uint8_t> bytes,
 
 } // namespace
 
-std::vector<std::uint8_t> ReadWholeFile(const fs::path& path, std::uintmax_t size,
-                                        FileProblem& problem) {
+namespace {
+
+// The whole file, if it is a regular file of from smallest to largest bytes.
+std::vector<std::uint8_t> ReadSized(const fs::path& path, std::uintmax_t smallest,
+                                    std::uintmax_t largest, FileProblem& problem) {
     problem = {};
     Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (file.Get() < 0) {
@@ -161,9 +164,11 @@ std::vector<std::uint8_t> ReadWholeFile(const fs::path& path, std::uintmax_t siz
         problem = Problem(FileProblem::kNotAFile, path);
         return {};
     }
-    if (static_cast<std::uintmax_t>(status.st_size) != size) {
-        problem = Problem(FileProblem::kWrongSize, path);
-        problem.size = static_cast<std::uintmax_t>(status.st_size);
+    const auto size = static_cast<std::uintmax_t>(status.st_size);
+    if (size < smallest || size > largest) {
+        problem =
+            Problem(smallest == largest ? FileProblem::kWrongSize : FileProblem::kOversized, path);
+        problem.size = size;
         return {};
     }
     std::vector<std::uint8_t> bytes(size);
@@ -179,6 +184,18 @@ std::vector<std::uint8_t> ReadWholeFile(const fs::path& path, std::uintmax_t siz
         done += static_cast<std::size_t>(got);
     }
     return bytes;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> ReadWholeFile(const fs::path& path, std::uintmax_t size,
+                                        FileProblem& problem) {
+    return ReadSized(path, size, size, problem);
+}
+
+std::vector<std::uint8_t> ReadFileUpTo(const fs::path& path, std::uintmax_t largest,
+                                       FileProblem& problem) {
+    return ReadSized(path, 0, largest, problem);
 }
 
 bool WriteWholeFile(const fs::path& path, std::span<const std::uint8_t> bytes,

@@ -21,6 +21,7 @@ struct FileProblem {
         kTooLarge,    // past the largest file this process may write
         kReadError,   // the file ended early or the disk failed
         kWrongSize,   // not the size of the radio's file; size holds it
+        kOversized,   // larger than any file of its kind; size holds it
         kUndecodable, // record holds a byte that column's text cannot show
         kOther,       // error holds the system's error number
     };
@@ -43,6 +44,9 @@ struct FileProblem {
 // read. An empty result, with the problem set, when it cannot be read whole.
 std::vector<std::uint8_t> ReadWholeFile(const std::filesystem::path& path, std::uintmax_t size,
                                         FileProblem& problem);
+// The same for a file of any size up to largest.
+std::vector<std::uint8_t> ReadFileUpTo(const std::filesystem::path& path, std::uintmax_t largest,
+                                       FileProblem& problem);
 
 // Replaces the file at path with bytes, so that it holds either its old bytes
 // or all the new ones: they go to an owner-only temporary file beside it that

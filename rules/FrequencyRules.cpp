@@ -95,8 +95,12 @@ int BandOf(int value) {
 
 std::string_view FrequencyError(std::string_view rxText, std::string_view txText, int step,
                                 RadioModel model, const CMemoryImage& image) {
-    const int rx = ParseFrequency(rxText);
-    const int tx = ParseFrequency(txText);
+    // A TG-6A is built for one band: UHF2 or VHF1, by its own frequency.
+    const int unitBand = model == kTG6A ? (image.SameBandSide("400.00000") ? kUhf2 : kVhf1) : 0;
+    return FrequencyValueError(ParseFrequency(rxText), ParseFrequency(txText), step, unitBand);
+}
+
+std::string_view FrequencyValueError(int rx, int tx, int step, int unitBand) {
     const int size = StepUnits(step);
     if (rx == 0)
         return "Rx frequency is missing!";
@@ -113,12 +117,8 @@ std::string_view FrequencyError(std::string_view rxText, std::string_view txText
         return "Invalid Rx frequency range!";
     if (txBand == 0)
         return "Invalid Tx frequency range!";
-    if (model == kTG6A) {
-        // A TG-6A is built for one band: UHF2 or VHF1, by its own frequency.
-        const int unitBand = image.SameBandSide("400.00000") ? kUhf2 : kVhf1;
-        if (rxBand != unitBand || txBand != unitBand)
-            return "Invalid frequency range!";
-    }
+    if (unitBand != 0 && (rxBand != unitBand || txBand != unitBand))
+        return "Invalid frequency range!";
     if (rxBand != txBand)
         return "Frequencies should be in the same range!";
     return {};

@@ -1,8 +1,10 @@
-// Writes the example DAT files of both radio models into a folder:
+// Writes the example DAT files of both radio models, and the CSV list of the
+// channels of each, into a folder:
 //   velmora-examples OUTPUT-FOLDER
 // The files in the repository's examples/ folder are its output; run it again
 // after changing the example channel plans.
 
+#include "ChannelCsv.h"
 #include "DatFile.h"
 #include "ExampleImages.h"
 
@@ -26,6 +28,13 @@ void Write(const fs::path& folder, RadioModel model) {
     if (!file.Save(path, rows))
         throw std::runtime_error("cannot create " + path.string());
     std::cout << path.string() << '\n';
+    const std::string csv = ChannelsToCsv(rows, model);
+    const fs::path csvPath = fs::path(path).replace_extension(".csv");
+    FileProblem problem;
+    if (!WriteWholeFile(csvPath, {reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size()},
+                        problem))
+        throw std::runtime_error("cannot create " + csvPath.string());
+    std::cout << csvPath.string() << '\n';
 }
 
 } // namespace

@@ -2,6 +2,9 @@
 // window, its placement, and closing.
 #include "UiHelpers.h"
 
+#include "ChannelColumns.h"
+#include "ChannelCsv.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -120,6 +123,36 @@ TEST(ImportDlg, ImportPlacesTheWindowAgainAndClosingOnlyHidesIt) {
     f.ShowAllColumns(true);
     EXPECT_EQ(RowTexts(import.List(), -1), RowTexts(f.List(), -1));
     EXPECT_FALSE(import.List().HasSelection());
+}
+
+// A CSV file, its ending in any letter case, fills the rows; the lines that
+// gave no channel are listed afterwards, numbered as the file's lines. A file
+// that is no list of channels keeps what the window showed. Both file
+// dialogs offer DAT and CSV files.
+TEST(ImportDlg, ACsvFileFillsTheRowsAndListsTheLinesItSkipped) {
+    ImportFixture f;
+    std::vector<const CChannel*> rows;
+    for (const CChannel& record : f.club)
+        rows.push_back(&record);
+    const std::string csv = ChannelsToCsv(rows, kTGUV2) + "40,,145.5,off\r\n7,,1.5\r\n";
+    WriteBytes(f.dir / "club.CSV", Bytes(csv.begin(), csv.end()));
+    WriteBytes(f.dir / "notes.csv", Bytes(3, 'x'));
+    CImportDlg& import = f.Import(f.dir / "club.CSV");
+    EXPECT_EQ(import.windowTitle(), "club.CSV");
+    for (int row = 0; row < 30; ++row)
+        EXPECT_EQ(TextsOf(*import.List().Channels().RecordAt(row), kTGUV2),
+                  TextsOf(f.club[std::size_t(row)], kTGUV2));
+    EXPECT_EQ(f.prompts.messages,
+              std::vector<QString>{"2 lines of club.CSV could not be imported."});
+    EXPECT_EQ(
+        f.prompts.details.back(),
+        "Line 32: Tx frequency is missing!\nLine 33: Location 7 was given before, in line 9.");
+    f.OpenForImport("notes.csv");
+    EXPECT_EQ(f.prompts.messages.back(), "Open operation failed.");
+    EXPECT_EQ(import.windowTitle() + QString::number(import.List().Channels().RowCount()),
+              "club.CSV200");
+    const QStringList both = {"DAT Files (*.DAT)", "CSV Files (*.csv)"};
+    EXPECT_EQ(f.prompts.fileKinds, (std::vector<QStringList>{{"DAT Files (*.DAT)"}, both, both}));
 }
 
 } // namespace

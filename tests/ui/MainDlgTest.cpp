@@ -261,4 +261,22 @@ TEST(MainDlgCommands, TheEditMenuNamesTheStepAndTheRowEditorKeepsTextUndo) {
     EXPECT_EQ(items(), "Undo(grayed),Redo Up 15");
 }
 
+// Export CSV works only with a file open, asks for a CSV file and writes the
+// rows in their order in the list; a failure says why.
+TEST(MainDlgCommands, ExportCsvWritesTheRowsInTheirOrder) {
+    MainWindowFixture f;
+    EXPECT_FALSE(MenuAction(*f.window, "Export CSV...")->isEnabled());
+    f.Open(MakeDat(kTGUV2, UsedChannels(kTGUV2, 3)));
+    f.Do(&CMainDlg::OnDown, {0});
+    f.prompts.saveNames = {QPath(f.dir / "list.csv"), QPath(f.dir / "gone" / "list.csv")};
+    MenuAction(*f.window, "Export CSV...")->trigger();
+    EXPECT_EQ(f.prompts.fileKinds.back(), QStringList{"CSV Files (*.csv)"});
+    const Bytes csv = ReadBytes(f.dir / "list.csv");
+    EXPECT_NE(std::string(csv.begin(), csv.end()).find("\r\n0,,145.025000,,0.000000,"),
+              std::string::npos);
+    MenuAction(*f.window, "Export CSV...")->trigger();
+    EXPECT_EQ(f.prompts.messages, std::vector<QString>{"Export operation failed."});
+    EXPECT_TRUE(f.prompts.reasons.back().startsWith("The folder"));
+}
+
 } // namespace

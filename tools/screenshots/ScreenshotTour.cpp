@@ -9,10 +9,12 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <vector>
@@ -21,6 +23,14 @@ namespace {
 
 const QString kTgUv2Example = QStringLiteral("TG-UV2-example.DAT");
 const QString kTg6aExample = QStringLiteral("TG-6A-example.DAT");
+const QString kTgUv2Csv = QStringLiteral("TG-UV2-example.csv");
+// A club's list as a spreadsheet saves it: two of its lines the radio
+// cannot take.
+const QByteArray kHandWrittenCsv = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,Mode\r\n"
+                                   "0,Club,145.5875,-,0.6,Tone,69.4,FM\r\n"
+                                   "1,Club2,438.9,-,7.6,Tone,88.5,FM\r\n"
+                                   "2,Simplx,145.55,,,,,FM\r\n"
+                                   "3,Air,127.5,,,,,AM\r\n";
 
 // Rows of the example files that the pictures use.
 constexpr int kUv2Repeater = 10; // "R0 NTH", a 2 m repeater with a tone
@@ -76,6 +86,7 @@ bool CScreenshotTour::Run() {
     ShootImportAndExit();
     ShootTg6aWindows();
     ShootFileFailures();
+    ShootCsvImport();
     return m_bOk;
 }
 
@@ -283,6 +294,39 @@ void CScreenshotTour::ShootFileFailures() {
            QStringLiteral("saving into a missing folder did not fail"));
 }
 
+// The TG-UV2 example's channels as a CSV list in the Import window, and then
+// a list written by hand whose lines the radio cannot all take.
+void CScreenshotTour::ShootCsvImport() {
+    std::unique_ptr<CMainDlg> window = NewMainWindow(kTGUV2);
+    OpenExample(*window, kTgUv2Example);
+    m_prompts.openNames.push_back(QDir(m_examples).filePath(kTgUv2Csv));
+    const std::size_t shownBefore = m_prompts.messages.size();
+    window->OnImport();
+    CImportDlg* import = window->ImportDlg();
+    Expect(import && import->IsLoaded() && m_prompts.messages.size() == shownBefore,
+           QStringLiteral("the example CSV did not import whole"));
+    if (!import)
+        return;
+    import->List().scrollTo(import->List().Channels().index(kUv2PmrLast, 0));
+    Settle(*import);
+    Save(QStringLiteral("import-csv"), WindowPicture(*import));
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("club-channels.csv"));
+    QFile file(path);
+    Expect(file.open(QIODevice::WriteOnly) && file.write(kHandWrittenCsv) > 0,
+           QStringLiteral("cannot write ") + path);
+    file.close();
+    PictureNextMessage(QStringLiteral("message-csv-skipped"));
+    m_prompts.openNames.push_back(path);
+    import->OnOpenForImport();
+    ForgetScripts();
+    Expect(!m_prompts.messages.empty() &&
+               m_prompts.messages.back() == QStringLiteral("2 lines of club-channels.csv could not "
+                                                           "be imported."),
+           QStringLiteral("the hand-written CSV did not report its two bad lines"));
+}
+
 void CScreenshotTour::PictureNextDialog(const QString& name) {
     m_prompts.onModal = [this, name](QDialog& dialog) {
         Settle(dialog);
@@ -294,6 +338,10 @@ void CScreenshotTour::PictureNextDialog(const QString& name) {
 
 void CScreenshotTour::PictureNextMessage(const QString& name) {
     m_prompts.onMessage = [this, name](QMessageBox& box) {
+        // A message with details is pictured with them unfolded.
+        for (QAbstractButton* button : box.buttons())
+            if (box.buttonRole(button) == QMessageBox::ActionRole)
+                button->click();
         Settle(box);
         Save(name, WindowPicture(box));
         box.hide();

@@ -41,6 +41,7 @@ private:
     void ShootTg6aWindows();
     void ShootInvalidFrequency(CMainDlg& window);
     void ShootFileFailures();
+    void ShootCsvImport();
 
     // The next modal dialog (then cancelled) or message box is pictured under
     // this name.

@@ -10,16 +10,18 @@
 
 namespace {
 
-QString RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode) {
+QString RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QStringList& kinds) {
     QFileDialog dialog(owner);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("DAT Files (*.DAT)"));
+    dialog.setNameFilters(kinds);
     // foo.dat is as much a DAT file as foo.DAT on a case-sensitive file system.
     dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
-    dialog.setDefaultSuffix(QStringLiteral("DAT"));
+    // "DAT Files (*.DAT)" gives the ending "DAT".
+    const QString first = kinds.value(0);
+    dialog.setDefaultSuffix(first.mid(first.lastIndexOf(QLatin1Char('.')) + 1).chopped(1));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -27,17 +29,17 @@ QString RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode) {
 
 } // namespace
 
-QString CDesktopPrompts::GetOpenFileName(QWidget* owner) {
-    return RunFileDialog(owner, QFileDialog::AcceptOpen);
+QString CDesktopPrompts::GetOpenFileName(QWidget* owner, const QStringList& kinds) {
+    return RunFileDialog(owner, QFileDialog::AcceptOpen, kinds);
 }
 
-QString CDesktopPrompts::GetSaveFileName(QWidget* owner) {
-    return RunFileDialog(owner, QFileDialog::AcceptSave);
+QString CDesktopPrompts::GetSaveFileName(QWidget* owner, const QStringList& kinds) {
+    return RunFileDialog(owner, QFileDialog::AcceptSave, kinds);
 }
 
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& text,
                                             QMessageBox::StandardButtons buttons,
-                                            const QString& informative) {
+                                            const QString& informative, const QString& detail) {
     auto box =
         std::make_unique<QMessageBox>(QMessageBox::Warning, kProgramName, text, buttons, owner);
     // A radio's name is not broken at its hyphen at the end of a line.
@@ -47,11 +49,13 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& text,
     // a path in it, reads better in lines of about forty characters.
     if (auto* reason = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
         reason->setMinimumWidth(reason->fontMetrics().averageCharWidth() * 40);
+    box->setDetailedText(detail);
     return box;
 }
 
-void CDesktopPrompts::ShowMessage(QWidget* owner, const QString& text, const QString& informative) {
-    MakeMessageBox(owner, text, QMessageBox::Ok, informative)->exec();
+void CDesktopPrompts::ShowMessage(QWidget* owner, const QString& text, const QString& informative,
+                                  const QString& detail) {
+    MakeMessageBox(owner, text, QMessageBox::Ok, informative, detail)->exec();
 }
 
 bool CDesktopPrompts::AskYesNo(QWidget* owner, const QString& text) {

@@ -9,9 +9,10 @@
 // The real dialogs and message boxes.
 class CDesktopPrompts final : public Prompts {
 public:
-    QString GetOpenFileName(QWidget* owner) override;
-    QString GetSaveFileName(QWidget* owner) override;
-    void ShowMessage(QWidget* owner, const QString& text, const QString& informative = {}) override;
+    QString GetOpenFileName(QWidget* owner, const QStringList& kinds) override;
+    QString GetSaveFileName(QWidget* owner, const QStringList& kinds) override;
+    void ShowMessage(QWidget* owner, const QString& text, const QString& informative,
+                     const QString& detail) override;
     bool AskYesNo(QWidget* owner, const QString& text) override;
     int RunModal(QDialog& dialog) override;
     QAction* RunMenu(QMenu& menu, const QPoint& globalPos) override;
@@ -21,4 +22,5 @@ public:
 // and the given buttons. Anything that shows a message builds it here.
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& text,
                                             QMessageBox::StandardButtons buttons,
-                                            const QString& informative = {});
+                                            const QString& informative = {},
+                                            const QString& detail = {});

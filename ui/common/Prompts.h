@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 class QAction;
 class QDialog;
@@ -13,15 +14,22 @@ class QWidget;
 // scripted stand-in, so no command ever blocks.
 class Prompts {
 public:
+    // The kinds of file the file dialogs offer, as their name filters.
+    static inline const QString kDatFiles = QStringLiteral("DAT Files (*.DAT)");
+    static inline const QString kCsvFiles = QStringLiteral("CSV Files (*.csv)");
+
     virtual ~Prompts() = default;
 
-    // The chosen path, or an empty text when the user cancelled.
-    virtual QString GetOpenFileName(QWidget* owner) = 0;
-    virtual QString GetSaveFileName(QWidget* owner) = 0;
+    // The chosen path, or an empty text when the user cancelled. The dialog
+    // offers the kinds of file given, the first one chosen at the start; a
+    // name saved without an ending gets the first kind's.
+    virtual QString GetOpenFileName(QWidget* owner, const QStringList& kinds = {kDatFiles}) = 0;
+    virtual QString GetSaveFileName(QWidget* owner, const QStringList& kinds = {kDatFiles}) = 0;
     // A fixed message with the warning icon and an OK button; the informative
-    // text, if any, says why in plain words below it.
-    virtual void ShowMessage(QWidget* owner, const QString& text,
-                             const QString& informative = {}) = 0;
+    // text, if any, says why in plain words below it, and the detail, if any,
+    // is there for the user to unfold (a list of lines, say).
+    virtual void ShowMessage(QWidget* owner, const QString& text, const QString& informative = {},
+                             const QString& detail = {}) = 0;
     // True for Yes.
     virtual bool AskYesNo(QWidget* owner, const QString& text) = 0;
     // Runs the dialog modally and returns its result (QDialog::Accepted or Rejected).

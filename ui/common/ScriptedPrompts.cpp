@@ -18,25 +18,31 @@ template <class T> T Take(std::deque<T>& queue) {
 
 // The program's own message box, so that a picture shows what the user sees.
 void Present(const CScriptedPrompts& prompts, QWidget* owner, const QString& text,
-             QMessageBox::StandardButtons buttons, const QString& informative = {}) {
+             QMessageBox::StandardButtons buttons, const QString& informative = {},
+             const QString& detail = {}) {
     if (prompts.onMessage)
-        prompts.onMessage(*MakeMessageBox(owner, text, buttons, informative));
+        prompts.onMessage(*MakeMessageBox(owner, text, buttons, informative, detail));
 }
 
 } // namespace
 
-QString CScriptedPrompts::GetOpenFileName(QWidget*) {
+QString CScriptedPrompts::GetOpenFileName(QWidget*, const QStringList& kinds) {
     ++openDialogs;
+    fileKinds.push_back(kinds);
     return Take(openNames);
 }
 
-QString CScriptedPrompts::GetSaveFileName(QWidget*) { return Take(saveNames); }
+QString CScriptedPrompts::GetSaveFileName(QWidget*, const QStringList& kinds) {
+    fileKinds.push_back(kinds);
+    return Take(saveNames);
+}
 
-void CScriptedPrompts::ShowMessage(QWidget* owner, const QString& text,
-                                   const QString& informative) {
+void CScriptedPrompts::ShowMessage(QWidget* owner, const QString& text, const QString& informative,
+                                   const QString& detail) {
     messages.push_back(text);
     reasons.push_back(informative);
-    Present(*this, owner, text, QMessageBox::Ok, informative);
+    details.push_back(detail);
+    Present(*this, owner, text, QMessageBox::Ok, informative, detail);
 }
 
 bool CScriptedPrompts::AskYesNo(QWidget* owner, const QString& text) {

@@ -31,16 +31,21 @@ public:
     std::function<void(QMessageBox&)> onMessage;
 
     std::vector<QString> messages;
-    // The informative text of each message, empty where it had none.
+    // The informative text and the detail of each message, empty where it
+    // had none.
     std::vector<QString> reasons;
+    std::vector<QString> details;
+    // The kinds of file each file dialog offered.
+    std::vector<QStringList> fileKinds;
     std::vector<QString> questions;
     int openDialogs = 0;
     int modalDialogs = 0;
     int menus = 0;
 
-    QString GetOpenFileName(QWidget* owner) override;
-    QString GetSaveFileName(QWidget* owner) override;
-    void ShowMessage(QWidget* owner, const QString& text, const QString& informative = {}) override;
+    QString GetOpenFileName(QWidget* owner, const QStringList& kinds = {kDatFiles}) override;
+    QString GetSaveFileName(QWidget* owner, const QStringList& kinds = {kDatFiles}) override;
+    void ShowMessage(QWidget* owner, const QString& text, const QString& informative = {},
+                     const QString& detail = {}) override;
     bool AskYesNo(QWidget* owner, const QString& text) override;
     int RunModal(QDialog& dialog) override;
     QAction* RunMenu(QMenu& menu, const QPoint& globalPos) override;

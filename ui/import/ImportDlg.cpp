@@ -1,5 +1,6 @@
 #include "ImportDlg.h"
 
+#include "ChannelCsv.h"
 #include "ChannelListView.h"
 #include "CommandRunner.h"
 #include "DialogUnits.h"
@@ -26,6 +27,9 @@ constexpr int kListHeight = 185;
 
 const QString kCaption = QStringLiteral("IMPORT");
 const QString kOpenFailed = QStringLiteral("Open operation failed.");
+// Larger than any list of channels a radio holds, written out in full.
+constexpr std::uintmax_t kLargestCsvFile = 4 << 20;
+constexpr qsizetype kListedSkippedLines = 1000;
 
 } // namespace
 
@@ -85,9 +89,13 @@ void CImportDlg::Run(const QString& failureMessage, const std::function<void()>&
     RunCommand(m_prompts, this, failureMessage, work, reason);
 }
 
-// A failed load leaves the list without rows; the title and m_bLoaded stay,
-// still describing the last file that loaded.
+// A failed load of a DAT file leaves the list without rows; the title and
+// m_bLoaded stay, still describing the last file that loaded.
 void CImportDlg::LoadFile() {
+    if (m_strPath.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) {
+        LoadCsvFile();
+        return;
+    }
     Run(
         kOpenFailed,
         [this] {
@@ -104,6 +112,57 @@ void CImportDlg::LoadFile() {
         [this] { return QString::fromStdString(m_pDatFile->ProblemText()); });
 }
 
+// A CSV file that cannot be read leaves the window as it was; one that can
+// fills the rows and then lists the lines that gave no channel.
+void CImportDlg::LoadCsvFile() {
+    std::string problem;
+    Run(
+        kOpenFailed,
+        [&] {
+            FileProblem fileProblem;
+            const std::vector<std::uint8_t> bytes =
+                ReadFileUpTo(ToFsPath(m_strPath), kLargestCsvFile, fileProblem);
+            problem = DescribeProblem(fileProblem, m_nModel);
+            if (fileProblem)
+                RaiseFailure();
+            const CsvChannels channels = ChannelsFromCsv(
+                std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                m_nModel);
+            problem = channels.error;
+            if (!problem.empty())
+                RaiseFailure();
+            m_listChannels->Channels().RemoveRows();
+            m_pDatFile = std::make_unique<CDatFile>(m_nModel);
+            std::copy(channels.records.begin(), channels.records.end(),
+                      m_pDatFile->GetImage().GetChannels());
+            FillList();
+            m_bLoaded = true;
+            setWindowTitle(FileNameOf(m_strPath));
+            if (!channels.skipped.empty())
+                ReportSkippedLines(channels.skipped);
+        },
+        [&] { return QString::fromStdString(problem); });
+}
+
+void CImportDlg::ReportSkippedLines(const std::vector<CsvSkippedLine>& skipped) {
+    QStringList lines;
+    for (const CsvSkippedLine& line : skipped) {
+        // A file of nothing but bad lines must not bury the user in them.
+        if (lines.size() == kListedSkippedLines) {
+            lines << QStringLiteral("... and %1 more.").arg(skipped.size() - lines.size());
+            break;
+        }
+        lines << QStringLiteral("Line %1: %2")
+                     .arg(line.line)
+                     .arg(QString::fromStdString(line.reason));
+    }
+    const QString count = skipped.size() == 1 ? QStringLiteral("1 line")
+                                              : QStringLiteral("%1 lines").arg(skipped.size());
+    m_prompts.ShowMessage(
+        this, QStringLiteral("%1 of %2 could not be imported.").arg(count, FileNameOf(m_strPath)),
+        {}, lines.join(QLatin1Char('\n')));
+}
+
 void CImportDlg::SetShowAllColumns(bool showAll) {
     // The list has rows exactly when the last load succeeded.
     const bool loaded = m_listChannels->Channels().RowCount() > 0;
@@ -115,7 +174,8 @@ void CImportDlg::SetShowAllColumns(bool showAll) {
 
 void CImportDlg::OnOpenForImport() {
     Run({}, [this] {
-        const QString path = m_prompts.GetOpenFileName(this);
+        const QString path =
+            m_prompts.GetOpenFileName(this, {Prompts::kDatFiles, Prompts::kCsvFiles});
         if (path.isEmpty())
             return;
         m_strPath = path;

@@ -14,11 +14,13 @@
 #include <vector>
 
 class CChannelListView;
+struct CsvSkippedLine;
 class Prompts;
 class QKeyEvent;
 
-// A second DAT file of the same radio model, shown read-only beside the main
-// window, from which rows are copied into the main window's row clipboard.
+// A second file of the same radio model, a DAT file or a CSV list of
+// channels, shown read-only beside the main window, from which rows are
+// copied into the main window's row clipboard.
 // It never changes or saves its file. Closing it only hides it; the owner
 // shows it again and destroys it with itself.
 class CImportDlg : public CTemplateDlg {
@@ -56,6 +58,8 @@ private:
     void BuildColumns();
     void FillList();
     void LoadFile();
+    void LoadCsvFile();
+    void ReportSkippedLines(const std::vector<CsvSkippedLine>& skipped);
     void Run(const QString& failureMessage, const std::function<void()>& work,
              const std::function<QString()>& reason = {});
 

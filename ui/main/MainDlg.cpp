@@ -2,6 +2,7 @@
 
 #include "AboutDlg.h"
 #include "Accessibility.h"
+#include "ChannelCsv.h"
 #include "ChannelListView.h"
 #include "CommandRunner.h"
 #include "DialogUnits.h"
@@ -34,6 +35,7 @@ constexpr int kClientHeight = 263;
 
 const QString kOpenFailed = QStringLiteral("Open operation failed.");
 const QString kSaveFailed = QStringLiteral("Save operation failed.");
+const QString kExportFailed = QStringLiteral("Export operation failed.");
 const QString kExitQuestion = QStringLiteral("Changes are not saved. Exit anyway?");
 
 // When a command can be given.
@@ -62,6 +64,7 @@ struct CommandInfo {
 const CommandInfo kCommands[] = {
     {"open", "Open DAT File", "Open DAT", "", &CMainDlg::OnOpen, When::kAlways},
     {"save", "Save DAT File", "Save DAT", "", &CMainDlg::OnSave, When::kFileLoaded},
+    {"exportCsv", "Export CSV...", "", "", &CMainDlg::OnExportCsv, When::kFileLoaded},
     {"exit", "Exit", "Exit", "", &CMainDlg::OnExit, When::kAlways},
     {"up", "Up", "Up", "", &CMainDlg::OnUp, When::kFileLoaded},
     {"down", "Down", "Down", "", &CMainDlg::OnDown, When::kFileLoaded},
@@ -139,6 +142,7 @@ void CMainDlg::CreateMenus() {
     QMenu* file = MenuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(Command(QStringLiteral("open")));
     file->addAction(Command(QStringLiteral("save")));
+    file->addAction(Command(QStringLiteral("exportCsv")));
     file->addSeparator();
     file->addAction(Command(QStringLiteral("exit")));
     QMenu* edit = MenuBar()->addMenu(QStringLiteral("&Edit"));
@@ -291,6 +295,24 @@ void CMainDlg::OnSave() {
             m_bModified = false;
         },
         [this] { return QString::fromStdString(m_pDatFile->ProblemText()); });
+}
+
+void CMainDlg::OnExportCsv() {
+    if (!m_bLoaded)
+        return;
+    FileProblem problem;
+    Run(
+        kExportFailed,
+        [&] {
+            const QString path = m_prompts.GetSaveFileName(this, {Prompts::kCsvFiles});
+            if (path.isEmpty())
+                return;
+            const std::string csv = ChannelsToCsv(m_listChannels->Channels().Records(), m_nModel);
+            const auto* bytes = reinterpret_cast<const std::uint8_t*>(csv.data());
+            if (!WriteWholeFile(ToFsPath(path), {bytes, csv.size()}, problem))
+                RaiseFailure();
+        },
+        [&] { return QString::fromStdString(DescribeProblem(problem, m_nModel)); });
 }
 
 void CMainDlg::OnExit() { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); }

@@ -37,6 +37,7 @@ public:
     // The handlers of the window's commands.
     void OnOpen();
     void OnSave();
+    void OnExportCsv();
     void OnExit();
     void OnAbout();
     void OnUp();

@@ -269,7 +269,8 @@ void CMainDlg::OnImport() {
         return;
     Run(kDialogFailed, [this] {
         if (!m_pImportDlg) {
-            const QString path = m_prompts.GetOpenFileName(this);
+            const QString path =
+                m_prompts.GetOpenFileName(this, {Prompts::kDatFiles, Prompts::kCsvFiles});
             if (path.isEmpty())
                 return;
             m_pImportDlg = new CImportDlg(path, m_bShowAllColumns != 0, m_nModel, m_prompts, this);

@@ -1,0 +1,264 @@
+// Channel lists as CSV files: what Export writes, what Import reads back, and
+// why a line gives no channel.
+#include "ChannelCsv.h"
+#include "ChannelColumns.h"
+#include "DatBuilder.h"
+#include "EditSession.h"
+#include "FrequencyRules.h"
+#include "ToneItems.h"
+#include "ToneTables.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <map>
+#include <random>
+
+namespace {
+
+namespace ts = testing_support;
+using Records = std::vector<CChannel>;
+
+std::vector<const CChannel*> Rows(const Records& records) {
+    std::vector<const CChannel*> rows;
+    for (const CChannel& record : records)
+        rows.push_back(&record);
+    return rows;
+}
+
+// A frequency in 10 Hz units into a record's four digit pairs.
+void PutFrequency(CChannel& record, int offset, int value) {
+    for (int pair = 3; pair >= 0; --pair, value /= 100)
+        record.bytes[offset + pair] = static_cast<std::uint8_t>(value % 100);
+}
+
+// A record's frequency in 10 Hz units, read off its five-decimal text.
+int Value(const CChannel& record, bool rx) {
+    std::string digits = record.GetFreqText(rx);
+    std::erase(digits, '.');
+    return digits.empty() ? 0 : std::stoi(digits);
+}
+
+// Random RX and TX that pass the TG-UV2 checks with the step: a band, a
+// multiple of the step in it, and TX the same, or another in the band.
+std::pair<int, int> GoodFrequencies(std::mt19937& random, int step) {
+    const int limits[][2] = {{8800000, 10800000},
+                             {13600000, 17399500},
+                             {35000000, 38999500},
+                             {40000000, 46999500},
+                             {47000000, 51999500}};
+    const auto& band = limits[random() % 5];
+    const int size = StepUnits(step);
+    const auto pick = [&] {
+        const int first = (band[0] + size - 1) / size, last = band[1] / size;
+        return size * (first + int(random() % unsigned(last - first + 1)));
+    };
+    const int rx = pick();
+    return {rx, random() % 2 ? rx : pick()};
+}
+
+// A channel as the Row Editor stores it from random values that pass its
+// checks.
+CChannel EditorWritten(std::mt19937& random, RadioModel model) {
+    FormValues form = DefaultForm(model);
+    const int step = int(random() % 10);
+    const auto [rx, tx] = GoodFrequencies(random, step);
+    form[kRx].text = FormatFrequency(rx);
+    form[kTx].text = FormatFrequency(tx);
+    form[kStep].position = step;
+    const std::string names = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ_/* +-";
+    form[kName].text.clear();
+    for (auto n = random() % 7; n > 0; --n)
+        form[kName].text += names[random() % names.size()];
+    form[kRxTone].position = int(random() % kToneItemCount);
+    form[kTxTone].position = int(random() % kToneItemCount);
+    for (const Setting setting : {kScanAdd, kBusySet, kWidth, kScramble, kPower, kReverse}) {
+        const std::vector<std::string> items = ListItems(setting);
+        form[setting].text = items[random() % items.size()];
+    }
+    CChannel record = ts::EmptyChannel(model);
+    ApplyForm(record, form, model);
+    return record;
+}
+
+// Every channel goes out and comes back: one the Row Editor could have
+// written comes back byte for byte; any other in use comes back with the
+// same texts in every column of its model, or, where its frequencies and
+// step break the Row Editor's checks (no TX, RX and TX in different bands,
+// a step that does not fit), its line is skipped with that check's message.
+// Empty rows are left out and come back empty.
+TEST(ChannelCsv, ExportThenImportGivesBackEveryChannelOrSaysWhyNot) {
+    for (const RadioModel model : {kTGUV2, kTG6A})
+        for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+            SCOPED_TRACE("model " + std::to_string(model) + " seed " + std::to_string(seed));
+            std::mt19937 random(seed);
+            const ts::Bytes dat = ts::RandomDat(model, seed, true);
+            Records records(std::size_t(ChannelCount(model)));
+            std::vector<int> kinds;
+            for (std::size_t row = 0; row < records.size(); ++row) {
+                const int kind = int(random() % 4);
+                kinds.push_back(kind);
+                std::memcpy(records[row].bytes, &dat[kHeaderSize + row * CChannel::kSize],
+                            CChannel::kSize);
+                if (kind == 0)
+                    records[row] = EditorWritten(random, model);
+                if (kind == 1 && !records[row].IsEmpty()) {
+                    // Frequencies that pass, the band byte the Row Editor
+                    // would store with them (no CSV column carries it).
+                    const auto [rx, tx] = GoodFrequencies(random, records[row].GetStepIndex());
+                    PutFrequency(records[row], 1, rx);
+                    PutFrequency(records[row], 5, tx);
+                    records[row].bytes[28] = std::uint8_t(BandOf(rx) - 1);
+                }
+            }
+            const CsvChannels back = ChannelsFromCsv(ChannelsToCsv(Rows(records), model), model);
+            ASSERT_TRUE(back.error.empty()) << back.error;
+            std::map<int, std::string> skipped;
+            for (const CsvSkippedLine& line : back.skipped)
+                skipped[line.line] = line.reason;
+            int line = 1;
+            for (std::size_t row = 0; row < records.size(); ++row) {
+                const CChannel& record = records[row];
+                const CChannel& read = back.records[row];
+                if (!record.IsEmpty())
+                    ++line;
+                const std::string_view why =
+                    record.IsEmpty()
+                        ? std::string_view()
+                        : FrequencyValueError(Value(record, true), Value(record, false),
+                                              record.GetStepIndex());
+                if (kinds[row] == 0) {
+                    EXPECT_EQ(ts::BytesOf(read), ts::BytesOf(record)) << "row " << row;
+                } else if (!why.empty()) {
+                    EXPECT_EQ(skipped[line], why) << "row " << row;
+                    EXPECT_TRUE(read.IsEmpty()) << "row " << row;
+                } else {
+                    EXPECT_EQ(TextsOf(read, model), TextsOf(record, model)) << "row " << row;
+                }
+            }
+        }
+}
+
+// The header, and a line for each kind of tone pair, of offset and of the
+// other fields; rows not in use are left out, quoting only where needed.
+TEST(ChannelCsv, ExportWritesOneLinePerChannelInUse) {
+    const auto uv2 = [](int rx, int tx, const std::function<void(CChannel&)>& more = {}) {
+        CChannel record = ts::UsedChannel(kTGUV2, rx, tx);
+        if (more)
+            more(record);
+        return record;
+    };
+    const auto tones = [](int tx, int rx) {
+        return [=](CChannel& c) {
+            c.SetToneSelection(tx, false);
+            c.SetToneSelection(rx, true);
+        };
+    };
+    const Records records = {
+        uv2(14550000, 14550000, [](CChannel& c) { c.SetNameText("CALL  "); }),
+        ts::EmptyChannel(kTGUV2),
+        uv2(14560000, 14500000, tones(5, 0)),
+        uv2(43850000, 43350000, tones(5, 5)),
+        uv2(14550000, 14600000, tones(51, 155 + 0)),
+        uv2(14550000, 43500000, tones(0, 52)),
+        uv2(14550000, 0, tones(51, 5)),
+        uv2(44600625, 44600625,
+            [](CChannel& c) {
+                c.SetFrequencies(44600625, 44600625, 1, 4, kTGUV2);
+                c.SetScanText("OFF");
+                c.SetWidthText("Narrow");
+                c.SetPowerText("Mid");
+                c.SetReverseText("On");
+                c.SetScrambleText("On");
+            }),
+    };
+    const std::string csv = ChannelsToCsv(Rows(records), kTGUV2);
+    const std::string tail = "FM,5.00,,High,,,,,,OFF,OFF,\r\n";
+    EXPECT_EQ(csv,
+              "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+              "DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,"
+              "RPT2CALL,DVCODE,Reverse,Scramble,BusySet\r\n"
+              "0,CALL,145.500000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone," +
+                  tail + "2,,145.600000,-,0.600000,Tone,77.0,88.5,023,NN,023,Tone->Tone," + tail +
+                  "3,,438.500000,-,5.000000,TSQL,77.0,77.0,023,NN,023,Tone->Tone," + tail +
+                  "4,,145.500000,+,0.500000,DTCS,88.5,88.5,023,NR,023,Tone->Tone," + tail +
+                  "5,,145.500000,split,435.000000,Cross,88.5,88.5,023,NN,025,->DTCS," + tail +
+                  "6,,145.500000,off,0.000000,Cross,88.5,77.0,023,NN,023,DTCS->Tone," + tail +
+                  "7,,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,6.25,S,Mid,"
+                  ",,,,,On,On,\r\n");
+    CChannel g6a = ts::UsedChannel(kTG6A, 43850000, 43850000);
+    g6a.SetBusySetText("On");
+    const std::string line = ChannelsToCsv(Rows({g6a}), kTG6A).substr(csv.find("\r\n") + 2);
+    EXPECT_EQ(line, "0,,438.500000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,,"
+                    "OFF,OFF,On\r\n");
+}
+
+// What Import makes of a file written by hand or by another program: a byte
+// order mark, LF or CR LF, quoted fields across lines, columns in any order
+// and letter case, unknown columns, missing ones taking a new channel's
+// values; and each line it skips, numbered as the file's lines, with why.
+TEST(ChannelCsv, ImportReadsAnyFileAndSaysWhichLinesItSkipped) {
+    const std::string file =
+        "\xEF\xBB\xBF"
+        "frequency,LOCATION,Name,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+        "CrossMode,Mode,TStep,Skip,Power,Extra\r\n"                         // line 1
+        "145.5,0,\"Ab,c\"\"d9xyz\",,,TSQL-R,67.0,,,,,NFM,,P,5.0W,ignored\n" // 2
+        "438.5,1,rpt,-,5,DTCS-R,,,25,RN,,,,,0.5 W,\"two\nlines\"\n"         // 3, 4
+        "145.5,2,,,,Tone,69.4,,,,,,,,,\n"                                   // 5
+        "145.5,200,,,,,,,,,,,,,,\n"                                         // 6
+        "145.5,x,,,,,,,,,,,,,,\n"                                           // 7
+        "145.5,1,,,,,,,,,,,,,,\n"                                           // 8
+        "145.5,3,,off,,,,,,,,,,,,\n"                                        // 9
+        "145.5,4,,split,435,,,,,,,,,,,\n"                                   // 10
+        "145.503,5,,,,,,,,,,,5,,,\n"                                        // 11
+        "145.5000001,6,,,,,,,,,,,,,,\n"                                     // 12
+        "145.5,7,,,,Cross,,,,,DTCS->,AM,,,,\n"                              // 13
+        "145.5,8,,,,Cross,,,99,,DTCS->,,,,,\n"                              // 14
+        "145.5,9,,,,,,,,,,,,,Turbo,\n"                                      // 15
+        "446.00625,10,,,,,,,,,,,,,med,\n"                                   // 16
+        "\n";
+    const CsvChannels read = ChannelsFromCsv(file, kTGUV2);
+    ASSERT_TRUE(read.error.empty()) << read.error;
+    std::vector<std::string> skipped;
+    for (const CsvSkippedLine& line : read.skipped)
+        skipped.push_back("Line " + std::to_string(line.line) + ": " + line.reason);
+    EXPECT_EQ(skipped, (std::vector<std::string>{
+                           "Line 5: CTCSS tone 69.4 is not in the radio's table.",
+                           "Line 6: Location \"200\" is not a row number from 0 to 199.",
+                           "Line 7: Location \"x\" is not a row number from 0 to 199.",
+                           "Line 8: Location 1 was given before, in line 3.",
+                           "Line 9: Tx frequency is missing!",
+                           "Line 10: Frequencies should be in the same range!",
+                           "Line 11: Rx frequency and step do not match!",
+                           "Line 12: Frequency 145.5000001 MHz is not a whole multiple of 10 Hz.",
+                           "Line 13: Mode \"AM\" is not FM or NFM.",
+                           "Line 14: DCS code 99 is not in the radio's table.",
+                           "Line 15: Power \"Turbo\" is not High, Mid, Low or a number of watts.",
+                       }));
+    const auto texts = [&](int row) {
+        std::string joined;
+        for (const ColumnInfo* column : ColumnSet(kTGUV2, true))
+            if (column->text)
+                joined += column->text(read.records[std::size_t(row)]) + "|";
+        return joined;
+    };
+    EXPECT_EQ(texts(0), "ABCD9X|145.50000|145.50000|67.0|OFF|5|OFF|High|OFF|Narrow|VHF1|OFF|");
+    EXPECT_EQ(texts(1), "RPT   |438.50000|433.50000|D025N|OFF|5|OFF|Low|OFF|Wide|UHF2|On|");
+    EXPECT_EQ(texts(10), "      |446.00625|446.00625|OFF|OFF|6.25|OFF|Mid|OFF|Wide|UHF2|On|");
+    EXPECT_TRUE(read.records[2].IsEmpty() && read.records[11].IsEmpty());
+}
+
+// A file without a header naming Location and Frequency cannot be read.
+TEST(ChannelCsv, ImportNeedsLocationAndFrequencyColumns) {
+    const std::pair<const char*, const char*> files[] = {
+        {"", "The file has no header line naming its columns, such as Location and Frequency."},
+        {"0,145.5\n", "The file has no header line naming its columns, such as Location and "
+                      "Frequency."},
+        {"Location,Name\n0,A\n", "The file has no \"Frequency\" column."},
+        {"Frequency\n145.5\n", "The file has no \"Location\" column."}};
+    for (const auto& [file, error] : files)
+        EXPECT_EQ(ChannelsFromCsv(file, kTG6A).error, error) << file;
+}
+
+} // namespace
