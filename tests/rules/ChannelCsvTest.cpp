@@ -202,21 +202,21 @@ TEST(ChannelCsv, ImportReadsAnyFileAndSaysWhichLinesItSkipped) {
     const std::string file =
         "\xEF\xBB\xBF"
         "frequency,LOCATION,Name,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
-        "CrossMode,Mode,TStep,Skip,Power,Extra\r\n"                         // line 1
-        "145.5,0,\"Ab,c\"\"d9xyz\",,,TSQL-R,67.0,,,,,NFM,,P,5.0W,ignored\n" // 2
-        "438.5,1,rpt,-,5,DTCS-R,,,25,RN,,,,,0.5 W,\"two\nlines\"\n"         // 3, 4
-        "145.5,2,,,,Tone,69.4,,,,,,,,,\n"                                   // 5
-        "145.5,200,,,,,,,,,,,,,,\n"                                         // 6
-        "145.5,x,,,,,,,,,,,,,,\n"                                           // 7
-        "145.5,1,,,,,,,,,,,,,,\n"                                           // 8
-        "145.5,3,,off,,,,,,,,,,,,\n"                                        // 9
-        "145.5,4,,split,435,,,,,,,,,,,\n"                                   // 10
-        "145.503,5,,,,,,,,,,,5,,,\n"                                        // 11
-        "145.5000001,6,,,,,,,,,,,,,,\n"                                     // 12
-        "145.5,7,,,,Cross,,,,,DTCS->,AM,,,,\n"                              // 13
-        "145.5,8,,,,Cross,,,99,,DTCS->,,,,,\n"                              // 14
-        "145.5,9,,,,,,,,,,,,,Turbo,\n"                                      // 15
-        "446.00625,10,,,,,,,,,,,,,med,\n"                                   // 16
+        "CrossMode,Mode,TStep,Skip,Power,Extra\r\n"                        // line 1
+        "145.5,0,\"Ab,c\"\"d9xyz\",,,TSQL-R,67.0,,,,,NFM,,P,med,ignored\n" // 2
+        "438.5,1,rpt,-,5,DTCS-R,,,25,RN,,,,,0.5 W,\"two\nlines\"\n"        // 3, 4
+        "145.5,2,,,,Tone,69.4,,,,,,,,,\n"                                  // 5
+        "145.5,200,,,,,,,,,,,,,,\n"                                        // 6
+        "145.5,x,,,,,,,,,,,,,,\n"                                          // 7
+        "145.5,1,,,,,,,,,,,,,,\n"                                          // 8
+        "145.5,3,,off,,,,,,,,,,,,\n"                                       // 9
+        "145.5,4,,split,435,,,,,,,,,,,\n"                                  // 10
+        "145.503,5,,,,,,,,,,,5,,,\n"                                       // 11
+        "145.5000001,6,,,,,,,,,,,,,,\n"                                    // 12
+        "145.5,7,,,,Cross,,,,,DTCS->,AM,,,,\n"                             // 13
+        "145.5,8,,,,Cross,,,99,,DTCS->,,,,,\n"                             // 14
+        "145.5,9,,,,,,,,,,,,,Turbo,\n"                                     // 15
+        "446.00625,10,,,,TSQL,67.0,71.9,,,,,,,4W,\n"                       // 16
         "\n";
     const CsvChannels read = ChannelsFromCsv(file, kTGUV2);
     ASSERT_TRUE(read.error.empty()) << read.error;
@@ -243,9 +243,9 @@ TEST(ChannelCsv, ImportReadsAnyFileAndSaysWhichLinesItSkipped) {
                 joined += column->text(read.records[std::size_t(row)]) + "|";
         return joined;
     };
-    EXPECT_EQ(texts(0), "ABCD9X|145.50000|145.50000|67.0|OFF|5|OFF|High|OFF|Narrow|VHF1|OFF|");
+    EXPECT_EQ(texts(0), "ABCD9X|145.50000|145.50000|67.0|OFF|5|OFF|Mid|OFF|Narrow|VHF1|OFF|");
     EXPECT_EQ(texts(1), "RPT   |438.50000|433.50000|D025N|OFF|5|OFF|Low|OFF|Wide|UHF2|On|");
-    EXPECT_EQ(texts(10), "      |446.00625|446.00625|OFF|OFF|6.25|OFF|Mid|OFF|Wide|UHF2|On|");
+    EXPECT_EQ(texts(10), "      |446.00625|446.00625|71.9|71.9|6.25|OFF|High|OFF|Wide|UHF2|On|");
     EXPECT_TRUE(read.records[2].IsEmpty() && read.records[11].IsEmpty());
 }
 
