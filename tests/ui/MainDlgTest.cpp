@@ -9,7 +9,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTest>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -277,6 +279,49 @@ TEST(MainDlgCommands, ExportCsvWritesTheRowsInTheirOrder) {
     MenuAction(*f.window, "Export CSV...")->trigger();
     EXPECT_EQ(f.prompts.messages, std::vector<QString>{"Export operation failed."});
     EXPECT_TRUE(f.prompts.reasons.back().startsWith("The folder"));
+}
+
+// A file given from outside (the command line, a drop) opens as Open would,
+// the Mode box first following its size while no file is open; a drag of
+// anything but one DAT file (a CSV, two files, a folder, text) is refused.
+// The Import window also takes a dropped CSV file.
+TEST(MainDlg, FilesFromOutsideAndDrops) {
+    MainWindowFixture f;
+    WriteBytes(f.dir / "six.DAT", MakeDat(kTG6A));
+    WriteBytes(f.dir / "odd.dat", Bytes(1234, 0));
+    WriteBytes(f.dir / "two.DAT", MakeDat(kTGUV2));
+    WriteBytes(f.dir / "list.csv", Bytes(3, 'x'));
+    fs::create_directory(f.dir / "folder.DAT");
+    f.window->OpenFromOutside(QPath(f.dir / "odd.dat"));
+    EXPECT_EQ(f.prompts.reasons, std::vector<QString>{"The file has 1234 bytes where a TG-UV2 "
+                                                      "file has 10001."});
+    const auto drag = [&](QWidget& target, std::vector<std::string> names, bool drop) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const std::string& name : names)
+            urls << QUrl::fromLocalFile(QPath(f.dir / name));
+        data.setUrls(urls);
+        if (names.empty())
+            data.setText("text");
+        QDragEnterEvent enter({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&target, &enter);
+        QDropEvent dropped({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        if (drop && enter.isAccepted())
+            QCoreApplication::sendEvent(&target, &dropped);
+        return enter.isAccepted();
+    };
+    for (const auto& refused : std::vector<std::vector<std::string>>{
+             {"list.csv"}, {"six.DAT", "two.DAT"}, {"folder.DAT"}, {}})
+        EXPECT_FALSE(drag(*f.window, refused, false));
+    EXPECT_TRUE(drag(*f.window, {"six.DAT"}, true));
+    EXPECT_EQ(State(*f.window).left(24) + QString::number(f.window->Model()),
+              "Velmora - six.DAT: Delet1");
+    EXPECT_TRUE(drag(*f.window, {"two.DAT"}, true));
+    EXPECT_EQ(f.prompts.messages.size(), 2u) << "the TG-6A chosen decides now";
+    CImportDlg& import = f.Import(f.dir / "six.DAT");
+    EXPECT_TRUE(drag(import, {"list.csv"}, true));
+    EXPECT_EQ(f.prompts.reasons.back(),
+              "The file has no header line naming its columns, such as Location and Frequency.");
 }
 
 } // namespace

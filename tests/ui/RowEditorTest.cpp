@@ -152,7 +152,8 @@ void DoubleClick(QWidget* widget, QPoint pos) {
 // posted message arrives. Rows visited with Next are written, marked modified
 // and redrawn only on OK; Cancel drops them. Edit opens nothing without a
 // selection, else on the range of the selection; a double click on the row
-// under the pointer, none below the last row.
+// under the pointer, none below the last row. It opens with the focus on the
+// first control of its tab order that takes it, not on OK.
 TEST(RowEditor, NextOkCancelAndTheWaysItOpens) {
     for (const char* end : {"okButton", "cancelButton"}) {
         MainWindowFixture f(kTGUV2, 8);
@@ -180,7 +181,8 @@ TEST(RowEditor, NextOkCancelAndTheWaysItOpens) {
     MainWindowFixture main(kTG6A, 0);
     QStringList opened;
     main.prompts.onModal = [&](QDialog& dialog) {
-        opened << Child<QLabel>(dialog, "rowsText")->text();
+        opened << Child<QLabel>(dialog, "rowsText")->text() + " " +
+                      dialog.focusWidget()->objectName();
         return int(QDialog::Rejected);
     };
     CChannelListView& list = main.List();
@@ -192,7 +194,8 @@ TEST(RowEditor, NextOkCancelAndTheWaysItOpens) {
     const QRect last = list.visualRect(list.model()->index(99, 1));
     ASSERT_LT(last.bottom() + 5, list.viewport()->height());
     DoubleClick(list.viewport(), QPoint(last.center().x(), last.bottom() + 5));
-    EXPECT_EQ(opened, (QStringList{"Selected rows: 4 - 9", "Selected row: 7"}));
+    EXPECT_EQ(opened,
+              (QStringList{"Selected rows: 4 - 9 cancelButton", "Selected row: 7 prevButton"}));
 }
 
 } // namespace

@@ -1,6 +1,9 @@
 #include "FilePaths.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 
 std::filesystem::path ToFsPath(const QString& path) {
     return std::filesystem::path(QDir::toNativeSeparators(path).toStdU16String());
@@ -9,4 +12,15 @@ std::filesystem::path ToFsPath(const QString& path) {
 QString FileNameOf(const QString& path) {
     const QString native = QDir::toNativeSeparators(path);
     return native.mid(native.lastIndexOf(QDir::separator()) + 1);
+}
+
+QString DraggedFile(const QMimeData& data, const QStringList& endings) {
+    const QList<QUrl> urls = data.urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile())
+        return {};
+    const QString path = urls.front().toLocalFile();
+    for (const QString& ending : endings)
+        if (path.endsWith(ending, Qt::CaseInsensitive) && QFileInfo(path).isFile())
+            return path;
+    return {};
 }

@@ -46,6 +46,9 @@ QPushButton* AddButton(QWidget* dialog, const char* name, const char* text,
                        const CDialogUnits& units, QRect rect) {
     auto* button = new QPushButton(QString::fromLatin1(text), dialog);
     button->setObjectName(QLatin1String(name));
+    // Enter is OK wherever the focus is, also on "< Prev", where the editor
+    // opens; Space presses the button that has the focus.
+    button->setAutoDefault(false);
     PlaceControl(button, units, rect.x(), rect.y(), rect.width(), rect.height());
     return button;
 }
@@ -87,6 +90,7 @@ CRowEditorDlg::CRowEditorDlg(RadioModel model, int firstRow, int lastRow, CChann
     FillLists();
     DisableMissingSettings();
     Run([this] { LoadForm(); });
+    FocusFirstControl();
 }
 
 CRowEditorDlg::~CRowEditorDlg() = default;
@@ -198,8 +202,8 @@ QComboBox* CRowEditorDlg::AddList(const char* name, const char* label, const CDi
     return list;
 }
 
-void CRowEditorDlg::SetTabOrder() {
-    const QWidget* const order[] = {
+std::vector<QWidget*> CRowEditorDlg::TabOrder() const {
+    return {
         m_btnPrev,       m_btnNext,
         m_editRx,        m_checkKeep[kRx],
         m_editTx,        m_checkKeep[kTx],
@@ -216,8 +220,22 @@ void CRowEditorDlg::SetTabOrder() {
         m_btnCancel,     m_btnOk,
         m_btnNew,
     };
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
+}
+
+void CRowEditorDlg::SetTabOrder() {
+    const std::vector<QWidget*> order = TabOrder();
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void CRowEditorDlg::FocusFirstControl() {
+    // As a dialog template does: the first control of the tab order that
+    // takes the focus, not the default button.
+    for (QWidget* control : TabOrder())
+        if (control->isEnabled() && (control->focusPolicy() & Qt::TabFocus)) {
+            control->setFocus();
+            return;
+        }
 }
 
 void CRowEditorDlg::FitToControls(const CDialogUnits& units) {

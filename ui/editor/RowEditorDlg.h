@@ -62,7 +62,9 @@ private:
                           int y);
     QComboBox* AddList(const char* name, const char* label, const CDialogUnits& units,
                        QPoint labelAt, QRect rect);
+    std::vector<QWidget*> TabOrder() const;
     void SetTabOrder();
+    void FocusFirstControl();
     void FitToControls(const CDialogUnits& units);
     void FillLists();
     void DisableMissingSettings();

@@ -11,9 +11,12 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 
 namespace {
 
@@ -30,6 +33,8 @@ const QString kOpenFailed = QStringLiteral("Open operation failed.");
 // Larger than any list of channels a radio holds, written out in full.
 constexpr std::uintmax_t kLargestCsvFile = 4 << 20;
 constexpr qsizetype kListedSkippedLines = 1000;
+// The files the window takes when one is dropped on it.
+const QStringList kDroppable = {QStringLiteral(".dat"), QStringLiteral(".csv")};
 
 } // namespace
 
@@ -42,6 +47,7 @@ CImportDlg::CImportDlg(const QString& path, bool showAllColumns, RadioModel mode
                    Qt::WindowCloseButtonHint);
     setWindowTitle(kCaption);
     setObjectName(QStringLiteral("importWindow"));
+    setAcceptDrops(true);
 
     CreateCommands();
     CreateList();
@@ -181,6 +187,36 @@ void CImportDlg::OnOpenForImport() {
         m_strPath = path;
         LoadFile();
     });
+}
+
+void CImportDlg::PlaceBeside(const QRect& frame) {
+    move(frame.right() + 1, frame.top());
+    const int frameExtraHeight = frameGeometry().height() - height();
+    resize(width(), std::max(minimumHeight(), frame.height() - frameExtraHeight));
+    const bool framed = frameGeometry() != geometry();
+    m_placeBeside = framed ? std::nullopt : std::optional<QRect>(frame);
+}
+
+bool CImportDlg::event(QEvent* event) {
+    const bool handled = CTemplateDlg::event(event);
+    if (m_placeBeside && (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+        frameGeometry() != geometry())
+        PlaceBeside(*m_placeBeside);
+    return handled;
+}
+
+void CImportDlg::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DraggedFile(*event->mimeData(), kDroppable).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CImportDlg::dropEvent(QDropEvent* event) {
+    const QString path = DraggedFile(*event->mimeData(), kDroppable);
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    m_strPath = path;
+    LoadFile();
 }
 
 void CImportDlg::OnCopy() {

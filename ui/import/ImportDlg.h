@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class CChannelListView;
@@ -39,6 +40,12 @@ public:
     // The records taken by the last Copy that found a selection, in row order.
     const std::vector<CChannel>& CopiedRows() const { return m_copiedRows; }
 
+    // Puts the window's frame against the right edge of the given frame, at
+    // its top and of its outer height. A window manager frames a window only
+    // after it is shown, so until the frame is known this is done again
+    // whenever the window moves or changes size.
+    void PlaceBeside(const QRect& frame);
+
     void OnOpenForImport();
     void OnCopy();
     void OnListContextMenu(const QPoint& pos);
@@ -51,6 +58,10 @@ protected:
     // Enter and Esc hide the window.
     bool IsWindowKey(const QKeyEvent* key) const override;
     void HandleWindowKey(const QKeyEvent* key) override;
+    // A single DAT or CSV file dragged onto the window is shown in it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void CreateCommands();
@@ -73,4 +84,6 @@ private:
     RadioModel m_nModel = kTGUV2;
     int m_nChannels = 0;
     std::vector<CChannel> m_copiedRows;
+    // Where PlaceBeside still has to put the window once its frame is known.
+    std::optional<QRect> m_placeBeside;
 };

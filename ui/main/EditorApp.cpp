@@ -4,6 +4,9 @@
 #include "MainDlg.h"
 #include "ProgramInfo.h"
 
+#include <QCommandLineParser>
+#include <QTimer>
+
 #include <csignal>
 
 CEditorApp::CEditorApp(int& argc, char** argv) : QApplication(argc, argv) {
@@ -18,8 +21,22 @@ CEditorApp::CEditorApp(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 int CEditorApp::Run() {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Edits the channel memory files of TG-UV2 and TG-6A radios."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A DAT file to open; its size chooses the radio."),
+                                 QStringLiteral("[file]"));
+    parser.process(*this);
     CDesktopPrompts prompts;
     CMainDlg window(prompts);
+    // Opened once the window is on the screen, so that a message about the
+    // file stands over it.
+    if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
+        QTimer::singleShot(0, &window,
+                           [&window, path = files.front()] { window.OpenFromOutside(path); });
     window.exec();
     return 0;
 }

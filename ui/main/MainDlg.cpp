@@ -18,10 +18,13 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QUndoStack>
 
@@ -100,6 +103,7 @@ CMainDlg::CMainDlg(Prompts& prompts, QWidget* parent)
     setWindowTitle(kProgramName);
     setWindowIcon(m_hIcon);
     setObjectName(QStringLiteral("mainWindow"));
+    setAcceptDrops(true);
 
     CreateCommands();
     CreateMenus();
@@ -247,13 +251,28 @@ QString CMainDlg::OpenProblem(const CDatFile& file) const {
 }
 
 void CMainDlg::OnOpen() {
+    const QString path = m_prompts.GetOpenFileName(this);
+    if (!path.isEmpty())
+        Open(path);
+}
+
+void CMainDlg::OpenFromOutside(const QString& path) {
+    if (!m_bLoaded) {
+        // Until a file is open the radio can still be chosen: the one whose
+        // files have this size. A file of neither size fails as Open would.
+        std::error_code ec;
+        const std::uintmax_t size = std::filesystem::file_size(ToFsPath(path), ec);
+        if (const std::optional<RadioModel> model = ModelOfFileSize(ec ? 0 : size))
+            m_comboMode->setCurrentIndex(*model);
+    }
+    Open(path);
+}
+
+void CMainDlg::Open(const QString& path) {
     std::unique_ptr<CDatFile> file;
     Run(
         kOpenFailed,
         [&] {
-            const QString path = m_prompts.GetOpenFileName(this);
-            if (path.isEmpty())
-                return;
             // The window changes only once the new file has loaded and every
             // one of its records decodes; a failed Open leaves all as it was.
             file = std::make_unique<CDatFile>(m_nModel);
@@ -340,6 +359,19 @@ void CMainDlg::OnShowAllColumns(bool checked) {
         if (m_pImportDlg)
             m_pImportDlg->SetShowAllColumns(checked);
     });
+}
+
+void CMainDlg::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DraggedFile(*event->mimeData(), {QStringLiteral(".dat")}).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainDlg::dropEvent(QDropEvent* event) {
+    const QString path = DraggedFile(*event->mimeData(), {QStringLiteral(".dat")});
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    OpenFromOutside(path);
 }
 
 void CMainDlg::OnModeChanged(int index) {

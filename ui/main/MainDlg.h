@@ -36,6 +36,10 @@ public:
 
     // The handlers of the window's commands.
     void OnOpen();
+    // Opens a file given from outside the window (on the command line, or
+    // dropped on it) as Open would; while no file has been opened, the Mode
+    // box first takes the radio whose files have that file's size.
+    void OpenFromOutside(const QString& path);
     void OnSave();
     void OnExportCsv();
     void OnExit();
@@ -75,6 +79,9 @@ public:
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // A single DAT file dragged onto the window opens it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void OnClientResized(int dx, int dy) override;
     // Enter and Esc, which here do nothing rather than end the program unasked.
     bool IsWindowKey(const QKeyEvent* key) const override;
@@ -101,6 +108,8 @@ private:
     // Runs a command that may change the list: what it changes becomes one
     // step of the history, named step.
     void Change(const QString& step, const std::function<void()>& work);
+    // Opens the file at path for the model chosen.
+    void Open(const QString& path);
     // Shows a file that has loaded and decodes: the window's new records,
     // title and state.
     void Show(std::unique_ptr<CDatFile> file, const QString& path);

@@ -280,15 +280,10 @@ void CMainDlg::OnImport() {
 }
 
 void CMainDlg::PlaceImportDlg() {
-    const QRect frame = frameGeometry();
     CImportDlg& import = *m_pImportDlg;
-    import.move(frame.right() + 1, frame.top());
-    // A window's frame is known only once it is on the screen, so the outer
-    // height can be matched only after the first show.
+    import.PlaceBeside(frameGeometry());
     import.show();
-    const int frameExtraHeight = import.frameGeometry().height() - import.height();
-    import.resize(import.width(),
-                  std::max(import.minimumHeight(), frame.height() - frameExtraHeight));
+    import.PlaceBeside(frameGeometry());
     // The Import window sits behind the main window, which keeps the focus.
     raise();
     activateWindow();
