@@ -174,6 +174,8 @@ const struct FileCase {
 } kFileCases[] = {
     {"own 0444 file", kUser, false, [](P f) { return Old(f / "t", 0444); }, 0, K::kWriteProtected,
      "/t\" is write-protected."},
+    {"own 0400 file", kUser, false, [](P f) { return Old(f / "t", 0400); }, 0, K::kWriteProtected},
+    {"own 0000 file", kUser, false, [](P f) { return Old(f / "t", 0); }, 0, K::kWriteProtected},
     {"someone else's 0644 file", kUserBesideOthersFile, false, [](P f) { return Old(f / "t"); }, 0,
      K::kWriteProtected},
     {"writable file in a locked folder", kUser, false, [](P f) { return Locked(f, Old(f / "t")); },
