@@ -73,8 +73,8 @@ void BM_RowEditorOn200Rows(benchmark::State& state) {
         all.push_back(i);
     f.List().SelectRows(all, 0);
     for (auto _ : state) {
-        CRowEditorDlg editor(kTGUV2, 0, 199, f.List(), *f.window->DatFile(), false, f.prompts,
-                             f.window.get());
+        CRowEditorDlg editor(f.window->Document(), 0, 199, f.List().SelectionFlags(), false,
+                             f.prompts, f.window.get());
         benchmark::DoNotOptimize(editor.isVisible());
     }
 }

@@ -176,25 +176,26 @@ int CChannel::GetToneSelection(bool rx) const {
     case 0:
         return 0;
     case 1:
-        return within(ToneTables::kCtcss.size(), 1);
+        return within(ToneTables::kCtcss.size(), ToneTables::kFirstCtcss);
     case 2:
-        return within(ToneTables::kDcsN.size(), 51);
+        return within(ToneTables::kDcsN.size(), ToneTables::kFirstDcsN);
     case 3:
-        return within(ToneTables::kDcsI.size(), 155);
+        return within(ToneTables::kDcsI.size(), ToneTables::kFirstDcsI);
     default:
         RaiseFailure();
     }
 }
 
 void CChannel::SetToneSelection(int selection, bool rx) {
+    using namespace ToneTables;
     if (selection == 0)
         SetTone(rx, 0, 0);
-    else if (selection >= 1 && selection <= 50)
-        SetTone(rx, 1, selection - 1);
-    else if (selection >= 51 && selection <= 154)
-        SetTone(rx, 2, selection - 51);
-    else if (selection >= 155 && selection <= 258)
-        SetTone(rx, 3, selection - 155);
+    else if (selection >= kFirstCtcss && selection < kFirstDcsN)
+        SetTone(rx, 1, selection - kFirstCtcss);
+    else if (selection >= kFirstDcsN && selection < kFirstDcsI)
+        SetTone(rx, 2, selection - kFirstDcsN);
+    else if (selection >= kFirstDcsI && selection < kToneSelections)
+        SetTone(rx, 3, selection - kFirstDcsI);
     else
         RaiseFailure();
 }

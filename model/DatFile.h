@@ -22,7 +22,6 @@ public:
     CDatFile(const CDatFile&) = delete;
     CDatFile& operator=(const CDatFile&) = delete;
 
-    RadioModel GetModel() const { return m_nModel; }
     CMemoryImage& GetImage() { return *m_pImage; }
     const CMemoryImage& GetImage() const { return *m_pImage; }
 

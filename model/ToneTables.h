@@ -20,4 +20,12 @@ extern const std::array<std::string_view, 2> kOnOff;
 extern const std::array<std::string_view, 3> kPowerLevels;
 extern const std::array<std::string_view, 2> kBandwidths;
 
+// Tone selections as the QT/DQT lists number them: 0 off, then the CTCSS
+// tones, the normal DCS codes and the inverted ones, each block following the
+// one before.
+inline constexpr int kFirstCtcss = 1;
+inline constexpr int kFirstDcsN = kFirstCtcss + static_cast<int>(kCtcss.size());
+inline constexpr int kFirstDcsI = kFirstDcsN + static_cast<int>(kDcsN.size());
+inline constexpr int kToneSelections = kFirstDcsI + static_cast<int>(kDcsI.size());
+
 } // namespace ToneTables

@@ -49,10 +49,6 @@ std::vector<std::string> MakeItems() {
 // 38 tones and 83 normal codes carry a number.
 static_assert(ToneTables::kCtcss.size() - kUnnumberedCtcss.size() == 38);
 static_assert(ToneTables::kDcsN.size() - kUnnumberedDcs.size() == 83);
-static_assert(1 + std::tuple_size_v<decltype(ToneTables::kCtcss)> +
-                  std::tuple_size_v<decltype(ToneTables::kDcsN)> +
-                  std::tuple_size_v<decltype(ToneTables::kDcsI)> ==
-              kToneItemCount);
 
 } // namespace
 

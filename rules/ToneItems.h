@@ -1,11 +1,13 @@
 #pragma once
 
+#include "ToneTables.h"
+
 #include <string>
 
 // The items of the QT/DQT lists. A position in the list is the tone selection
 // index that CChannel::GetToneSelection and SetToneSelection take: 0 off,
 // 1..50 CTCSS, 51..154 DCS normal, 155..258 DCS inverted.
-inline constexpr int kToneItemCount = 259;
+inline constexpr int kToneItemCount = ToneTables::kToneSelections;
 
 // The text of the item at a position: the table text, and for the tones and
 // normal codes that carry a number the number as well ("67.0  (CTCSS 01)",

@@ -99,8 +99,9 @@ struct MainWindowFixture {
     // Selects the rows and makes a Row Editor on them as the main window does.
     std::unique_ptr<CRowEditorDlg> Edit(const std::vector<int>& rows, bool newMode = false) {
         List().SelectRows(rows);
-        return std::make_unique<CRowEditorDlg>(window->Model(), rows.front(), rows.back(), List(),
-                                               *window->DatFile(), newMode, prompts, window.get());
+        return std::make_unique<CRowEditorDlg>(window->Document(), rows.front(), rows.back(),
+                                               List().SelectionFlags(), newMode, prompts,
+                                               window.get());
     }
     CChannelListView& List() const { return window->List(); }
     const CChannel& Record(int row) const { return *List().Channels().RecordAt(row); }

@@ -22,6 +22,11 @@ struct Editor : MainWindowFixture {
     Editor(RadioModel model, const std::vector<CChannel>& records)
         : MainWindowFixture(model, records, false) {}
     CRowEditorDlg& Open(const std::vector<int>& rows) { return *(dlg = Edit(rows)); }
+    // What OK left for the main window to write back to a row.
+    const CChannel& Stored(int row) const {
+        EXPECT_EQ(dlg->result(), QDialog::Accepted);
+        return dlg->Session().Records().at(std::size_t(row));
+    }
     template <class T = QLineEdit> T* Get(const std::string& name) const {
         return Child<T>(*dlg, name);
     }
@@ -63,7 +68,7 @@ TEST(RowEditor, ShowsTheSessionsValuesKeepBoxesAndDefaults) {
     EXPECT_EQ(f.Texts({"powerList"}), "High|");
     f.Get<QComboBox>("powerList")->setCurrentIndex(1);
     f.dlg->accept();
-    EXPECT_EQ(f.Record(0).GetPowerText() + f.Record(1).GetPowerText(), "MidMid");
+    EXPECT_EQ(f.Stored(0).GetPowerText() + f.Stored(1).GetPowerText(), "MidMid");
 
     Editor g(kTG6A, UsedChannels(kTG6A, 1));
     g.Open({5});
@@ -74,7 +79,7 @@ TEST(RowEditor, ShowsTheSessionsValuesKeepBoxesAndDefaults) {
     g.Get("rxEdit")->setText("145");
     g.dlg->OnRxKillFocus();
     g.dlg->accept();
-    EXPECT_EQ(g.Record(5), UsedChannel(kTG6A, 14500000, 14500000));
+    EXPECT_EQ(g.Stored(5), UsedChannel(kTG6A, 14500000, 14500000));
 }
 
 // Leaving RX (not for a moment to a menu or a message box) rewrites it to the
@@ -124,7 +129,9 @@ TEST(RowEditor, KeysAndTheToneLists) {
     name.paste();
     EXPECT_EQ(freq.text() + "|" + name.text(), "439.125x.|AB-1");
 
-    Editor f(kTGUV2, UsedChannels(kTGUV2, 2));
+    std::vector<CChannel> records = UsedChannels(kTGUV2, 2);
+    records[1].SetToneSelection(258, false);
+    Editor f(kTGUV2, records);
     const auto choose = [&](const char* list, int position) {
         f.Get<QComboBox>(list)->setCurrentIndex(position - 1);
         QTest::keyClick(f.Get<QComboBox>(list), Qt::Key_Down);
@@ -134,7 +141,7 @@ TEST(RowEditor, KeysAndTheToneLists) {
     choose("txToneList", 258);
     EXPECT_EQ(f.Get<QComboBox>("rxToneList")->currentIndex(), 56);
     f.dlg->accept();
-    EXPECT_EQ(f.Record(0).GetToneText(true) + f.Record(0).GetToneText(false), "D036ND754I");
+    EXPECT_EQ(f.Stored(0).GetToneText(true) + f.Stored(0).GetToneText(false), "D036ND754I");
     f.Open({0, 1});
     choose("rxToneList", 155);
     EXPECT_EQ(f.Get<QComboBox>("txToneList")->currentIndex(), -1);

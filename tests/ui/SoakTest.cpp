@@ -289,7 +289,7 @@ private:
         }
         const Bytes saved = ReadBytes(m_dir / "saved.DAT");
         Saved();
-        const CMemoryImage& image = Window().DatFile()->GetImage();
+        const CMemoryImage& image = Window().Document().Image();
         Bytes expected(image.GetHeader(), image.GetHeader() + kHeaderSize);
         for (const CChannel& record : Snapshot(m_f->List()))
             expected.insert(expected.end(), record.bytes, record.bytes + CChannel::kSize);

@@ -101,8 +101,6 @@ void CChannelListView::SetSelectionFlags(const std::vector<bool>& selected) {
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
-void CChannelListView::ClearRowSelection() { selectionModel()->clearSelection(); }
-
 void CChannelListView::SelectRows(const std::vector<int>& rows, int mark) {
     std::vector<bool> selected(static_cast<std::size_t>(m_model.RowCount()), false);
     for (int row : rows)
@@ -124,6 +122,15 @@ void CChannelListView::SetSelectionMark(int row) {
         return;
     selectionModel()->setCurrentIndex(row < 0 ? QModelIndex() : m_model.index(row, 0),
                                       QItemSelectionModel::NoUpdate);
+}
+
+RowSelection CChannelListView::Selection() const { return {SelectionFlags(), SelectionMark()}; }
+
+void CChannelListView::ShowSelection(const RowSelection& selection, int shownRow) {
+    SetSelectionFlags(selection.rows);
+    SetSelectionMark(selection.mark);
+    if (shownRow >= 0 && shownRow < m_model.RowCount())
+        scrollTo(m_model.index(shownRow, 0));
 }
 
 int CChannelListView::ColumnWidthFor(int section) const {

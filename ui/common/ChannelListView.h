@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChannelTableModel.h"
+#include "RowSelection.h"
 
 #include <QTableView>
 
@@ -26,13 +27,16 @@ public:
     // commands that touch many rows work on these instead of row by row.
     std::vector<bool> SelectionFlags() const;
     void SetSelectionFlags(const std::vector<bool>& selected);
-    void ClearRowSelection();
     // Selects exactly these rows and sets the mark on mark, or on the first of
     // them when mark is -1.
     void SelectRows(const std::vector<int>& rows, int mark = -1);
     int SelectionMark() const;
     // Sets the mark, or takes it away for a row below 0.
     void SetSelectionMark(int row);
+    // The selection and the mark as the document's changes take them, and
+    // showing the ones a change gives back, scrolled to the row given.
+    RowSelection Selection() const;
+    void ShowSelection(const RowSelection& selection, int shownRow);
 
     // How much wider the list must be to show all its columns side by side,
     // with room for the vertical scroll bar; 0 when they fit.

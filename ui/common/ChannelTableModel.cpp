@@ -1,5 +1,6 @@
 #include "ChannelTableModel.h"
 
+#include "ChannelDocument.h"
 #include "Failure.h"
 
 namespace {
@@ -33,15 +34,13 @@ CChannelTableModel::RowTexts CChannelTableModel::ComputeTexts(const CChannel& re
     return texts;
 }
 
-void CChannelTableModel::Fill(std::span<CChannel* const> records) {
-    std::vector<Row> rows;
-    rows.reserve(records.size());
-    for (CChannel* record : records) {
-        if (!record)
-            RaiseFailure();
-        rows.push_back({record, ComputeTexts(*record)});
-    }
+void CChannelTableModel::Fill(const CChannelDocument& document) {
+    std::vector<RowTexts> rows;
+    rows.reserve(static_cast<std::size_t>(document.RowCount()));
+    for (const CChannel& record : document.Records())
+        rows.push_back(ComputeTexts(record));
     beginResetModel();
+    m_pDocument = &document;
     m_rows = std::move(rows);
     endResetModel();
 }
@@ -54,55 +53,21 @@ void CChannelTableModel::RemoveRows() {
     endResetModel();
 }
 
-void CChannelTableModel::RefreshRow(int row) {
-    Row& target = m_rows.at(static_cast<std::size_t>(row));
-    target.texts = ComputeTexts(*target.record);
-    RowChanged(row);
-}
-
-void CChannelTableModel::RefreshAll() {
-    std::vector<RowTexts> texts;
-    texts.reserve(m_rows.size());
-    for (const Row& row : m_rows)
-        texts.push_back(ComputeTexts(*row.record));
-    for (std::size_t i = 0; i < m_rows.size(); ++i)
-        m_rows[i].texts = std::move(texts[i]);
-    if (!m_rows.empty())
-        Q_EMIT dataChanged(index(0, 0), index(RowCount() - 1, columnCount() - 1));
-}
-
-CChannel* CChannelTableModel::RecordAt(int row) const {
-    return m_rows.at(static_cast<std::size_t>(row)).record;
-}
-
-std::vector<const CChannel*> CChannelTableModel::Records() const {
-    std::vector<const CChannel*> records;
-    records.reserve(m_rows.size());
-    for (const Row& row : m_rows)
-        records.push_back(row.record);
-    return records;
-}
-
-void CChannelTableModel::SwapRecords(int a, int b) {
-    std::swap(m_rows.at(static_cast<std::size_t>(a)), m_rows.at(static_cast<std::size_t>(b)));
-    RowChanged(a);
-    RowChanged(b);
-}
-
-void CChannelTableModel::ArrangeRows(int first, std::span<const int> sources) {
-    if (sources.empty())
+void CChannelTableModel::RefreshRows(int first, int last) {
+    if (first < 0 || last < first || last >= RowCount())
         return;
-    std::vector<Row> arranged;
-    arranged.reserve(sources.size());
-    for (const int source : sources)
-        arranged.push_back(m_rows.at(static_cast<std::size_t>(source)));
-    std::move(arranged.begin(), arranged.end(), m_rows.begin() + first);
-    Q_EMIT dataChanged(index(first, 0),
-                       index(first + static_cast<int>(sources.size()) - 1, columnCount() - 1));
+    std::vector<RowTexts> texts;
+    for (int row = first; row <= last; ++row)
+        texts.push_back(ComputeTexts(*RecordAt(row)));
+    std::move(texts.begin(), texts.end(), m_rows.begin() + first);
+    Q_EMIT dataChanged(index(first, 0), index(last, columnCount() - 1));
 }
 
-void CChannelTableModel::RowChanged(int row) {
-    Q_EMIT dataChanged(index(row, 0), index(row, columnCount() - 1));
+const CChannel* CChannelTableModel::RecordAt(int row) const {
+    // Past the rows shown is a caller's fault, and fails as a command does.
+    if (!m_pDocument || row < 0 || row >= RowCount())
+        RaiseFailure();
+    return &m_pDocument->Record(row);
 }
 
 int CChannelTableModel::rowCount(const QModelIndex& parent) const {
@@ -123,7 +88,7 @@ QVariant CChannelTableModel::data(const QModelIndex& index, int role) const {
         return {};
     if (column.id == Column::Id)
         return QString::number(index.row());
-    return m_rows[static_cast<std::size_t>(index.row())].texts[static_cast<std::size_t>(column.id)];
+    return m_rows[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(column.id)];
 }
 
 QVariant CChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

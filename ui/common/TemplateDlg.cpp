@@ -101,6 +101,11 @@ QAction* CTemplateDlg::CommandForKey(const QKeyEvent* key) const {
     return nullptr;
 }
 
+bool CTemplateDlg::IsWindowKey(const QKeyEvent* key) {
+    return key->key() == Qt::Key_Escape || key->key() == Qt::Key_Return ||
+           key->key() == Qt::Key_Enter;
+}
+
 bool CTemplateDlg::TakeKey(QKeyEvent* key, bool pressed) {
     QAction* command = CommandForKey(key);
     if (!command && !IsWindowKey(key))

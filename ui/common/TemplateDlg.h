@@ -53,8 +53,8 @@ protected:
     void FinishLayout(int extraWidth = 0);
 
     virtual void OnClientResized(int dx, int dy) = 0;
-    // Keys other than the commands' that the window takes before its controls.
-    virtual bool IsWindowKey(const QKeyEvent* key) const = 0;
+    // Enter and Esc, which a dialog would take to end itself: the window
+    // takes them before its controls and decides what they do.
     virtual void HandleWindowKey(const QKeyEvent* key) = 0;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -65,6 +65,7 @@ protected:
 
 private:
     QAction* CommandForKey(const QKeyEvent* key) const;
+    static bool IsWindowKey(const QKeyEvent* key);
     // True when the window took the key.
     bool TakeKey(QKeyEvent* key, bool pressed);
 

@@ -2,14 +2,11 @@
 // the frequency boxes.
 #include "RowEditorDlg.h"
 
-#include "ChannelListView.h"
 #include "FreqEdit.h"
 #include "FrequencyRules.h"
 #include "Prompts.h"
-#include "UserEvents.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -20,15 +17,8 @@ void CRowEditorDlg::accept() {
             ShowMessage(error);
             return;
         }
-        WriteBack();
         QDialog::accept();
     });
-}
-
-void CRowEditorDlg::WriteBack() {
-    const std::vector<CChannel>& records = m_session.Records();
-    for (std::size_t row = 0; row < records.size(); ++row)
-        *m_list.Channels().RecordAt(static_cast<int>(row)) = records[row];
 }
 
 void CRowEditorDlg::OnNext() {
@@ -50,9 +40,7 @@ void CRowEditorDlg::Navigate(int step) {
         return;
     LoadForm();
     ShowRowsText();
-    if (m_pOwner)
-        QCoreApplication::postEvent(m_pOwner,
-                                    new QEvent(step > 0 ? UM_SELECT_NEXT_ROW : UM_SELECT_PREV_ROW));
+    Q_EMIT rowStepped(step);
 }
 
 void CRowEditorDlg::OnNew() {

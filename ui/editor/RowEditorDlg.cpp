@@ -1,9 +1,8 @@
 #include "RowEditorDlg.h"
 
 #include "Accessibility.h"
-#include "ChannelListView.h"
+#include "ChannelDocument.h"
 #include "CommandRunner.h"
-#include "DatFile.h"
 #include "DialogUnits.h"
 #include "FreqEdit.h"
 #include "NameEdit.h"
@@ -53,22 +52,13 @@ QPushButton* AddButton(QWidget* dialog, const char* name, const char* text,
     return button;
 }
 
-// Every row's record in row order, as the edit session starts from.
-std::vector<CChannel> RowRecords(const CChannelListView& list) {
-    std::vector<CChannel> records;
-    const int rows = std::min(list.Channels().RowCount(), kMaxChannels);
-    for (int row = 0; row < rows; ++row)
-        records.push_back(*list.Channels().RecordAt(row));
-    return records;
-}
-
 } // namespace
 
-CRowEditorDlg::CRowEditorDlg(RadioModel model, int firstRow, int lastRow, CChannelListView& list,
-                             CDatFile& file, bool newMode, Prompts& prompts, QWidget* owner)
-    : QDialog(owner), m_list(list), m_session(model, firstRow, lastRow, newMode, RowRecords(list),
-                                              list.SelectionFlags(), file.GetImage()),
-      m_prompts(prompts), m_pOwner(owner) {
+CRowEditorDlg::CRowEditorDlg(const CChannelDocument& document, int firstRow, int lastRow,
+                             const std::vector<bool>& selected, bool newMode, Prompts& prompts,
+                             QWidget* owner)
+    : QDialog(owner), m_session(document.Edit(firstRow, lastRow, newMode, selected)),
+      m_prompts(prompts) {
     setWindowTitle(QStringLiteral("Row Editor"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);

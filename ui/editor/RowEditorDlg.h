@@ -4,15 +4,14 @@
 #include "RadioModel.h"
 
 #include <QDialog>
-#include <QPointer>
 #include <QRect>
 
 #include <array>
 #include <functional>
 #include <string_view>
+#include <vector>
 
-class CChannelListView;
-class CDatFile;
+class CChannelDocument;
 class CDialogUnits;
 class CFreqEdit;
 class CNameEdit;
@@ -26,17 +25,18 @@ class QPushButton;
 // Edits one row, or several rows at once, of the main window's channel list.
 // The edit session holds a private copy of every row's record and decides
 // what the form shows and what it stores; this dialog maps its widgets to the
-// session. OK writes every record back through the rows' pointers, Cancel
-// drops every change.
+// session. OK closes the dialog once the session holds records that may be
+// stored, which the owner then writes back; Cancel drops every change.
 class CRowEditorDlg : public QDialog {
     Q_OBJECT
 
 public:
-    // first = last for one row (single-row mode); otherwise the lowest and
-    // highest selected row. The owner receives UM_SELECT_NEXT_ROW and
-    // UM_SELECT_PREV_ROW after "Next >" and "< Prev".
-    CRowEditorDlg(RadioModel model, int firstRow, int lastRow, CChannelListView& list,
-                  CDatFile& file, bool newMode, Prompts& prompts, QWidget* owner);
+    // Edits rows of the document with the selected state given for each
+    // row: first = last for one row (single-row mode); otherwise the lowest
+    // and highest selected row.
+    CRowEditorDlg(const CChannelDocument& document, int firstRow, int lastRow,
+                  const std::vector<bool>& selected, bool newMode, Prompts& prompts,
+                  QWidget* owner);
     ~CRowEditorDlg() override;
 
     // Puts the 259 tone items into an empty list, position = tone selection.
@@ -53,6 +53,13 @@ public:
 
     // The row being edited; -1 while several rows are.
     int CurrentRow() const { return m_session.CurrentRow(); }
+    // What OK leaves for the owner to write back.
+    const CEditSession& Session() const { return m_session; }
+
+Q_SIGNALS:
+    // "Next >" (1) or "< Prev" (-1) went to the neighbouring row, which the
+    // owner's list then selects.
+    void rowStepped(int step);
 
 private:
     void CreateControls(const CDialogUnits& units);
@@ -84,7 +91,6 @@ private:
     void OnKeepClicked(Setting setting, bool checked);
     void OnRxToneChosen(int position);
     void Navigate(int step);
-    void WriteBack();
     void ShowMessage(std::string_view text);
     void Run(const std::function<void()>& work);
 
@@ -102,11 +108,9 @@ private:
     CNameEdit* m_editName = nullptr;
     QComboBox* m_comboTxTone = nullptr;
     QComboBox* m_comboRxTone = nullptr;
-    CChannelListView& m_list;
     CEditSession m_session;
 
     Prompts& m_prompts;
-    QPointer<QWidget> m_pOwner;
     QLabel* m_textRows = nullptr;
     QPushButton* m_btnPrev = nullptr;
     QPushButton* m_btnNext = nullptr;

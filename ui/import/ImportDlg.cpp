@@ -7,10 +7,8 @@
 #include "Failure.h"
 #include "FilePaths.h"
 #include "Prompts.h"
-#include "UserEvents.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
@@ -30,18 +28,16 @@ constexpr int kListHeight = 185;
 
 const QString kCaption = QStringLiteral("IMPORT");
 const QString kOpenFailed = QStringLiteral("Open operation failed.");
-// Larger than any list of channels a radio holds, written out in full.
-constexpr std::uintmax_t kLargestCsvFile = 4 << 20;
 constexpr qsizetype kListedSkippedLines = 1000;
 // The files the window takes when one is dropped on it.
 const QStringList kDroppable = {QStringLiteral(".dat"), QStringLiteral(".csv")};
 
 } // namespace
 
-CImportDlg::CImportDlg(const QString& path, bool showAllColumns, RadioModel model, Prompts& prompts,
-                       QWidget* owner)
-    : CTemplateDlg(owner, kClientWidth, kClientHeight), m_prompts(prompts), m_strPath(path),
-      m_bShowAllColumns(showAllColumns ? 1 : 0), m_nModel(model), m_nChannels(ChannelCount(model)) {
+CImportDlg::CImportDlg(const QString& path, bool showAllColumns, const CChannelDocument& target,
+                       Prompts& prompts, QWidget* owner)
+    : CTemplateDlg(owner, kClientWidth, kClientHeight), m_prompts(prompts), m_target(target),
+      m_document(target.Model()), m_strPath(path), m_bShowAllColumns(showAllColumns ? 1 : 0) {
     // A small caption and no task-bar button: the window belongs to its owner.
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
@@ -79,16 +75,10 @@ void CImportDlg::CreateList() {
 }
 
 void CImportDlg::BuildColumns() {
-    m_listChannels->Channels().SetColumns(m_nModel, m_bShowAllColumns != 0);
+    m_listChannels->Channels().SetColumns(m_document.Model(), m_bShowAllColumns != 0);
 }
 
-void CImportDlg::FillList() {
-    CChannel* records = m_pDatFile->GetImage().GetChannels();
-    std::vector<CChannel*> rows;
-    for (int i = 0; i < m_nChannels; ++i)
-        rows.push_back(records + i);
-    m_listChannels->Channels().Fill(rows);
-}
+void CImportDlg::FillList() { m_listChannels->Channels().Fill(m_document); }
 
 void CImportDlg::Run(const QString& failureMessage, const std::function<void()>& work,
                      const std::function<QString()>& reason) {
@@ -105,49 +95,32 @@ void CImportDlg::LoadFile() {
     Run(
         kOpenFailed,
         [this] {
-            // The old rows point into the image that is about to go.
             m_listChannels->Channels().RemoveRows();
-            m_pDatFile = std::make_unique<CDatFile>(m_nModel);
-            if (!m_pDatFile->Load(ToFsPath(m_strPath)))
+            if (!m_document.Load(ToFsPath(m_strPath)))
                 RaiseFailure();
-            m_pDatFile->CheckDecodable();
             FillList();
             m_bLoaded = true;
             setWindowTitle(FileNameOf(m_strPath));
         },
-        [this] { return QString::fromStdString(m_pDatFile->ProblemText()); });
+        [this] { return QString::fromStdString(m_document.ProblemText()); });
 }
 
 // A CSV file that cannot be read leaves the window as it was; one that can
 // fills the rows and then lists the lines that gave no channel.
 void CImportDlg::LoadCsvFile() {
-    std::string problem;
     Run(
         kOpenFailed,
-        [&] {
-            FileProblem fileProblem;
-            const std::vector<std::uint8_t> bytes =
-                ReadFileUpTo(ToFsPath(m_strPath), kLargestCsvFile, fileProblem);
-            problem = DescribeProblem(fileProblem, m_nModel);
-            if (fileProblem)
+        [this] {
+            CsvChannels read;
+            if (!m_document.LoadCsv(ToFsPath(m_strPath), 0, read))
                 RaiseFailure();
-            const CsvChannels channels = ChannelsFromCsv(
-                std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
-                m_nModel);
-            problem = channels.error;
-            if (!problem.empty())
-                RaiseFailure();
-            m_listChannels->Channels().RemoveRows();
-            m_pDatFile = std::make_unique<CDatFile>(m_nModel);
-            std::copy(channels.records.begin(), channels.records.end(),
-                      m_pDatFile->GetImage().GetChannels());
             FillList();
             m_bLoaded = true;
             setWindowTitle(FileNameOf(m_strPath));
-            if (!channels.skipped.empty())
-                ReportSkippedLines(channels.skipped);
+            if (!read.skipped.empty())
+                ReportSkippedLines(read.skipped);
         },
-        [&] { return QString::fromStdString(problem); });
+        [this] { return QString::fromStdString(m_document.ProblemText()); });
 }
 
 void CImportDlg::ReportSkippedLines(const std::vector<CsvSkippedLine>& skipped) {
@@ -223,13 +196,9 @@ void CImportDlg::OnCopy() {
     Run({}, [this] {
         if (!m_listChannels->HasSelection())
             return;
-        std::vector<CChannel> copied;
-        for (int row : m_listChannels->SelectedRows())
-            copied.push_back(*m_listChannels->Channels().RecordAt(row));
         // The owner is told only about a complete list.
-        m_copiedRows = std::move(copied);
-        if (QWidget* owner = parentWidget())
-            QCoreApplication::postEvent(owner, new QEvent(UM_ROWS_COPIED));
+        m_document.Copy(m_listChannels->Selection());
+        Q_EMIT rowsCopied();
     });
 }
 
@@ -246,11 +215,6 @@ void CImportDlg::OnListContextMenu(const QPoint& pos) {
 
 void CImportDlg::OnClientResized(int dx, int dy) {
     m_listChannels->setGeometry(m_listChannels->geometry().adjusted(0, 0, dx, dy));
-}
-
-bool CImportDlg::IsWindowKey(const QKeyEvent* key) const {
-    return key->key() == Qt::Key_Escape || key->key() == Qt::Key_Return ||
-           key->key() == Qt::Key_Enter;
 }
 
 void CImportDlg::HandleWindowKey(const QKeyEvent* key) {

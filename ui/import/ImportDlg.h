@@ -1,7 +1,6 @@
 #pragma once
 
-#include "Channel.h"
-#include "DatFile.h"
+#include "ChannelDocument.h"
 #include "RadioModel.h"
 
 #include "TemplateDlg.h"
@@ -10,7 +9,6 @@
 #include <QString>
 
 #include <functional>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -28,17 +26,18 @@ class CImportDlg : public CTemplateDlg {
     Q_OBJECT
 
 public:
-    // Builds the window and loads the file at path (a failed load shows its
-    // message). The window starts hidden; the owner places and shows it.
-    CImportDlg(const QString& path, bool showAllColumns, RadioModel model, Prompts& prompts,
-               QWidget* owner);
+    // Builds the window for the radio of target, the document its rows go
+    // to, and loads the file at path (a failed load shows its message). The
+    // window starts hidden; the owner places and shows it.
+    CImportDlg(const QString& path, bool showAllColumns, const CChannelDocument& target,
+               Prompts& prompts, QWidget* owner);
     ~CImportDlg() override;
 
     // Changes the column set; the rows of the last successful load come back
     // in the same order, none of them selected.
     void SetShowAllColumns(bool showAll);
     // The records taken by the last Copy that found a selection, in row order.
-    const std::vector<CChannel>& CopiedRows() const { return m_copiedRows; }
+    const RowClipboard& CopiedRows() const { return m_document.Clipboard(); }
 
     // Puts the window's frame against the right edge of the given frame, at
     // its top and of its outer height. A window manager frames a window only
@@ -53,10 +52,13 @@ public:
     CChannelListView& List() const { return *m_listChannels; }
     bool IsLoaded() const { return m_bLoaded; }
 
+Q_SIGNALS:
+    // A Copy that found a selection has filled CopiedRows.
+    void rowsCopied();
+
 protected:
     void OnClientResized(int dx, int dy) override;
     // Enter and Esc hide the window.
-    bool IsWindowKey(const QKeyEvent* key) const override;
     void HandleWindowKey(const QKeyEvent* key) override;
     // A single DAT or CSV file dragged onto the window is shown in it.
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -77,13 +79,11 @@ private:
     Prompts& m_prompts;
 
     CChannelListView* m_listChannels = nullptr;
-    std::unique_ptr<CDatFile> m_pDatFile;
+    const CChannelDocument& m_target;
+    CChannelDocument m_document;
     bool m_bLoaded = false;
     QString m_strPath;
     int m_bShowAllColumns = 0;
-    RadioModel m_nModel = kTGUV2;
-    int m_nChannels = 0;
-    std::vector<CChannel> m_copiedRows;
     // Where PlaceBeside still has to put the window once its frame is known.
     std::optional<QRect> m_placeBeside;
 };

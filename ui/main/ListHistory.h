@@ -1,25 +1,22 @@
 #pragma once
 
-#include <QString>
+#include "ChannelDocument.h"
 
-#include <functional>
+#include <QString>
 
 class CChannelListView;
 class QUndoStack;
 
-// The undo history of a channel list is a QUndoStack of steps, one for each
-// command that moved rows or changed records, named by the command. A step
-// keeps only what the command changed (the new order of the rows it moved,
-// the other version of the records it changed) and the selection and
-// selection mark from before and after it. Steps are kept by row, never by
-// where a record is stored, so they stay right when the rows are made to
-// point at other storage in the same order.
+// The undo history of the main window's list is a QUndoStack of commands,
+// one for each change of the document that moved rows or changed records,
+// named by the command that made it. Each wraps the document's step and the
+// list's selection and mark from before and after it.
 
 // The steps a history keeps, dropping the oldest.
 constexpr int kHistorySteps = 1000;
 
-// Runs work, which may raise; whatever it changed in the order of the
-// list's rows or in their records, even when it raised part way, becomes one
-// step on the stack, named name. Nothing changed, no step.
-void RecordListStep(QUndoStack& stack, CChannelListView& list, const QString& name,
-                    const std::function<void()>& work);
+// Shows a change the document has made in the list: its rows, its selection
+// and the row it scrolls to. A change with a step goes onto the stack as a
+// command named name, with before as the selection it undoes to.
+void PushListChange(QUndoStack& stack, CChannelDocument& document, CChannelListView& list,
+                    const QString& name, ListChange change, const RowSelection& before);

@@ -2,7 +2,6 @@
 
 #include "AboutDlg.h"
 #include "Accessibility.h"
-#include "ChannelCsv.h"
 #include "ChannelListView.h"
 #include "CommandRunner.h"
 #include "DialogUnits.h"
@@ -12,7 +11,6 @@
 #include "ListHistory.h"
 #include "ProgramInfo.h"
 #include "Prompts.h"
-#include "UserEvents.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -27,8 +25,6 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QUndoStack>
-
-#include <string_view>
 
 namespace {
 
@@ -51,10 +47,12 @@ enum class When {
     kHistory,
 };
 
+// Undo and Redo are the history's own actions, whose text names the step.
+enum class HistoryAction { kNone, kUndo, kRedo };
+
 // Every command of the window: the text its menus show, its button's label,
 // the keys the window takes for it before its controls, its handler and when
 // it is enabled. Menus, buttons and the list's popup are built from these.
-// Undo and Redo are the history's own actions, whose text names the step.
 struct CommandInfo {
     const char* name;
     const char* text;
@@ -62,6 +60,7 @@ struct CommandInfo {
     const char* key;
     void (CMainDlg::*handler)();
     When when;
+    HistoryAction history = HistoryAction::kNone;
 };
 
 const CommandInfo kCommands[] = {
@@ -81,8 +80,8 @@ const CommandInfo kCommands[] = {
     {"new", "New", "", "", &CMainDlg::OnNew, When::kNewAllowed},
     {"import", "Import", "Import", "", &CMainDlg::OnImport, When::kFileLoaded},
     {"about", "&About Velmora...", "", "", &CMainDlg::OnAbout, When::kAlways},
-    {"undo", "", "", "Ctrl+Z", nullptr, When::kHistory},
-    {"redo", "", "", "Ctrl+Shift+Z; Ctrl+Y", nullptr, When::kHistory},
+    {"undo", "", "", "Ctrl+Z", nullptr, When::kHistory, HistoryAction::kUndo},
+    {"redo", "", "", "Ctrl+Shift+Z; Ctrl+Y", nullptr, When::kHistory, HistoryAction::kRedo},
 };
 
 // The buttons down the right edge, by their top in dialog units; "exit" also
@@ -108,7 +107,6 @@ CMainDlg::CMainDlg(Prompts& prompts, QWidget* parent)
     CreateCommands();
     CreateMenus();
     CreateControls();
-    m_nChannels = ChannelCount(m_nModel);
     BuildColumns();
     UpdateCommands();
 
@@ -127,19 +125,15 @@ void CMainDlg::CreateCommands() {
     for (const CommandInfo& info : kCommands) {
         const QList<QKeySequence> keys =
             QKeySequence::listFromString(QString::fromLatin1(info.key));
-        if (!info.handler)
-            AddCommand(info.name == std::string_view("undo") ? m_pHistory->createUndoAction(this)
-                                                             : m_pHistory->createRedoAction(this),
-                       info.name, keys);
+        if (info.history == HistoryAction::kUndo)
+            AddCommand(m_pHistory->createUndoAction(this), info.name, keys);
+        else if (info.history == HistoryAction::kRedo)
+            AddCommand(m_pHistory->createRedoAction(this), info.name, keys);
         else
             AddCommand(info.name, QString::fromLatin1(info.text),
                        QString::fromLatin1(info.buttonText), keys,
                        [this, handler = info.handler] { (this->*handler)(); });
     }
-    // Undoing or redoing to the point of the last Save leaves nothing unsaved,
-    // unless the changes came from before the file was opened.
-    connect(m_pHistory, &QUndoStack::indexChanged, this,
-            [this] { m_bModified = m_bModifiedBeforeOpen || !m_pHistory->isClean(); });
 }
 
 void CMainDlg::CreateMenus() {
@@ -170,7 +164,7 @@ void CMainDlg::UpdateCommands() {
 
 bool CMainDlg::IsNewAllowed() const {
     for (int row : m_listChannels->SelectedRows())
-        if (!m_listChannels->Channels().RecordAt(row)->IsEmpty())
+        if (!m_document.Record(row).IsEmpty())
             return false;
     return true;
 }
@@ -185,7 +179,7 @@ void CMainDlg::CreateControls() {
     m_comboMode->setObjectName(QStringLiteral("modeBox"));
     m_comboMode->insertItem(0, QStringLiteral("TG-UV2"));
     m_comboMode->insertItem(1, QStringLiteral("TG-6A"));
-    m_comboMode->setCurrentIndex(m_nModel);
+    m_comboMode->setCurrentIndex(m_document.Model());
     PlaceControl(m_comboMode, units, 31, 2, 48, 12);
     label->setBuddy(m_comboMode);
     connect(m_comboMode, &QComboBox::currentIndexChanged, this, &CMainDlg::OnModeChanged);
@@ -215,24 +209,34 @@ void CMainDlg::CreateControls() {
 }
 
 void CMainDlg::BuildColumns() {
-    m_listChannels->Channels().SetColumns(m_nModel, m_bShowAllColumns != 0);
+    m_listChannels->Channels().SetColumns(m_document.Model(), m_bShowAllColumns != 0);
 }
 
-void CMainDlg::FillList(std::array<CChannel, kMaxChannels>& records) {
-    std::vector<CChannel*> rows;
-    for (int i = 0; i < m_nChannels; ++i)
-        rows.push_back(&records[static_cast<std::size_t>(i)]);
-    m_listChannels->Channels().Fill(rows);
-}
-
-void CMainDlg::RefreshRow(int row) { m_listChannels->Channels().RefreshRow(row); }
+void CMainDlg::FillList() { m_listChannels->Channels().Fill(m_document); }
 
 void CMainDlg::ShowMessage(const QString& text, const QString& reason) {
     m_prompts.ShowMessage(this, text, reason);
 }
 
-void CMainDlg::Change(const QString& step, const std::function<void()>& work) {
-    Run({}, [&] { RecordListStep(*m_pHistory, *m_listChannels, step, work); });
+void CMainDlg::Change(const char* command,
+                      const std::function<ListChange(const RowSelection&)>& work) {
+    Change(Command(QString::fromLatin1(command))->text(), work);
+}
+
+void CMainDlg::Change(const QString& step,
+                      const std::function<ListChange(const RowSelection&)>& work,
+                      std::optional<RowSelection> before) {
+    Run({}, [&] {
+        if (!before)
+            before = m_listChannels->Selection();
+        ListChange change = work(m_listChannels->Selection());
+        if (!change.refusal.empty()) {
+            ShowMessage(QStringLiteral("Invalid frequency!"),
+                        QString::fromStdString(change.refusal));
+            return;
+        }
+        PushListChange(*m_pHistory, m_document, *m_listChannels, step, std::move(change), *before);
+    });
 }
 
 void CMainDlg::Run(const QString& failureMessage, const std::function<void()>& work,
@@ -240,9 +244,9 @@ void CMainDlg::Run(const QString& failureMessage, const std::function<void()>& w
     RunCommand(m_prompts, this, failureMessage, work, reason);
 }
 
-QString CMainDlg::OpenProblem(const CDatFile& file) const {
-    QString text = QString::fromStdString(file.ProblemText());
-    const FileProblem& problem = file.Problem();
+QString CMainDlg::OpenProblem() const {
+    QString text = QString::fromStdString(m_document.ProblemText());
+    const FileProblem& problem = m_document.Problem();
     const std::optional<RadioModel> other = ModelOfFileSize(problem.size);
     // The model can be chosen only until the first file opens.
     if (problem.kind == FileProblem::kWrongSize && other && m_comboMode->isEnabled())
@@ -269,37 +273,25 @@ void CMainDlg::OpenFromOutside(const QString& path) {
 }
 
 void CMainDlg::Open(const QString& path) {
-    std::unique_ptr<CDatFile> file;
+    // The window changes only once the new file has loaded and every one of
+    // its records decodes; a failed Open leaves all as it was.
     Run(
         kOpenFailed,
         [&] {
-            // The window changes only once the new file has loaded and every
-            // one of its records decodes; a failed Open leaves all as it was.
-            file = std::make_unique<CDatFile>(m_nModel);
-            if (!file->Load(ToFsPath(path)))
+            if (!m_document.Load(ToFsPath(path)))
                 RaiseFailure();
-            file->CheckDecodable();
-            Show(std::move(file), path);
+            FillList();
+            m_pHistory->clear();
+            m_bLoaded = true;
+            UpdateCommands();
+            setWindowTitle(kProgramName + QStringLiteral(" - ") + FileNameOf(path));
+            m_comboMode->setEnabled(false);
         },
-        [&] { return file ? OpenProblem(*file) : QString(); });
-}
-
-void CMainDlg::Show(std::unique_ptr<CDatFile> file, const QString& path) {
-    const CChannel* loaded = file->GetImage().GetChannels();
-    std::copy(loaded, loaded + m_nChannels, m_records.begin());
-    m_pDatFile = std::move(file);
-    FillList(m_records);
-    // A new file, a new history; changes not saved before stay unsaved.
-    m_bModifiedBeforeOpen = m_bModified;
-    m_pHistory->clear();
-    m_bLoaded = true;
-    UpdateCommands();
-    setWindowTitle(kProgramName + QStringLiteral(" - ") + FileNameOf(path));
-    m_comboMode->setEnabled(false);
+        [&] { return OpenProblem(); });
 }
 
 void CMainDlg::OnSave() {
-    if (!m_bLoaded || !m_pDatFile || m_listChannels->Channels().RowCount() != m_nChannels)
+    if (!m_bLoaded || m_listChannels->Channels().RowCount() != m_document.RowCount())
         return;
     Run(
         kSaveFailed,
@@ -307,31 +299,26 @@ void CMainDlg::OnSave() {
             const QString path = m_prompts.GetSaveFileName(this);
             if (path.isEmpty())
                 return;
-            if (!m_pDatFile->Save(ToFsPath(path), m_listChannels->Channels().Records()))
+            if (!m_document.Save(ToFsPath(path)))
                 RaiseFailure();
-            m_bModifiedBeforeOpen = false;
             m_pHistory->setClean();
-            m_bModified = false;
         },
-        [this] { return QString::fromStdString(m_pDatFile->ProblemText()); });
+        [this] { return QString::fromStdString(m_document.ProblemText()); });
 }
 
 void CMainDlg::OnExportCsv() {
     if (!m_bLoaded)
         return;
-    FileProblem problem;
     Run(
         kExportFailed,
         [&] {
             const QString path = m_prompts.GetSaveFileName(this, {Prompts::kCsvFiles});
             if (path.isEmpty())
                 return;
-            const std::string csv = ChannelsToCsv(m_listChannels->Channels().Records(), m_nModel);
-            const auto* bytes = reinterpret_cast<const std::uint8_t*>(csv.data());
-            if (!WriteWholeFile(ToFsPath(path), {bytes, csv.size()}, problem))
+            if (!m_document.ExportCsv(ToFsPath(path)))
                 RaiseFailure();
         },
-        [&] { return QString::fromStdString(DescribeProblem(problem, m_nModel)); });
+        [&] { return QString::fromStdString(m_document.ProblemText()); });
 }
 
 void CMainDlg::OnExit() { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); }
@@ -346,16 +333,9 @@ void CMainDlg::OnAbout() {
 void CMainDlg::OnShowAllColumns(bool checked) {
     Run({}, [this, checked] {
         m_bShowAllColumns = checked ? 1 : 0;
-        if (m_bLoaded) {
-            // Slot i takes the record of row i, so the rows point in order again.
-            std::array<CChannel, kMaxChannels> ordered{};
-            for (int i = 0; i < m_nChannels; ++i)
-                ordered[static_cast<std::size_t>(i)] = *m_listChannels->Channels().RecordAt(i);
-            m_records = ordered;
-        }
         BuildColumns();
         if (m_bLoaded)
-            FillList(m_records);
+            FillList();
         if (m_pImportDlg)
             m_pImportDlg->SetShowAllColumns(checked);
     });
@@ -377,8 +357,7 @@ void CMainDlg::dropEvent(QDropEvent* event) {
 void CMainDlg::OnModeChanged(int index) {
     if (m_bLoaded || index < 0)
         return;
-    m_nModel = index == 0 ? kTGUV2 : kTG6A;
-    m_nChannels = ChannelCount(m_nModel);
+    m_document.SetModel(index == 0 ? kTGUV2 : kTG6A);
     BuildColumns();
 }
 
@@ -389,27 +368,10 @@ void CMainDlg::OnClientResized(int dx, int dy) {
     m_pExitButton->move(m_pExitButton->pos() + QPoint(dx, dy));
 }
 
-bool CMainDlg::event(QEvent* event) {
-    if (event->type() == UM_ROWS_COPIED) {
-        Run({}, [this] { OnRowsCopied(); });
-        return true;
-    }
-    if (event->type() == UM_SELECT_NEXT_ROW || event->type() == UM_SELECT_PREV_ROW) {
-        SelectNeighbourRow(event->type() == UM_SELECT_NEXT_ROW ? 1 : -1);
-        return true;
-    }
-    return QDialog::event(event);
-}
-
-bool CMainDlg::IsWindowKey(const QKeyEvent* key) const {
-    return key->key() == Qt::Key_Escape || key->key() == Qt::Key_Return ||
-           key->key() == Qt::Key_Enter;
-}
-
 void CMainDlg::HandleWindowKey(const QKeyEvent*) {}
 
 void CMainDlg::closeEvent(QCloseEvent* event) {
-    if (m_bModified && !m_prompts.AskYesNo(this, kExitQuestion)) {
+    if (IsModified() && !m_prompts.AskYesNo(this, kExitQuestion)) {
         event->ignore();
         return;
     }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "Channel.h"
-#include "DatFile.h"
+#include "ChannelDocument.h"
 #include "ImportDlg.h"
 #include "RadioModel.h"
 
@@ -10,9 +9,9 @@
 #include <QIcon>
 #include <QPointer>
 
-#include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class CChannelListView;
@@ -25,8 +24,9 @@ class QPushButton;
 class QUndoStack;
 
 // The main window: the Mode box, the channel list of the open file, its
-// buttons and menus. It owns the open file, the working copy of its records
-// that the rows point into, the row clipboard and the Import window.
+// buttons and menus. It owns the document of the open file, which holds the
+// records, their order and the row clipboard, and shows it; it keeps the
+// list's selection, the undo history and the Import window.
 class CMainDlg : public CTemplateDlg {
     Q_OBJECT
 
@@ -61,30 +61,25 @@ public:
     void OnListContextMenu(const QPoint& pos);
     void OnListDoubleClick(const QModelIndex& index);
 
-    bool MoveSelectionUp();
-    bool MoveSelectionDown();
-    void ClearClipboard();
     void OpenRowEditor(int first, int last, bool newMode);
 
     // What tests and the other windows may look at.
     CChannelListView& List() const { return *m_listChannels; }
     bool IsLoaded() const { return m_bLoaded; }
-    bool IsModified() const { return m_bModified; }
+    bool IsModified() const { return m_document.IsModified(); }
     QUndoStack& History() const { return *m_pHistory; }
-    RadioModel Model() const { return m_nModel; }
-    const std::vector<CChannel>& Clipboard() const { return m_clipboard; }
+    RadioModel Model() const { return m_document.Model(); }
+    const RowClipboard& Clipboard() const { return m_document.Clipboard(); }
     CImportDlg* ImportDlg() const { return m_pImportDlg; }
-    CDatFile* DatFile() const { return m_pDatFile.get(); }
+    const CChannelDocument& Document() const { return m_document; }
 
 protected:
-    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // A single DAT file dragged onto the window opens it.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void OnClientResized(int dx, int dy) override;
     // Enter and Esc, which here do nothing rather than end the program unasked.
-    bool IsWindowKey(const QKeyEvent* key) const override;
     void HandleWindowKey(const QKeyEvent* key) override;
 
 private:
@@ -97,26 +92,26 @@ private:
     // A new channel may only go where no channel is in use.
     bool IsNewAllowed() const;
     void BuildColumns();
-    void FillList(std::array<CChannel, kMaxChannels>& records);
-    void RefreshRow(int row);
+    void FillList();
     void OnRowsCopied();
     void SelectNeighbourRow(int step);
     void PlaceImportDlg();
     void ShowMessage(const QString& text, const QString& reason = {});
     void Run(const QString& failureMessage, const std::function<void()>& work,
              const std::function<QString()>& reason = {});
-    // Runs a command that may change the list: what it changes becomes one
-    // step of the history, named step.
-    void Change(const QString& step, const std::function<void()>& work);
+    // Runs a list command on the selection: the document's change it makes
+    // is shown in the list and, when it changed rows, becomes one step of the
+    // history, named as the command is, that undoes to the selection before
+    // (the list's now, unless given).
+    void Change(const char* command, const std::function<ListChange(const RowSelection&)>& work);
+    void Change(const QString& step, const std::function<ListChange(const RowSelection&)>& work,
+                std::optional<RowSelection> before = std::nullopt);
+    // Moves the selected rows by one, times times, up (-1) or down (1).
+    void MoveSelection(const char* command, int direction, int times);
     // Opens the file at path for the model chosen.
     void Open(const QString& path);
-    // Shows a file that has loaded and decodes: the window's new records,
-    // title and state.
-    void Show(std::unique_ptr<CDatFile> file, const QString& path);
     // Why a file did not open, with what to do about a file of the other radio.
-    QString OpenProblem(const CDatFile& file) const;
-    // Why a record of the clipboard was refused.
-    QString PasteProblem(int index, int start, bool rx, const std::string& text) const;
+    QString OpenProblem() const;
 
     Prompts& m_prompts;
 
@@ -124,18 +119,10 @@ private:
     CChannelListView* m_listChannels = nullptr;
     int m_bShowAllColumns = 0;
     QIcon m_hIcon;
-    std::unique_ptr<CDatFile> m_pDatFile;
+    CChannelDocument m_document;
     bool m_bLoaded = false;
-    bool m_bModified = false;
-    // The flag as the last Open found it: changes made before it stay
-    // unsaved, whatever the new file's history does.
-    bool m_bModifiedBeforeOpen = false;
     QUndoStack* m_pHistory = nullptr;
     QPointer<CImportDlg> m_pImportDlg;
-    std::array<CChannel, kMaxChannels> m_records{};
-    RadioModel m_nModel = kTGUV2;
-    int m_nChannels = 0;
-    std::vector<CChannel> m_clipboard;
 
     QCheckBox* m_checkShowAll = nullptr;
     // Buttons that follow the right edge when the window is resized, and the

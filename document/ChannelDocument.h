@@ -1,0 +1,127 @@
+#pragma once
+
+#include "Channel.h"
+#include "ChannelCsv.h"
+#include "DatFile.h"
+#include "EditSession.h"
+#include "ListStep.h"
+#include "RadioModel.h"
+#include "RowSelection.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+// Records copied or cut from a list, in row order, waiting to be pasted.
+using RowClipboard = std::vector<CChannel>;
+
+// What a change of the list did: its step (none when no row moved and no
+// record changed), the selection the list shows after it, and the row to
+// scroll into view (-1 for none). A refused change says why and changes
+// nothing.
+struct ListChange {
+    std::optional<CListStep> step;
+    RowSelection selection;
+    int scrollTo = -1;
+    std::string refusal;
+};
+
+// One open file of a radio, apart from any window: its image (header,
+// trailer and every byte nobody interprets), its records in row order, the
+// row clipboard, and every change a user can make to the rows. A change is
+// made at once and comes back as a step that Undo and Redo take, in the
+// order the changes were made. The document tells whether its rows differ
+// from those last saved.
+class CChannelDocument {
+public:
+    explicit CChannelDocument(RadioModel model = kTGUV2);
+    ~CChannelDocument();
+
+    RadioModel Model() const { return m_nModel; }
+    // The radio of the files to come; only until a file is loaded.
+    void SetModel(RadioModel model);
+
+    // Rows exist once a file has loaded: one per channel of the radio.
+    bool IsLoaded() const { return !m_rows.empty(); }
+    int RowCount() const { return static_cast<int>(m_rows.size()); }
+    const CChannel& Record(int row) const { return m_rows.at(static_cast<std::size_t>(row)); }
+    std::span<const CChannel> Records() const { return m_rows; }
+    // The image of the file as loaded: header, trailer, the radio's band.
+    const CMemoryImage& Image() const { return m_pFile->GetImage(); }
+
+    // Whether the rows differ from those last saved: set by every change,
+    // cleared by Save, and found again by undoing or redoing to the saved
+    // state. Changes made before a file was loaded stay unsaved.
+    bool IsModified() const;
+
+    // Loads a DAT file of the model. Nothing changes unless it loads whole
+    // and every record decodes in every column; false, with the problem,
+    // otherwise.
+    bool Load(const std::filesystem::path& path);
+    // Reads a CSV list into rows of the model, with a blank image; read
+    // receives what the reader made of the file, the lines it skipped among
+    // them. False, changing nothing, when the file cannot be read at all.
+    bool LoadCsv(const std::filesystem::path& path, int unitBand, CsvChannels& read);
+    // Writes the header, the rows in their order and the trailer. False, with
+    // the problem, when it was not saved; the old file then keeps its bytes.
+    bool Save(const std::filesystem::path& path);
+    // The rows as a CSV list, and the same written to a file.
+    std::string ToCsv() const;
+    bool ExportCsv(const std::filesystem::path& path);
+    // Why the last Load, LoadCsv, Save or ExportCsv failed.
+    const FileProblem& Problem() const { return m_problem; }
+    std::string ProblemText() const;
+
+    // The row clipboard: filled by Copy and Cut, or with rows handed over
+    // from another list; kept across loads.
+    const RowClipboard& Clipboard() const { return m_clipboard; }
+    void Copy(const RowSelection& selection);
+    void TakeRows(RowClipboard rows);
+
+    // Moves every selected row up (direction -1) or down (1) by one, times
+    // times, stopping early when a selected row reaches the end of the list.
+    ListChange Move(const RowSelection& selection, int direction, int times);
+    // Empties the selected rows; Cut first copies them to the clipboard.
+    ListChange Delete(const RowSelection& selection);
+    ListChange Cut(const RowSelection& selection);
+    // Writes the clipboard from the mark down, if it fits and this radio
+    // takes every record; selects what it wrote.
+    ListChange Paste(const RowSelection& selection);
+    // A Row Editor session on the rows, and what its OK stored.
+    CEditSession Edit(int firstRow, int lastRow, bool newMode,
+                      const std::vector<bool>& selected) const;
+    ListChange WriteBack(const CEditSession& session, const RowSelection& selection);
+
+    void Undo(CListStep& step);
+    void Redo(CListStep& step);
+
+private:
+    // Makes the rows those of after, where row i came from row sources[i];
+    // the step of it.
+    ListChange Commit(std::vector<CChannel> after, const std::vector<int>& sources,
+                      RowSelection selection);
+    ListChange Empty(const RowSelection& selection, bool cut);
+    std::string PasteRefusal(std::size_t index, int start, bool rx, const std::string& text) const;
+
+    RadioModel m_nModel;
+    std::unique_ptr<CDatFile> m_pFile;
+    std::vector<CChannel> m_rows;
+    RowClipboard m_clipboard;
+    FileProblem m_problem;
+    std::string m_strCsvProblem;
+
+    // Every state of the rows has its own number; the flag compares the
+    // current one with the one saved.
+    std::uint64_t m_nState = 0;
+    std::uint64_t m_nSavedState = 0;
+    std::uint64_t m_nLastState = 0;
+    // A change that left every record as it was still counts as one until
+    // the rows are undone or redone to another state.
+    bool m_bTouched = false;
+    // Set when a file was loaded over unsaved changes.
+    bool m_bCarried = false;
+};
