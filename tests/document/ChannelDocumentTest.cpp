@@ -1,0 +1,213 @@
+// The document's changes to the rows, what each leaves selected, the steps
+// that undo and redo them, and when the rows count as unsaved.
+#include "ChannelDocument.h"
+#include "DatBuilder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace ts = testing_support;
+using Rows = std::vector<int>;
+using Records = std::vector<CChannel>;
+
+// For records made by UsedChannels: the row each was made for, read off its
+// RX text; -1 for an empty one.
+Rows Order(std::span<const CChannel> records) {
+    Rows order;
+    for (const CChannel& record : records) {
+        std::string text = record.GetFreqText(true);
+        std::erase(text, '.');
+        order.push_back(text.empty() ? -1 : (std::stoi(text) - 14500000) / 2500);
+    }
+    return order;
+}
+
+// A document with a file of the model loaded whose first records are given,
+// or are UsedChannels(kTGUV2, used); on the TG-6A of a radio for 400 MHz
+// and above unless uhf is false.
+struct Loaded {
+    ts::TempDir dir;
+    CChannelDocument doc;
+
+    Loaded(RadioModel model, const Records& records, bool uhf = true) : doc(model) {
+        ts::WriteBytes(dir / "radio.DAT", ts::MakeDat(model, records, uhf));
+        EXPECT_TRUE(doc.Load(dir / "radio.DAT"));
+    }
+    explicit Loaded(int used = 200) : Loaded(kTGUV2, ts::UsedChannels(kTGUV2, used)) {}
+
+    Rows Order(int first, int count) const { return ::Order(doc.Records().subspan(first, count)); }
+    Records All() const { return {doc.Records().begin(), doc.Records().end()}; }
+    RowSelection Select(const Rows& rows, int mark) const {
+        return RowSelection::Of(doc.RowCount(), rows, mark);
+    }
+    // Undo gives back the rows from before the change and the flag, Redo
+    // the rows after it.
+    void ExpectUndoAndRedo(const Records& before, ListChange& change) {
+        ASSERT_TRUE(change.step && doc.IsModified());
+        const Records after = All();
+        doc.Undo(*change.step);
+        EXPECT_TRUE(All() == before && !doc.IsModified());
+        doc.Redo(*change.step);
+        EXPECT_EQ(All(), after);
+    }
+};
+
+// Every selected row moves, the rows it passes fill the gaps, the selection
+// moves with them and the mark goes to the highest moved row; a selection
+// that touches the end it moves to moves nothing, and a block moved by 15
+// stops whole at the top.
+TEST(ChannelDocument, MovesTheSelection) {
+    const struct {
+        const char* name;
+        Rows selected;
+        int direction, times, first;
+        Rows order, selectedAfter;
+        int markAfter, scrollTo;
+    } cases[] = {
+        {"scattered up", {3, 4, 7}, -1, 1, 2, {3, 4, 2, 5, 7, 6}, {2, 3, 6}, 2, 2},
+        {"scattered down", {3, 4, 7}, 1, 1, 3, {5, 3, 4, 6, 8, 7}, {4, 5, 8}, 4, 8},
+        {"row 0 up", {0, 5}, -1, 1, 0, {0, 1, 2, 3, 4, 5}, {0, 5}, 5, -1},
+        {"last row down", {150, 199}, 1, 15, 198, {198, 199}, {150, 199}, 5, -1},
+        {"block up 15 stops at the top", {10, 11, 12}, -1, 15, 0, {10, 11, 12, 0}, {0, 1, 2}, 0, 0},
+        {"down 15", {100}, 1, 15, 114, {115, 100, 116}, {115}, 115, 115},
+        {"nothing selected", {}, -1, 1, 0, {0, 1}, {}, 5, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Loaded f;
+        const Records before = f.All();
+        ListChange change = f.doc.Move(f.Select(c.selected, 5), c.direction, c.times);
+        EXPECT_EQ(f.Order(c.first, int(c.order.size())), c.order);
+        EXPECT_EQ(change.selection, f.Select(c.selectedAfter, c.markAfter));
+        EXPECT_EQ(change.scrollTo, c.scrollTo);
+        if (c.scrollTo >= 0)
+            f.ExpectUndoAndRedo(before, change);
+        else
+            EXPECT_FALSE(change.step || f.doc.IsModified());
+    }
+}
+
+// Delete and Cut empty the selected rows and unselect them, the mark
+// staying; Cut and Copy fill the clipboard with the selected records in row
+// order, without gaps. Nothing selected, nothing happens.
+TEST(ChannelDocument, DeleteCutAndCopy) {
+    using Command = ListChange (*)(CChannelDocument&, const RowSelection&);
+    const Command remove = [](CChannelDocument& d, const RowSelection& s) { return d.Delete(s); };
+    const Command cut = [](CChannelDocument& d, const RowSelection& s) { return d.Cut(s); };
+    const Command copy = [](CChannelDocument& d, const RowSelection& s) {
+        return (d.Copy(s), ListChange{{}, s, -1, {}});
+    };
+    const std::tuple<const char*, Command, Rows, Rows, Rows> cases[] = {
+        {"delete", remove, {1, 4}, {0, -1, 2, 3, -1}, {}},
+        {"cut", cut, {0, 2, 4}, {-1, 1, -1, 3, -1}, {0, 2, 4}},
+        {"copy", copy, {0, 2, 4}, {0, 1, 2, 3, 4}, {0, 2, 4}},
+        {"nothing selected", remove, {}, {0, 1, 2, 3, 4}, {}},
+    };
+    for (const auto& [name, command, selected, order, clipboard] : cases) {
+        SCOPED_TRACE(name);
+        Loaded f(5);
+        const Records before = f.All();
+        ListChange change = command(f.doc, f.Select(selected, 2));
+        EXPECT_EQ(f.Order(0, 5), order);
+        EXPECT_EQ(Order(f.doc.Clipboard()), clipboard);
+        if (change.step) {
+            EXPECT_EQ(change.selection, f.Select({}, 2));
+            f.ExpectUndoAndRedo(before, change);
+        }
+        EXPECT_EQ(f.doc.IsModified(), change.step.has_value());
+    }
+}
+
+// The clipboard goes to the mark and down, whatever else is selected, and
+// is selected there; a block that does not fit below the mark, or a
+// selection without a mark, writes nothing; an empty clipboard writes
+// nothing but counts as a change.
+TEST(ChannelDocument, PastesAtTheMark) {
+    const std::tuple<const char*, Rows, Rows, int, bool> cases[] = {
+        {"at the mark", {2, 5, 8}, {20, 30}, 20, true},
+        {"below the last row", {2, 5, 8}, {198}, 198, false},
+        {"no mark", {2}, {100}, -1, false},
+        {"empty clipboard", {}, {20}, 20, true},
+    };
+    for (const auto& [name, copied, selected, mark, modified] : cases) {
+        SCOPED_TRACE(name);
+        Loaded f;
+        f.doc.Copy(f.Select(copied, -1));
+        const ListChange change = f.doc.Paste(f.Select(selected, mark));
+        EXPECT_EQ(f.doc.IsModified(), modified);
+        if (change.step) {
+            EXPECT_EQ(f.Order(mark, 3), copied);
+            EXPECT_EQ(change.selection, f.Select({mark, mark + 1, mark + 2}, mark));
+        }
+    }
+}
+
+// A TG-6A takes only records whose RX and TX are both on its radio's side of
+// 400 MHz, an empty one never; a refused paste changes nothing and says which
+// record and frequency it refused. A record that does not decode stops the
+// paste before any is written.
+TEST(ChannelDocument, PasteChecksRecordsAgainstThisFilesRadio) {
+    const std::string uhfOnly = ", but this radio works only at 400 MHz and above.";
+    const std::tuple<bool, int, int, std::string> cases[] = {
+        {true, 14550000, 14550000, "has the RX frequency 145.50000 MHz" + uhfOnly},
+        {true, 0, 0, "has no RX frequency" + uhfOnly},
+        {true, 43850000, 43850000, ""},
+        {true, 43850000, 14550000, "has the TX frequency 145.50000 MHz" + uhfOnly},
+        {false, 14550000, 14550000, ""},
+        {false, 14550000, 43850000,
+         "has the TX frequency 438.50000 MHz, but this radio works only below 400 MHz."}};
+    for (const auto& [uhf, rx, tx, refusal] : cases) {
+        SCOPED_TRACE(std::to_string(rx) + ">" + std::to_string(tx) + " uhf " + std::to_string(uhf));
+        const CChannel record = rx ? ts::UsedChannel(kTG6A, rx, tx) : ts::EmptyChannel(kTG6A);
+        Loaded f(kTG6A, {}, uhf);
+        f.doc.TakeRows({record});
+        EXPECT_EQ(f.doc.Paste(f.Select({1}, 1)).refusal,
+                  refusal.empty() ? "" : "Pasted channel 1 of 1, for row 1, " + refusal);
+        EXPECT_EQ(f.doc.Record(1), refusal.empty() ? record : ts::EmptyChannel(kTG6A));
+    }
+    Loaded f;
+    CChannel bad = ts::UsedChannel(kTGUV2, 14500000, 14500000);
+    bad.bytes[24] = 3; // a fourth power level
+    f.doc.TakeRows({ts::UsedChannel(kTGUV2, 14500000, 14500000), bad});
+    EXPECT_TRUE(ts::RaisesFailure([&] { f.doc.Paste(f.Select({7}, 7)); }));
+    EXPECT_EQ(f.Order(7, 1), Rows{7});
+}
+
+// Saving makes the rows the saved ones; undoing or redoing back to them
+// leaves nothing unsaved, but not once a new change has replaced the steps
+// that led there. A change that left every record as it was counts until
+// the next undo or redo. Changes not saved before a Load stay unsaved until
+// the next Save; a Load that fails changes nothing and says why. A step
+// keeps only what changed.
+TEST(ChannelDocument, KnowsWhetherTheRowsDifferFromThoseSaved) {
+    Loaded f;
+    ListChange a = f.doc.Delete(f.Select({1, 80}, 1));
+    EXPECT_EQ(a.step->Size() - CListStep().Size(), 2 * (1 + sizeof(CChannel)));
+    ASSERT_TRUE(f.doc.Save(f.dir / "saved.DAT"));
+    const bool flags[] = {
+        (f.doc.Undo(*a.step), f.doc.IsModified()), (f.doc.Redo(*a.step), f.doc.IsModified()),
+        (f.doc.Undo(*a.step), f.doc.Delete(f.Select({2}, 2)).step.has_value()), f.doc.IsModified()};
+    EXPECT_EQ(std::vector<bool>(std::begin(flags), std::end(flags)),
+              (std::vector<bool>{true, false, true, true}));
+
+    Loaded g;
+    ListChange c = g.doc.Move(g.Select({4}, 4), -1, 1);
+    g.doc.Copy(g.Select({}, -1));
+    EXPECT_FALSE(g.doc.Paste(g.Select({3}, 3)).step);
+    EXPECT_TRUE(g.doc.IsModified());
+    g.doc.Undo(*c.step);
+    EXPECT_FALSE(g.doc.IsModified());
+    g.doc.Redo(*c.step);
+    g.doc.Copy(g.Select({0}, 0));
+    EXPECT_FALSE(g.doc.Load(g.dir / "missing.DAT"));
+    EXPECT_EQ(g.doc.ProblemText(),
+              "The file \"" + (g.dir / "missing.DAT").string() + "\" does not exist.");
+    EXPECT_TRUE(g.Order(3, 1) == Rows{4} && g.doc.IsModified());
+    ASSERT_TRUE(g.doc.Load(g.dir / "radio.DAT"));
+    EXPECT_TRUE(g.Order(3, 1) == Rows{3} && g.doc.IsModified() && g.doc.Clipboard().size() == 1);
+    ASSERT_TRUE(g.doc.Save(g.dir / "radio.DAT"));
+    EXPECT_FALSE(g.doc.IsModified());
+}
+
+} // namespace
