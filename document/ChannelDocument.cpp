@@ -38,8 +38,39 @@ void CChannelDocument::SetModel(RadioModel model) {
     m_pFile = std::make_unique<CDatFile>(model);
 }
 
-bool CChannelDocument::IsModified() const {
-    return m_bCarried || m_bTouched || m_nState != m_nSavedState;
+bool CChannelDocument::IsModified() const { return m_bTouched || m_nState != m_nSavedState; }
+
+std::vector<std::uint8_t> CChannelDocument::FileBytes() const {
+    return m_pFile->Bytes(Pointers(m_rows));
+}
+
+void CChannelDocument::StartHistory() {
+    m_bTouched = false;
+    m_nState = m_nSavedState = ++m_nLastState;
+}
+
+void CChannelDocument::Stamp(const std::filesystem::path& path, std::vector<std::uint8_t> bytes) {
+    std::error_code ec;
+    FileStamp stamp{std::filesystem::weakly_canonical(path, ec), {}, std::move(bytes)};
+    stamp.time = std::filesystem::last_write_time(path, ec);
+    if (ec)
+        m_stamp.reset();
+    else
+        m_stamp = std::move(stamp);
+}
+
+bool CChannelDocument::ChangedOnDisk(const std::filesystem::path& path) const {
+    std::error_code ec;
+    if (!m_stamp || std::filesystem::weakly_canonical(path, ec) != m_stamp->path || ec ||
+        !std::filesystem::exists(path, ec))
+        return false;
+    if (std::filesystem::last_write_time(path, ec) != m_stamp->time || ec)
+        return true;
+    // The same size and time can still hide new bytes: a program that keeps
+    // the time, or two writes within the clock's resolution.
+    FileProblem problem;
+    const std::vector<std::uint8_t> now = ReadFileUpTo(path, m_stamp->bytes.size(), problem);
+    return problem || now != m_stamp->bytes;
 }
 
 bool CChannelDocument::Load(const std::filesystem::path& path) {
@@ -59,10 +90,9 @@ bool CChannelDocument::Load(const std::filesystem::path& path) {
     const CChannel* records = file->GetImage().GetChannels();
     m_rows.assign(records, records + ChannelCount(m_nModel));
     m_pFile = std::move(file);
-    // A new file starts a new history; changes not saved before stay unsaved.
-    m_bCarried = IsModified();
-    m_bTouched = false;
-    m_nState = m_nSavedState = ++m_nLastState;
+    m_path = path;
+    StartHistory();
+    Stamp(path, FileBytes());
     return true;
 }
 
@@ -81,9 +111,9 @@ bool CChannelDocument::LoadCsv(const std::filesystem::path& path, int unitBand, 
     m_pFile = std::make_unique<CDatFile>(m_nModel);
     m_rows = read.records;
     m_rows.resize(static_cast<std::size_t>(ChannelCount(m_nModel)));
-    m_bCarried = IsModified();
-    m_bTouched = false;
-    m_nState = m_nSavedState = ++m_nLastState;
+    m_path = path;
+    StartHistory();
+    Stamp(path, bytes);
     return true;
 }
 
@@ -99,8 +129,9 @@ bool CChannelDocument::Save(const std::filesystem::path& path) {
     m_problem = m_pFile->Problem();
     if (!saved)
         return false;
-    m_bCarried = m_bTouched = false;
+    m_bTouched = false;
     m_nSavedState = m_nState;
+    Stamp(path, FileBytes());
     return true;
 }
 
@@ -109,8 +140,14 @@ std::string CChannelDocument::ToCsv() const { return ChannelsToCsv(Pointers(m_ro
 bool CChannelDocument::ExportCsv(const std::filesystem::path& path) {
     m_strCsvProblem.clear();
     const std::string csv = ToCsv();
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(csv.data());
-    return WriteWholeFile(path, {bytes, csv.size()}, m_problem);
+    const std::vector<std::uint8_t> bytes(csv.begin(), csv.end());
+    if (!WriteWholeFile(path, bytes, m_problem))
+        return false;
+    // Written over the file this document came from, it is what we last wrote.
+    std::error_code ec;
+    if (m_stamp && std::filesystem::weakly_canonical(path, ec) == m_stamp->path)
+        Stamp(path, bytes);
+    return true;
 }
 
 std::string CChannelDocument::ProblemText() const {

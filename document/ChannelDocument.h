@@ -54,9 +54,13 @@ public:
     const CMemoryImage& Image() const { return m_pFile->GetImage(); }
 
     // Whether the rows differ from those last saved: set by every change,
-    // cleared by Save, and found again by undoing or redoing to the saved
-    // state. Changes made before a file was loaded stay unsaved.
+    // cleared by Save and by a Load, and found again by undoing or redoing to
+    // the saved state.
     bool IsModified() const;
+    // Whether path names the file last loaded or saved and another program
+    // has changed it since (its size, its time or its bytes). A file deleted
+    // meanwhile has not changed: writing it again loses nothing.
+    bool ChangedOnDisk(const std::filesystem::path& path) const;
 
     // Loads a DAT file of the model. Nothing changes unless it loads whole
     // and every record decodes in every column; false, with the problem,
@@ -72,6 +76,8 @@ public:
     // The rows as a CSV list, and the same written to a file.
     std::string ToCsv() const;
     bool ExportCsv(const std::filesystem::path& path);
+    // The path of the file last loaded, as it was given.
+    const std::filesystem::path& Path() const { return m_path; }
     // Why the last Load, LoadCsv, Save or ExportCsv failed.
     const FileProblem& Problem() const { return m_problem; }
     std::string ProblemText() const;
@@ -105,10 +111,16 @@ private:
     ListChange Commit(std::vector<CChannel> after, const std::vector<int>& sources,
                       RowSelection selection);
     ListChange Empty(const RowSelection& selection, bool cut);
+    std::vector<std::uint8_t> FileBytes() const;
+    // Starts a new history on rows that are now the saved ones.
+    void StartHistory();
+    // Notes the file as this document last read or wrote it.
+    void Stamp(const std::filesystem::path& path, std::vector<std::uint8_t> bytes);
     std::string PasteRefusal(std::size_t index, int start, bool rx, const std::string& text) const;
 
     RadioModel m_nModel;
     std::unique_ptr<CDatFile> m_pFile;
+    std::filesystem::path m_path;
     std::vector<CChannel> m_rows;
     RowClipboard m_clipboard;
     FileProblem m_problem;
@@ -122,6 +134,12 @@ private:
     // A change that left every record as it was still counts as one until
     // the rows are undone or redone to another state.
     bool m_bTouched = false;
-    // Set when a file was loaded over unsaved changes.
-    bool m_bCarried = false;
+
+    // The file as it was when this document last read or wrote it.
+    struct FileStamp {
+        std::filesystem::path path; // canonical
+        std::filesystem::file_time_type time;
+        std::vector<std::uint8_t> bytes;
+    };
+    std::optional<FileStamp> m_stamp;
 };

@@ -30,6 +30,12 @@ std::optional<RadioModel> ModelOfFileSize(std::uintmax_t size) {
     return std::nullopt;
 }
 
+std::string DescribeSizeOfNoRadio(std::uintmax_t size) {
+    return "The file has " + std::to_string(size) + " bytes; a " + ModelName(kTGUV2) +
+           " file has " + std::to_string(FileSize(kTGUV2)) + " bytes and a " + ModelName(kTG6A) +
+           " file " + std::to_string(FileSize(kTG6A)) + ".";
+}
+
 CDatFile::CDatFile(RadioModel model) : m_pImage(MakeImage(model)), m_nModel(model) {}
 
 bool CDatFile::Load(const fs::path& path) {
@@ -50,7 +56,7 @@ bool CDatFile::Load(const fs::path& path) {
     return true;
 }
 
-bool CDatFile::Save(const fs::path& path, std::span<const CChannel* const> rows) {
+std::vector<std::uint8_t> CDatFile::Bytes(std::span<const CChannel* const> rows) const {
     const CMemoryImage& image = *m_pImage;
     const int count = image.GetChannelCount();
     if (rows.size() < static_cast<std::size_t>(count))
@@ -63,7 +69,11 @@ bool CDatFile::Save(const fs::path& path, std::span<const CChannel* const> rows)
         bytes.insert(bytes.end(), row->bytes, row->bytes + CChannel::kSize);
     }
     bytes.insert(bytes.end(), image.GetTrailer(), image.GetTrailer() + image.GetTrailerSize());
-    if (WriteWholeFile(path, bytes, m_problem))
+    return bytes;
+}
+
+bool CDatFile::Save(const fs::path& path, std::span<const CChannel* const> rows) {
+    if (WriteWholeFile(path, Bytes(rows), m_problem))
         return true;
     if (m_problem.partway)
         RaiseFailure();

@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 // Why a file of the model could not be used, in plain words; empty for no
 // problem.
@@ -29,6 +30,10 @@ public:
     // the wrong size or one that cannot be read whole raises the failure
     // signal; the image is then left as it was.
     bool Load(const std::filesystem::path& path);
+
+    // The file's bytes: the header, the records of the given rows in their
+    // order, then the trailer. Raises the failure signal for too few rows.
+    std::vector<std::uint8_t> Bytes(std::span<const CChannel* const> rows) const;
 
     // Writes the header, the records of the given rows in their order, then
     // the trailer, so that the file holds either its old bytes or all the new
@@ -53,3 +58,6 @@ private:
 
 // The radio model whose DAT files have this many bytes, if any.
 std::optional<RadioModel> ModelOfFileSize(std::uintmax_t size);
+// Why a file of this size is no radio's, where the size would have chosen
+// the radio.
+std::string DescribeSizeOfNoRadio(std::uintmax_t size);

@@ -2,12 +2,17 @@
 # Under a real window manager (openbox on Xvfb), starts the program on a DAT
 # file given on its command line, presses "Import", chooses the same file in
 # the real file dialog, and checks that the Import window's frame has the main
-# window's top and outer height and stands against its right edge. Headless
-# tests cannot see frames: only a window manager draws them.
-#   import-placement.sh PROGRAM DAT-FILE
+# window's top and outer height and stands against its right edge. With
+# all-columns, "Show all columns" is ticked first: the Import window is then
+# too wide to stand beside the main window on this screen, and its whole frame
+# must still be on the screen; and Alt+F, pressed three times in it, must open
+# its own File menu each time, never the main window's. Headless tests cannot
+# see frames or the window manager's activation: only a real desktop has them.
+#   import-placement.sh PROGRAM DAT-FILE [all-columns]
 set -euo pipefail
-program=$1 file=$2
+program=$1 file=$2 columns=${3:-short}
 name=$(basename "$file")
+screen_width=1280 screen_height=1024
 
 for display in $(seq 90 99); do
     [ -e "/tmp/.X11-unix/X$display" ] || break
@@ -21,7 +26,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb "$DISPLAY" -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >"$work/openbox.log" 2>&1 &
@@ -29,6 +34,7 @@ pids+=($!)
 sleep 1
 (cd "$work" && HOME=$work XDG_RUNTIME_DIR=$work exec "$program" "$file") >"$work/program.log" 2>&1 &
 pids+=($!)
+program_pid=$!
 
 # The id of the visible window whose name matches, waiting for it to appear.
 window() {
@@ -53,33 +59,64 @@ frame() {
     echo "$((y - t)) $((h + t + b)) $((x - l)) $((x + w + r))"
 }
 
-# The frame once it has stopped changing.
-settled_frame() {
-    local previous="" now
-    for _ in $(seq 30); do
-        now=$(frame "$1")
-        [ "$now" = "$previous" ] && { echo "$now"; return 0; }
-        previous=$now
-        sleep 0.2
-    done
-    echo "$now"
-}
-
 main=$(window "^Velmora - $name\$")
 xdotool windowactivate --sync "$main"
 # Into the list, then along the tab order to "Import": Open DAT, Save DAT, Import.
 eval "$(xdotool getwindowgeometry --shell "$main")"
 xdotool mousemove $((X + WIDTH * 3 / 10)) $((Y + HEIGHT / 2)) click 1
 sleep 0.3
+if [ "$columns" = all-columns ]; then
+    # Back to the check box, which ticked puts the focus back to the list.
+    xdotool key shift+Tab space
+    sleep 0.5
+    xdotool key Tab
+fi
 xdotool key Tab Tab Tab space
 sleep 1
 xdotool type --delay 20 "$file"
 xdotool key Return
 import=$(window "^$name\$")
 
-read -r main_top main_height _ main_right < <(settled_frame "$main")
-read -r import_top import_height import_left _ < <(settled_frame "$import")
+# Whether the frames stand as they should: beside the main window, at its top
+# and outer height, and for all columns within the screen.
+placed() {
+    read -r main_top main_height main_left main_right < <(frame "$main")
+    read -r import_top import_height import_left import_right < <(frame "$import")
+    [ "$import_top" -eq "$main_top" ] && [ "$import_height" -eq "$main_height" ] || return 1
+    if [ "$columns" = all-columns ]; then
+        [ "$import_left" -ge 0 ] && [ "$import_right" -le "$screen_width" ]
+    else
+        [ "$import_left" -eq "$main_right" ]
+    fi
+}
+
+# The window manager frames and places the window in its own time.
+status=1
+for _ in $(seq 25); do
+    placed && { status=0; break; }
+    [ -n "${DEBUG_FRAMES:-}" ] && echo "dbg main $(frame "$main") import $(frame "$import") $(xwininfo -id "$import" | grep -E "Absolute|Width|Height" | tr -s " " | tr "\n" " ")"
+    sleep 0.2
+done
 echo "main window frame:   top $main_top, outer height $main_height, right edge $main_right"
-echo "Import window frame: top $import_top, outer height $import_height, left edge $import_left"
-[ "$import_top" -eq "$main_top" ] && [ "$import_height" -eq "$main_height" ] &&
-    [ "$import_left" -eq "$main_right" ]
+echo "Import window frame: top $import_top, outer height $import_height, left edge $import_left," \
+    "right edge $import_right"
+[ "$status" -eq 0 ] || exit 1
+[ "$columns" = all-columns ] || exit 0
+
+# The menu that Alt+F opens stands under the menu bar of its own window: its
+# left edge within the Import window's frame and left of the main window's.
+xdotool windowactivate --sync "$import"
+for press in 1 2 3; do
+    xdotool key alt+f
+    sleep 0.5
+    menu_left=
+    for id in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
+        [ "$id" = "$main" ] || [ "$id" = "$import" ] && continue
+        menu_left=$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print $4}')
+    done
+    echo "Alt+F, press $press: a menu at x = ${menu_left:-none}"
+    [ -n "$menu_left" ] && [ "$menu_left" -ge "$import_left" ] && [ "$menu_left" -lt "$main_left" ] ||
+        exit 1
+    xdotool key Escape
+    sleep 0.3
+done

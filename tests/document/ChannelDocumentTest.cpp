@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 namespace ts = testing_support;
@@ -177,9 +179,9 @@ TEST(ChannelDocument, PasteChecksRecordsAgainstThisFilesRadio) {
 // Saving makes the rows the saved ones; undoing or redoing back to them
 // leaves nothing unsaved, but not once a new change has replaced the steps
 // that led there. A change that left every record as it was counts until
-// the next undo or redo. Changes not saved before a Load stay unsaved until
-// the next Save; a Load that fails changes nothing and says why. A step
-// keeps only what changed.
+// the next undo or redo. A Load starts afresh, keeping only the clipboard; a
+// Load that fails changes nothing and says why. A step keeps only what
+// changed.
 TEST(ChannelDocument, KnowsWhetherTheRowsDifferFromThoseSaved) {
     Loaded f;
     ListChange a = f.doc.Delete(f.Select({1, 80}, 1));
@@ -205,9 +207,53 @@ TEST(ChannelDocument, KnowsWhetherTheRowsDifferFromThoseSaved) {
               "The file \"" + (g.dir / "missing.DAT").string() + "\" does not exist.");
     EXPECT_TRUE(g.Order(3, 1) == Rows{4} && g.doc.IsModified());
     ASSERT_TRUE(g.doc.Load(g.dir / "radio.DAT"));
-    EXPECT_TRUE(g.Order(3, 1) == Rows{3} && g.doc.IsModified() && g.doc.Clipboard().size() == 1);
-    ASSERT_TRUE(g.doc.Save(g.dir / "radio.DAT"));
-    EXPECT_FALSE(g.doc.IsModified());
+    EXPECT_TRUE(g.Order(3, 1) == Rows{3} && !g.doc.IsModified() && g.doc.Clipboard().size() == 1);
+}
+
+// The file last loaded or saved counts as changed by another program when
+// its time or its bytes are not those the document read or wrote; any other
+// file, or one deleted meanwhile, does not.
+TEST(ChannelDocument, NoticesTheFileChangedByAnotherProgram) {
+    namespace fs = std::filesystem;
+    const std::tuple<const char*, std::function<void(Loaded&, const fs::path&)>, bool> cases[] = {
+        {"untouched", [](Loaded&, const fs::path&) {}, false},
+        {"a new time",
+         [](Loaded&, const fs::path& p) {
+             fs::last_write_time(p, fs::last_write_time(p) + std::chrono::seconds(1));
+         },
+         true},
+        {"other bytes, same size and time",
+         [](Loaded&, const fs::path& p) {
+             const auto time = fs::last_write_time(p);
+             ts::WriteBytes(p, ts::MakeDat(kTGUV2, ts::UsedChannels(kTGUV2, 3)));
+             fs::last_write_time(p, time);
+         },
+         true},
+        {"one byte more",
+         [](Loaded&, const fs::path& p) {
+             const auto time = fs::last_write_time(p);
+             ts::Bytes bytes = ts::ReadBytes(p);
+             bytes.push_back(0);
+             ts::WriteBytes(p, bytes);
+             fs::last_write_time(p, time);
+         },
+         true},
+        {"deleted", [](Loaded&, const fs::path& p) { fs::remove(p); }, false},
+        {"saved by us",
+         [](Loaded& f, const fs::path& p) {
+             f.doc.Delete(f.Select({0}, 0));
+             f.doc.Save(p);
+         },
+         false},
+    };
+    for (const auto& [name, change, changed] : cases) {
+        SCOPED_TRACE(name);
+        Loaded f(2);
+        ts::WriteBytes(f.dir / "other.DAT", ts::MakeDat(kTGUV2));
+        change(f, f.dir / "radio.DAT");
+        EXPECT_EQ(f.doc.ChangedOnDisk(f.dir / "." / "radio.DAT"), changed);
+        EXPECT_FALSE(f.doc.ChangedOnDisk(f.dir / "other.DAT"));
+    }
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -113,7 +114,8 @@ TEST(ImportDlg, ImportPlacesTheWindowAgainAndClosingOnlyHidesIt) {
         f.MainWindowFixture::Import({});
         EXPECT_EQ(f.prompts.openDialogs, 2) << "the main file's and the first Import's";
         EXPECT_EQ(import.frameGeometry().topLeft(),
-                  f.window->frameGeometry().topRight() + QPoint(1, 0));
+                  CImportDlg::PlaceBeside(f.window->frameGeometry(), import.frameGeometry().size(),
+                                          import.screen()->availableGeometry()));
         EXPECT_EQ(import.frameGeometry().height(), f.window->frameGeometry().height());
         EXPECT_EQ(import.windowTitle() + RowTexts(import.List(), 9)[2], "club.DAT156.12500");
         EXPECT_EQ(import.List().SelectedRows(), (std::vector<int>{4, 9}));
@@ -123,6 +125,34 @@ TEST(ImportDlg, ImportPlacesTheWindowAgainAndClosingOnlyHidesIt) {
     f.ShowAllColumns(true);
     EXPECT_EQ(RowTexts(import.List(), -1), RowTexts(f.List(), -1));
     EXPECT_FALSE(import.List().HasSelection());
+}
+
+// Beside the main window where its whole frame fits on the screen, else on
+// the other side, else moved in until it fits; the keys of its menus open
+// only its own, every time, never the main window's.
+TEST(ImportDlg, PlacedWhereItFitsAndItsMenuKeysAreItsOwn) {
+    const QRect screen(0, 0, 1600, 900);
+    const std::tuple<QRect, QSize, QPoint> cases[] = {
+        {{100, 50, 600, 700}, {400, 700}, {700, 50}},
+        {{1000, 50, 500, 700}, {918, 700}, {82, 50}},
+        {{300, 50, 1000, 700}, {918, 700}, {682, 50}},
+        {{0, 0, 600, 1000}, {400, 1000}, {600, 0}},
+    };
+    for (const auto& [owner, frame, place] : cases)
+        EXPECT_EQ(CImportDlg::PlaceBeside(owner, frame, screen), place) << owner.x();
+    ImportFixture f;
+    CImportDlg& import = f.Import(f.dir / "club.DAT");
+    import.activateWindow();
+    QStringList opened;
+    for (const Qt::Key key : {Qt::Key_F, Qt::Key_F, Qt::Key_E, Qt::Key_H, Qt::Key_F}) {
+        QTest::keyClick(&import.List(), key, Qt::AltModifier);
+        for (QMenu* menu : f.window->findChildren<QMenu*>() + import.findChildren<QMenu*>())
+            if (menu->isVisible()) {
+                opened << menu->parentWidget()->window()->objectName() + menu->title();
+                menu->hide();
+            }
+    }
+    EXPECT_EQ(opened.join(","), "importWindow&File,importWindow&File,importWindow&File");
 }
 
 // A CSV file, its ending in any letter case, fills the rows; the lines that

@@ -224,8 +224,9 @@ TEST(MainDlgCommands, TheEditMenuNamesTheStepAndTheRowEditorKeepsTextUndo) {
     EXPECT_EQ(items(), "Undo(grayed),Redo Up 15");
 }
 
-// Export CSV works only with a file open, asks for a CSV file and writes the
-// rows in their order in the list; a failure says why.
+// Export CSV works only with a file open, asks for a CSV file, in a dialog
+// of its own starting beside the opened file and named after it, and writes
+// the rows in their order in the list; a failure says why.
 TEST(MainDlgCommands, ExportCsvWritesTheRowsInTheirOrder) {
     MainWindowFixture f;
     EXPECT_FALSE(MenuAction(*f.window, "Export CSV...")->isEnabled());
@@ -234,6 +235,8 @@ TEST(MainDlgCommands, ExportCsvWritesTheRowsInTheirOrder) {
     f.prompts.saveNames = {QPath(f.dir / "list.csv"), QPath(f.dir / "gone" / "list.csv")};
     MenuAction(*f.window, "Export CSV...")->trigger();
     EXPECT_EQ(f.prompts.fileKinds.back(), QStringList{"CSV Files (*.csv)"});
+    EXPECT_EQ(f.prompts.saveTitles.back() + " " + f.prompts.saveStarts.back(),
+              "Export CSV " + QPath(f.dir / "radio.csv"));
     const Bytes csv = ReadBytes(f.dir / "list.csv");
     EXPECT_NE(std::string(csv.begin(), csv.end()).find("\r\n0,,145.025000,,0.000000,"),
               std::string::npos);
@@ -243,9 +246,11 @@ TEST(MainDlgCommands, ExportCsvWritesTheRowsInTheirOrder) {
 }
 
 // A file given from outside (the command line, a drop) opens as Open would,
-// the Mode box first following its size while no file is open; a drag of
-// anything but one DAT file (a CSV, two files, a folder, text) is refused.
-// The Import window also takes a dropped CSV file.
+// the Mode box first following its size while no file is open (a file of
+// neither size is no radio's), and the list then has the focus on its first
+// row; a drag of anything but one DAT file (a CSV, two files, a folder,
+// text) is refused. A drop opens its file once the drop is over, and a file
+// gone by then says why. The Import window also takes a dropped CSV file.
 TEST(MainDlg, FilesFromOutsideAndDrops) {
     MainWindowFixture f;
     WriteBytes(f.dir / "six.DAT", MakeDat(kTG6A));
@@ -253,10 +258,11 @@ TEST(MainDlg, FilesFromOutsideAndDrops) {
     WriteBytes(f.dir / "two.DAT", MakeDat(kTGUV2));
     WriteBytes(f.dir / "list.csv", Bytes(3, 'x'));
     fs::create_directory(f.dir / "folder.DAT");
-    f.window->OpenFromOutside(QPath(f.dir / "odd.dat"));
-    EXPECT_EQ(f.prompts.reasons, std::vector<QString>{"The file has 1234 bytes where a TG-UV2 "
-                                                      "file has 10001."});
-    const auto drag = [&](QWidget& target, std::vector<std::string> names, bool drop) {
+    f.window->OpenFromOutside(f.dir / "odd.dat");
+    EXPECT_EQ(f.prompts.reasons, std::vector<QString>{"The file has 1234 bytes; a TG-UV2 file has "
+                                                      "10001 bytes and a TG-6A file 5001."});
+    const auto drag = [&](QWidget& target, std::vector<std::string> names, bool drop,
+                          bool vanish = false) {
         QMimeData data;
         QList<QUrl> urls;
         for (const std::string& name : names)
@@ -266,6 +272,8 @@ TEST(MainDlg, FilesFromOutsideAndDrops) {
             data.setText("text");
         QDragEnterEvent enter({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&target, &enter);
+        if (vanish)
+            fs::remove(f.dir / names.front());
         QDropEvent dropped({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         if (drop && enter.isAccepted())
             QCoreApplication::sendEvent(&target, &dropped);
@@ -275,14 +283,87 @@ TEST(MainDlg, FilesFromOutsideAndDrops) {
              {"list.csv"}, {"six.DAT", "two.DAT"}, {"folder.DAT"}, {}})
         EXPECT_FALSE(drag(*f.window, refused, false));
     EXPECT_TRUE(drag(*f.window, {"six.DAT"}, true));
+    EXPECT_FALSE(f.window->IsLoaded()) << "opened only once the drop is over";
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(State(*f.window).left(24) + QString::number(f.window->Model()),
               "Velmora - six.DAT: Delet1");
+    EXPECT_TRUE(f.window->focusWidget() == &f.List() && f.List().SelectionMark() == 0);
     EXPECT_TRUE(drag(*f.window, {"two.DAT"}, true));
-    EXPECT_EQ(f.prompts.messages.size(), 2u) << "the TG-6A chosen decides now";
-    CImportDlg& import = f.Import(f.dir / "six.DAT");
+    EXPECT_TRUE(drag(*f.window, {"six.DAT"}, true, true));
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(f.prompts.reasons.back(),
+              "The file \"" + QPath(f.dir / "six.DAT") + "\" does not exist.");
+    EXPECT_EQ(f.prompts.messages.size(), 3u) << "the TG-6A chosen decides now";
+    CImportDlg& import = f.Import(f.dir / "two.DAT");
     EXPECT_TRUE(drag(import, {"list.csv"}, true));
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(f.prompts.reasons.back(),
               "The file has no header line naming its columns, such as Location and Frequency.");
+}
+
+// A command line names a path as the system's bytes, valid UTF-8 or not, or
+// a file:// URL; options and "--" are passed over; a second file is not
+// opened, and the user is told so.
+TEST(MainDlg, TheCommandLineOpensOneFile) {
+    using Files = std::vector<std::string>;
+    const std::tuple<Files, std::string, Files> cases[] = {
+        {{"a.DAT"}, "a.DAT", {}},
+        {{"file:///tmp/x%20y.DAT"}, "/tmp/x y.DAT", {}},
+        {{"file://localhost/tmp/%E9t%E9.DAT"}, "/tmp/\xE9t\xE9.DAT", {}},
+        {{"--reverse", "--", "-a.DAT", "b.DAT", "c.DAT"}, "-a.DAT", {"b.DAT", "c.DAT"}},
+    };
+    for (const auto& [arguments, open, notOpened] : cases) {
+        const CommandLineFiles files = CommandLineFiles::From(arguments);
+        EXPECT_EQ(files.open.string(), open);
+        EXPECT_EQ(files.notOpened, notOpened);
+    }
+    MainWindowFixture f;
+    WriteBytes(f.dir / "\xE9t\xE9.DAT", MakeDat(kTG6A));
+    f.window->OpenGiven(CommandLineFiles::From({(f.dir / "\xE9t\xE9.DAT").string(), "b.DAT"}));
+    EXPECT_TRUE(f.window->IsLoaded());
+    EXPECT_EQ(f.prompts.messages,
+              std::vector<QString>{"Velmora opens one file per window; b.DAT was not opened."});
+}
+
+// Every Open asks before it replaces unsaved changes, and No leaves all as it
+// was; after a Yes the flag and the history are the new file's, and a failed
+// Open keeps the old ones. Save asks before it replaces the opened file that
+// another program changed (what counts as changed is the document's), and
+// No writes nothing.
+TEST(MainDlg, AsksBeforeUnsavedChangesOrAChangedFileAreLost) {
+    MainWindowFixture f(kTGUV2, 3);
+    f.Do(&CMainDlg::OnDelete, {0});
+    const auto state = [&] {
+        return std::to_string(f.prompts.questions.size()) + " " +
+               std::to_string(f.prompts.openDialogs) + " " +
+               std::to_string(f.window->IsModified()) +
+               std::to_string(f.window->History().count()) + std::to_string(f.Order(0, 1)[0]);
+    };
+    f.prompts.answers = {false};
+    MenuAction(*f.window, "Open DAT File")->trigger();
+    EXPECT_EQ(state(), "1 1 11-1");
+    f.prompts.answers = {true};
+    f.OpenPath(f.dir / "missing.DAT");
+    EXPECT_EQ(state(), "2 2 11-1");
+    f.prompts.answers = {true};
+    f.OpenPath(f.dir / "radio.DAT");
+    EXPECT_EQ(state(), "3 3 000");
+    EXPECT_EQ(f.prompts.questions.back(), "Changes are not saved. Open another file anyway?");
+
+    f.Do(&CMainDlg::OnDelete, {0});
+    const Bytes changed = MakeDat(kTGUV2, UsedChannels(kTGUV2, 5));
+    WriteBytes(f.dir / "radio.DAT", changed);
+    for (const bool agreed : {false, true}) {
+        f.prompts.answers = {agreed};
+        f.Save("radio.DAT");
+        EXPECT_EQ(f.prompts.questions.back(),
+                  "radio.DAT was changed by another program since it was opened. Replace it "
+                  "anyway?");
+        EXPECT_EQ(ReadBytes(f.dir / "radio.DAT") == changed, !agreed);
+        EXPECT_EQ(f.window->IsModified(), !agreed);
+    }
+    f.Save("radio.DAT");
+    EXPECT_EQ(f.prompts.questions.size(), 5u) << "our own Save changed nothing behind our back";
 }
 
 } // namespace

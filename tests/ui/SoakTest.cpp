@@ -68,7 +68,7 @@ public:
             if (m_step % 400 == 0) {
                 m_f = std::make_unique<MainWindowFixture>();
                 m_f->ChooseModel(Pick(2) ? kTGUV2 : kTG6A);
-                m_expectModified = m_carried = false;
+                m_expectModified = false;
                 m_steps.clear();
                 m_opened.clear();
             }
@@ -139,10 +139,15 @@ private:
                 EXPECT_EQ(Window().Clipboard(), At(before, list.SelectedRows()));
             }
         } else if (what == 8) {
+            // Open asks first while there are changes; No changes nothing.
             const std::filesystem::path path = Pick(10) ? Any(m_files) : std::filesystem::path();
             const std::vector<int> selected = list.SelectedRows();
+            const std::size_t questions = m_f->prompts.questions.size();
+            const bool agreed = Pick(2);
+            m_f->prompts.answers = {agreed};
             m_f->OpenPath(path);
-            if (m_f->prompts.messages.size() == messages) {
+            EXPECT_EQ(m_f->prompts.questions.size() - questions, m_expectModified ? 1u : 0u);
+            if (m_f->prompts.messages.size() == messages && (agreed || !m_expectModified)) {
                 if (!path.empty())
                     OpenedFile(ReadBytes(path));
                 return;
@@ -269,7 +274,7 @@ private:
     }
 
     void Saved() {
-        m_expectModified = m_carried = false;
+        m_expectModified = false;
         m_savedIndex = Window().History().index();
     }
     Bytes SavedBytes(const char* name) {
@@ -279,13 +284,13 @@ private:
         return ReadBytes(m_dir / name);
     }
 
-    // A new file, a new history; the flag stays as it was.
+    // A new file, a new history, nothing unsaved.
     void OpenedFile(const Bytes& bytes) {
         m_event = kOpened;
         m_opened = bytes;
         m_steps.clear();
         m_savedIndex = 0;
-        m_carried = m_expectModified;
+        m_expectModified = false;
     }
 
     // After a command: one step, named by it, exactly when it moved rows or
@@ -310,7 +315,7 @@ private:
 
     // Undo restores the view from before the step, Redo the one after it,
     // by the menu item or by its keys; the flag is set exactly away from the
-    // last Save, or when the changes came from before the Open.
+    // last Save.
     void UndoOrRedo(bool undo) {
         m_event = kHistory;
         const QUndoStack& history = Window().History();
@@ -328,7 +333,7 @@ private:
             return;
         const auto& [before, after] = m_steps.at(std::size_t(undo ? index - 1 : index));
         EXPECT_EQ(ViewOf(m_f->List()), undo ? before : after);
-        m_expectModified = m_carried || history.index() != m_savedIndex;
+        m_expectModified = history.index() != m_savedIndex;
     }
 
     // Undone to its start, the history saves the file that was opened; redone
@@ -378,11 +383,9 @@ private:
     enum { kOther, kMoved, kOpened, kHistory } m_event = kOther;
     std::string m_stepName;
     // The history of the open file: the views before and after each step,
-    // the index of the last Save (-1 when it can no longer be reached), and
-    // whether the flag was set when the file was opened.
+    // and the index of the last Save (-1 when it can no longer be reached).
     std::vector<std::pair<View, View>> m_steps;
     int m_savedIndex = 0;
-    bool m_carried = false;
     Bytes m_opened;
 };
 

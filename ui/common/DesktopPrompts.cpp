@@ -10,8 +10,11 @@
 
 namespace {
 
-QString RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QStringList& kinds) {
+QString RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QStringList& kinds,
+                      const QString& title = {}, const QString& start = {}) {
     QFileDialog dialog(owner);
+    if (!title.isEmpty())
+        dialog.setWindowTitle(title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
@@ -22,6 +25,8 @@ QString RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QStrin
     // "DAT Files (*.DAT)" gives the ending "DAT".
     const QString first = kinds.value(0);
     dialog.setDefaultSuffix(first.mid(first.lastIndexOf(QLatin1Char('.')) + 1).chopped(1));
+    if (!start.isEmpty())
+        dialog.selectFile(start);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -33,8 +38,9 @@ QString CDesktopPrompts::GetOpenFileName(QWidget* owner, const QStringList& kind
     return RunFileDialog(owner, QFileDialog::AcceptOpen, kinds);
 }
 
-QString CDesktopPrompts::GetSaveFileName(QWidget* owner, const QStringList& kinds) {
-    return RunFileDialog(owner, QFileDialog::AcceptSave, kinds);
+QString CDesktopPrompts::GetSaveFileName(QWidget* owner, const QStringList& kinds,
+                                         const QString& title, const QString& start) {
+    return RunFileDialog(owner, QFileDialog::AcceptSave, kinds, title, start);
 }
 
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& text,

@@ -10,7 +10,8 @@
 class CDesktopPrompts final : public Prompts {
 public:
     QString GetOpenFileName(QWidget* owner, const QStringList& kinds) override;
-    QString GetSaveFileName(QWidget* owner, const QStringList& kinds) override;
+    QString GetSaveFileName(QWidget* owner, const QStringList& kinds, const QString& title,
+                            const QString& start) override;
     void ShowMessage(QWidget* owner, const QString& text, const QString& informative,
                      const QString& detail) override;
     bool AskYesNo(QWidget* owner, const QString& text) override;

@@ -14,13 +14,14 @@ QString FileNameOf(const QString& path) {
     return native.mid(native.lastIndexOf(QDir::separator()) + 1);
 }
 
-QString DraggedFile(const QMimeData& data, const QStringList& endings) {
+QString DraggedFile(const QMimeData& data, const QStringList& endings, DragStage stage) {
     const QList<QUrl> urls = data.urls();
     if (urls.size() != 1 || !urls.front().isLocalFile())
         return {};
     const QString path = urls.front().toLocalFile();
     for (const QString& ending : endings)
-        if (path.endsWith(ending, Qt::CaseInsensitive) && QFileInfo(path).isFile())
+        if (path.endsWith(ending, Qt::CaseInsensitive) &&
+            (stage == DragStage::kDropped || QFileInfo(path).isFile()))
             return path;
     return {};
 }

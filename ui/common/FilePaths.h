@@ -11,7 +11,9 @@ std::filesystem::path ToFsPath(const QString& path);
 QString FileNameOf(const QString& path);
 
 class QMimeData;
-// The file a drag carries, when it carries exactly one local file (not a
-// folder) whose name ends in one of the endings (".dat", in any letter
-// case); otherwise an empty text.
-QString DraggedFile(const QMimeData& data, const QStringList& endings);
+// The file a drag carries, when it carries exactly one local file whose name
+// ends in one of the endings (".dat", in any letter case) and, while the
+// drag is only offered, that is a file (not a folder); otherwise an empty
+// text. By the drop it may have gone, which opening it then reports.
+enum class DragStage { kOffered, kDropped };
+QString DraggedFile(const QMimeData& data, const QStringList& endings, DragStage stage);

@@ -22,9 +22,11 @@ public:
 
     // The chosen path, or an empty text when the user cancelled. The dialog
     // offers the kinds of file given, the first one chosen at the start; a
-    // name saved without an ending gets the first kind's.
+    // name saved without an ending gets the first kind's. A Save dialog may
+    // have a title of its own and start on a file name, in its folder.
     virtual QString GetOpenFileName(QWidget* owner, const QStringList& kinds = {kDatFiles}) = 0;
-    virtual QString GetSaveFileName(QWidget* owner, const QStringList& kinds = {kDatFiles}) = 0;
+    virtual QString GetSaveFileName(QWidget* owner, const QStringList& kinds = {kDatFiles},
+                                    const QString& title = {}, const QString& start = {}) = 0;
     // A fixed message with the warning icon and an OK button; the informative
     // text, if any, says why in plain words below it, and the detail, if any,
     // is there for the user to unfold (a list of lines, say).

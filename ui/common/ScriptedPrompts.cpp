@@ -32,8 +32,11 @@ QString CScriptedPrompts::GetOpenFileName(QWidget*, const QStringList& kinds) {
     return Take(openNames);
 }
 
-QString CScriptedPrompts::GetSaveFileName(QWidget*, const QStringList& kinds) {
+QString CScriptedPrompts::GetSaveFileName(QWidget*, const QStringList& kinds, const QString& title,
+                                          const QString& start) {
     fileKinds.push_back(kinds);
+    saveTitles.push_back(title);
+    saveStarts.push_back(start);
     return Take(saveNames);
 }
 

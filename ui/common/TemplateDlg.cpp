@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -106,7 +107,31 @@ bool CTemplateDlg::IsWindowKey(const QKeyEvent* key) {
            key->key() == Qt::Key_Enter;
 }
 
+bool CTemplateDlg::IsMenuKey(const QKeyEvent* key) {
+    return key->modifiers() == Qt::AltModifier && key->key() >= Qt::Key_A &&
+           key->key() <= Qt::Key_Z;
+}
+
+QMenu* CTemplateDlg::MenuForKey(const QKeyEvent* key) const {
+    if (!IsMenuKey(key))
+        return nullptr;
+    const QKeySequence typed(QKeyCombination(Qt::AltModifier, static_cast<Qt::Key>(key->key())));
+    for (QAction* menu : m_pMenuBar->actions())
+        if (menu->menu() && QKeySequence::mnemonic(menu->text()) == typed)
+            return menu->menu();
+    return nullptr;
+}
+
 bool CTemplateDlg::TakeKey(QKeyEvent* key, bool pressed) {
+    // A window's menu keys work only in that window: another window's menu
+    // bar, whose keys Qt keeps live for a tool window, never sees them, and
+    // a key of no menu here opens none.
+    if (IsMenuKey(key)) {
+        if (QMenu* menu = MenuForKey(key); menu && pressed)
+            m_pMenuBar->setActiveAction(menu->menuAction());
+        key->accept();
+        return true;
+    }
     QAction* command = CommandForKey(key);
     if (!command && !IsWindowKey(key))
         return false;
@@ -119,6 +144,13 @@ bool CTemplateDlg::TakeKey(QKeyEvent* key, bool pressed) {
     }
     key->accept();
     return true;
+}
+
+bool CTemplateDlg::event(QEvent* event) {
+    // With no control focused the keys come to the window itself.
+    if (event->type() == QEvent::ShortcutOverride && TakeKey(static_cast<QKeyEvent*>(event), false))
+        return true;
+    return QDialog::event(event);
 }
 
 bool CTemplateDlg::eventFilter(QObject* watched, QEvent* event) {

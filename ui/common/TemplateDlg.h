@@ -11,6 +11,7 @@
 
 class QAction;
 class QKeyEvent;
+class QMenu;
 class QMenuBar;
 class QPushButton;
 
@@ -57,6 +58,7 @@ protected:
     // takes them before its controls and decides what they do.
     virtual void HandleWindowKey(const QKeyEvent* key) = 0;
 
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -65,6 +67,10 @@ protected:
 
 private:
     QAction* CommandForKey(const QKeyEvent* key) const;
+    // Alt and a letter, which only a menu of this window's menu bar takes;
+    // the menu whose underlined letter it is.
+    static bool IsMenuKey(const QKeyEvent* key);
+    QMenu* MenuForKey(const QKeyEvent* key) const;
     static bool IsWindowKey(const QKeyEvent* key);
     // True when the window took the key.
     bool TakeKey(QKeyEvent* key, bool pressed);

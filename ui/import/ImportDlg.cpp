@@ -11,10 +11,12 @@
 #include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 
 namespace {
 
@@ -162,10 +164,25 @@ void CImportDlg::OnOpenForImport() {
     });
 }
 
+QPoint CImportDlg::PlaceBeside(const QRect& owner, const QSize& frame, const QRect& available) {
+    for (const int left : {owner.right() + 1, owner.left() - frame.width()}) {
+        const QRect beside(QPoint(left, owner.top()), frame);
+        if (available.contains(beside))
+            return beside.topLeft();
+    }
+    const int left = std::max(available.left(),
+                              std::min(owner.right() + 1, available.right() + 1 - frame.width()));
+    const int top =
+        std::max(available.top(), std::min(owner.top(), available.bottom() + 1 - frame.height()));
+    return {left, top};
+}
+
 void CImportDlg::PlaceBeside(const QRect& frame) {
-    move(frame.right() + 1, frame.top());
     const int frameExtraHeight = frameGeometry().height() - height();
     resize(width(), std::max(minimumHeight(), frame.height() - frameExtraHeight));
+    const QScreen* screen = QGuiApplication::screenAt(frame.center());
+    const QRect available = (screen ? screen : this->screen())->availableGeometry();
+    move(PlaceBeside(frame, frameGeometry().size(), available));
     const bool framed = frameGeometry() != geometry();
     m_placeBeside = framed ? std::nullopt : std::optional<QRect>(frame);
 }
@@ -179,17 +196,23 @@ bool CImportDlg::event(QEvent* event) {
 }
 
 void CImportDlg::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DraggedFile(*event->mimeData(), kDroppable).isEmpty())
+    if (!DraggedFile(*event->mimeData(), kDroppable, DragStage::kOffered).isEmpty())
         event->acceptProposedAction();
 }
 
 void CImportDlg::dropEvent(QDropEvent* event) {
-    const QString path = DraggedFile(*event->mimeData(), kDroppable);
+    const QString path = DraggedFile(*event->mimeData(), kDroppable, DragStage::kDropped);
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
-    m_strPath = path;
-    LoadFile();
+    // Loaded once the drop is over, so that a message does not hold the drag.
+    QMetaObject::invokeMethod(
+        this,
+        [this, path] {
+            m_strPath = path;
+            LoadFile();
+        },
+        Qt::QueuedConnection);
 }
 
 void CImportDlg::OnCopy() {

@@ -40,10 +40,15 @@ public:
     const RowClipboard& CopiedRows() const { return m_document.Clipboard(); }
 
     // Puts the window's frame against the right edge of the given frame, at
-    // its top and of its outer height. A window manager frames a window only
-    // after it is shown, so until the frame is known this is done again
-    // whenever the window moves or changes size.
+    // its top and of its outer height, where it fits on the screen. A window
+    // manager frames a window only after it is shown, so until the frame is
+    // known this is done again whenever the window moves or changes size.
     void PlaceBeside(const QRect& frame);
+    // Where a frame of the given size goes beside the owner's frame: to its
+    // right where the whole frame fits in the available area, else to its
+    // left, else as far right as the area lets it, and down from the
+    // owner's top as far as it fits.
+    static QPoint PlaceBeside(const QRect& owner, const QSize& frame, const QRect& available);
 
     void OnOpenForImport();
     void OnCopy();

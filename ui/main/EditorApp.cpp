@@ -1,5 +1,6 @@
 #include "EditorApp.h"
 
+#include "CommandLine.h"
 #include "DesktopPrompts.h"
 #include "MainDlg.h"
 #include "ProgramInfo.h"
@@ -7,9 +8,11 @@
 #include <QCommandLineParser>
 #include <QTimer>
 
+#include <algorithm>
 #include <csignal>
 
-CEditorApp::CEditorApp(int& argc, char** argv) : QApplication(argc, argv) {
+CEditorApp::CEditorApp(int& argc, char** argv)
+    : QApplication(argc, argv), m_arguments(argv + std::min(argc, 1), argv + argc) {
     setApplicationName(kProgramName);
     setApplicationVersion(kProgramVersion);
     setWindowIcon(ProgramIcon());
@@ -26,17 +29,17 @@ int CEditorApp::Run() {
         QStringLiteral("Edits the channel memory files of TG-UV2 and TG-6A radios."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("A DAT file to open; its size chooses the radio."),
-                                 QStringLiteral("[file]"));
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QStringLiteral("A DAT file to open (a path or a file:// URL); its size chooses the radio."),
+        QStringLiteral("[file]"));
     parser.process(*this);
     CDesktopPrompts prompts;
     CMainDlg window(prompts);
     // Opened once the window is on the screen, so that a message about the
     // file stands over it.
-    if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
-        QTimer::singleShot(0, &window,
-                           [&window, path = files.front()] { window.OpenFromOutside(path); });
+    if (const CommandLineFiles files = CommandLineFiles::From(m_arguments); !files.open.empty())
+        QTimer::singleShot(0, &window, [&window, files] { window.OpenGiven(files); });
     window.exec();
     return 0;
 }

@@ -2,6 +2,9 @@
 
 #include <QApplication>
 
+#include <string>
+#include <vector>
+
 // The application object: runs the main window modally and ends when it ends.
 class CEditorApp : public QApplication {
     Q_OBJECT
@@ -10,4 +13,8 @@ public:
     CEditorApp(int& argc, char** argv);
 
     int Run();
+
+private:
+    // The arguments Qt left, as the bytes the system gave.
+    std::vector<std::string> m_arguments;
 };

@@ -36,6 +36,9 @@ const QString kOpenFailed = QStringLiteral("Open operation failed.");
 const QString kSaveFailed = QStringLiteral("Save operation failed.");
 const QString kExportFailed = QStringLiteral("Export operation failed.");
 const QString kExitQuestion = QStringLiteral("Changes are not saved. Exit anyway?");
+const QString kOpenQuestion = QStringLiteral("Changes are not saved. Open another file anyway?");
+const QString kChangedQuestion =
+    QStringLiteral("%1 was changed by another program since it was opened. Replace it anyway?");
 
 // When a command can be given.
 enum class When {
@@ -244,50 +247,87 @@ void CMainDlg::Run(const QString& failureMessage, const std::function<void()>& w
     RunCommand(m_prompts, this, failureMessage, work, reason);
 }
 
-QString CMainDlg::OpenProblem() const {
-    QString text = QString::fromStdString(m_document.ProblemText());
+QString CMainDlg::OpenProblem(bool sizeChoseModel) const {
     const FileProblem& problem = m_document.Problem();
     const std::optional<RadioModel> other = ModelOfFileSize(problem.size);
+    if (problem.kind == FileProblem::kWrongSize && sizeChoseModel && !other)
+        return QString::fromStdString(DescribeSizeOfNoRadio(problem.size));
+    QString text = QString::fromStdString(m_document.ProblemText());
     // The model can be chosen only until the first file opens.
     if (problem.kind == FileProblem::kWrongSize && other && m_comboMode->isEnabled())
         text += QStringLiteral(" Choose %1 in the Mode box.").arg(m_comboMode->itemText(*other));
     return text;
 }
 
-void CMainDlg::OnOpen() {
-    const QString path = m_prompts.GetOpenFileName(this);
-    if (!path.isEmpty())
-        Open(path);
+bool CMainDlg::MayReplaceChanges() {
+    return !IsModified() || m_prompts.AskYesNo(this, kOpenQuestion);
 }
 
-void CMainDlg::OpenFromOutside(const QString& path) {
-    if (!m_bLoaded) {
+bool CMainDlg::MayReplaceFile(const QString& path) {
+    return !m_document.ChangedOnDisk(ToFsPath(path)) ||
+           m_prompts.AskYesNo(this, kChangedQuestion.arg(FileNameOf(path)));
+}
+
+void CMainDlg::OnOpen() {
+    if (!MayReplaceChanges())
+        return;
+    const QString path = m_prompts.GetOpenFileName(this);
+    if (!path.isEmpty())
+        Open(ToFsPath(path));
+}
+
+void CMainDlg::OpenFromOutside(const std::filesystem::path& path) {
+    if (!MayReplaceChanges())
+        return;
+    const bool sizeChoosesModel = !m_bLoaded;
+    if (sizeChoosesModel) {
         // Until a file is open the radio can still be chosen: the one whose
         // files have this size. A file of neither size fails as Open would.
         std::error_code ec;
-        const std::uintmax_t size = std::filesystem::file_size(ToFsPath(path), ec);
+        const std::uintmax_t size = std::filesystem::file_size(path, ec);
         if (const std::optional<RadioModel> model = ModelOfFileSize(ec ? 0 : size))
             m_comboMode->setCurrentIndex(*model);
     }
-    Open(path);
+    if (!Open(path, sizeChoosesModel))
+        return;
+    // Whoever gave the file goes on in the list, not in the Mode box.
+    m_listChannels->setFocus();
+    m_listChannels->SetSelectionMark(0);
 }
 
-void CMainDlg::Open(const QString& path) {
+void CMainDlg::OpenGiven(const CommandLineFiles& files) {
+    OpenFromOutside(files.open);
+    if (files.notOpened.empty())
+        return;
+    QStringList names;
+    for (const std::string& name : files.notOpened)
+        names << QString::fromStdString(name);
+    const QString last = names.takeLast();
+    const QString list = names.isEmpty() ? last : names.join(QStringLiteral(", ")) + " and " + last;
+    ShowMessage(QStringLiteral("Velmora opens one file per window; %1 %2 not opened.")
+                    .arg(list, names.isEmpty() ? QStringLiteral("was") : QStringLiteral("were")));
+}
+
+bool CMainDlg::Open(const std::filesystem::path& path, bool sizeChoseModel) {
+    bool opened = false;
     // The window changes only once the new file has loaded and every one of
     // its records decodes; a failed Open leaves all as it was.
     Run(
         kOpenFailed,
         [&] {
-            if (!m_document.Load(ToFsPath(path)))
+            if (!m_document.Load(path))
                 RaiseFailure();
             FillList();
             m_pHistory->clear();
             m_bLoaded = true;
             UpdateCommands();
-            setWindowTitle(kProgramName + QStringLiteral(" - ") + FileNameOf(path));
+            setWindowTitle(kProgramName + QStringLiteral(" - ") +
+                           QString::fromStdString(path.filename().string()));
             m_comboMode->setEnabled(false);
+            opened = true;
         },
-        [&] { return OpenProblem(); });
+        [&] { return OpenProblem(sizeChoseModel); });
+    return opened;
 }
 
 void CMainDlg::OnSave() {
@@ -297,7 +337,7 @@ void CMainDlg::OnSave() {
         kSaveFailed,
         [this] {
             const QString path = m_prompts.GetSaveFileName(this);
-            if (path.isEmpty())
+            if (path.isEmpty() || !MayReplaceFile(path))
                 return;
             if (!m_document.Save(ToFsPath(path)))
                 RaiseFailure();
@@ -312,8 +352,13 @@ void CMainDlg::OnExportCsv() {
     Run(
         kExportFailed,
         [&] {
-            const QString path = m_prompts.GetSaveFileName(this, {Prompts::kCsvFiles});
-            if (path.isEmpty())
+            // Beside the file it comes from, named after it.
+            std::filesystem::path start = m_document.Path();
+            start.replace_extension(".csv");
+            const QString path =
+                m_prompts.GetSaveFileName(this, {Prompts::kCsvFiles}, QStringLiteral("Export CSV"),
+                                          QString::fromStdString(start.string()));
+            if (path.isEmpty() || !MayReplaceFile(path))
                 return;
             if (!m_document.ExportCsv(ToFsPath(path)))
                 RaiseFailure();
@@ -342,16 +387,20 @@ void CMainDlg::OnShowAllColumns(bool checked) {
 }
 
 void CMainDlg::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DraggedFile(*event->mimeData(), {QStringLiteral(".dat")}).isEmpty())
+    if (!DraggedFile(*event->mimeData(), {QStringLiteral(".dat")}, DragStage::kOffered).isEmpty())
         event->acceptProposedAction();
 }
 
 void CMainDlg::dropEvent(QDropEvent* event) {
-    const QString path = DraggedFile(*event->mimeData(), {QStringLiteral(".dat")});
+    const QString path =
+        DraggedFile(*event->mimeData(), {QStringLiteral(".dat")}, DragStage::kDropped);
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
-    OpenFromOutside(path);
+    // Opened once the drop is over, so that a question or a message does
+    // not hold the drag.
+    QMetaObject::invokeMethod(
+        this, [this, file = ToFsPath(path)] { OpenFromOutside(file); }, Qt::QueuedConnection);
 }
 
 void CMainDlg::OnModeChanged(int index) {

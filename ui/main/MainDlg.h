@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChannelDocument.h"
+#include "CommandLine.h"
 #include "ImportDlg.h"
 #include "RadioModel.h"
 
@@ -9,6 +10,7 @@
 #include <QIcon>
 #include <QPointer>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -38,8 +40,11 @@ public:
     void OnOpen();
     // Opens a file given from outside the window (on the command line, or
     // dropped on it) as Open would; while no file has been opened, the Mode
-    // box first takes the radio whose files have that file's size.
-    void OpenFromOutside(const QString& path);
+    // box first takes the radio whose files have that file's size. The list
+    // then has the focus, on its first row.
+    void OpenFromOutside(const std::filesystem::path& path);
+    // Opens the file a command line named, and says which others it did not.
+    void OpenGiven(const CommandLineFiles& files);
     void OnSave();
     void OnExportCsv();
     void OnExit();
@@ -108,10 +113,16 @@ private:
                 std::optional<RowSelection> before = std::nullopt);
     // Moves the selected rows by one, times times, up (-1) or down (1).
     void MoveSelection(const char* command, int direction, int times);
-    // Opens the file at path for the model chosen.
-    void Open(const QString& path);
-    // Why a file did not open, with what to do about a file of the other radio.
-    QString OpenProblem() const;
+    // Asks before unsaved changes are replaced by another file: true to go on.
+    bool MayReplaceChanges();
+    // Asks before a file that another program changed is written over: true
+    // to go on.
+    bool MayReplaceFile(const QString& path);
+    // Opens the file at path for the model chosen; true when it opened.
+    bool Open(const std::filesystem::path& path, bool sizeChoseModel = false);
+    // Why a file did not open, with what to do about a file of the other
+    // radio, or of no radio where its size would have chosen one.
+    QString OpenProblem(bool sizeChoseModel) const;
 
     Prompts& m_prompts;
 
