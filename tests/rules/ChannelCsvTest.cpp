@@ -40,15 +40,16 @@ int Value(const CChannel& record, bool rx) {
     return digits.empty() ? 0 : std::stoi(digits);
 }
 
-// Random RX and TX that pass the TG-UV2 checks with the step: a band, a
-// multiple of the step in it, and TX the same, or another in the band.
-std::pair<int, int> GoodFrequencies(std::mt19937& random, int step) {
+// Random RX and TX that pass the model's checks with the step: a band the
+// model has (VHF1 or UHF2 for the TG-6A), a multiple of the step in it, and
+// TX the same, or another in the band.
+std::pair<int, int> GoodFrequencies(std::mt19937& random, int step, RadioModel model) {
     const int limits[][2] = {{8800000, 10800000},
                              {13600000, 17399500},
                              {35000000, 38999500},
                              {40000000, 46999500},
                              {47000000, 51999500}};
-    const auto& band = limits[random() % 5];
+    const auto& band = limits[model == kTG6A ? 1 + random() % 2 * 2 : random() % 5];
     const int size = StepUnits(step);
     const auto pick = [&] {
         const int first = (band[0] + size - 1) / size, last = band[1] / size;
@@ -63,7 +64,7 @@ std::pair<int, int> GoodFrequencies(std::mt19937& random, int step) {
 CChannel EditorWritten(std::mt19937& random, RadioModel model) {
     FormValues form = DefaultForm(model);
     const int step = int(random() % 10);
-    const auto [rx, tx] = GoodFrequencies(random, step);
+    const auto [rx, tx] = GoodFrequencies(random, step, model);
     form[kRx].text = FormatFrequency(rx);
     form[kTx].text = FormatFrequency(tx);
     form[kStep].position = step;
@@ -84,9 +85,10 @@ CChannel EditorWritten(std::mt19937& random, RadioModel model) {
 
 // Every channel goes out and comes back: one the Row Editor could have
 // written comes back byte for byte; any other in use comes back with the
-// same texts in every column of its model, or, where its frequencies and
-// step break the Row Editor's checks (no TX, RX and TX in different bands,
-// a step that does not fit), its line is skipped with that check's message.
+// same texts in every column of its model but the step, which is its own
+// where it fits and else the first that does. Where no step would pass the
+// Row Editor's checks (no TX, RX and TX in different bands, a band a TG-6A
+// does not have, no step that fits), its line is skipped with a reason.
 // Empty rows are left out and come back empty.
 TEST(ChannelCsv, ExportThenImportGivesBackEveryChannelOrSaysWhyNot) {
     for (const RadioModel model : {kTGUV2, kTG6A})
@@ -106,13 +108,14 @@ TEST(ChannelCsv, ExportThenImportGivesBackEveryChannelOrSaysWhyNot) {
                 if (kind == 1 && !records[row].IsEmpty()) {
                     // Frequencies that pass, the band byte the Row Editor
                     // would store with them (no CSV column carries it).
-                    const auto [rx, tx] = GoodFrequencies(random, records[row].GetStepIndex());
+                    const auto [rx, tx] =
+                        GoodFrequencies(random, records[row].GetStepIndex(), model);
                     PutFrequency(records[row], 1, rx);
                     PutFrequency(records[row], 5, tx);
                     records[row].bytes[28] = std::uint8_t(BandOf(rx) - 1);
                 }
             }
-            const CsvChannels back = ChannelsFromCsv(ChannelsToCsv(Rows(records), model), model);
+            const CsvChannels back = ChannelsFromCsv(ChannelsToCsv(Rows(records), model), model, 0);
             ASSERT_TRUE(back.error.empty()) << back.error;
             std::map<int, std::string> skipped;
             for (const CsvSkippedLine& line : back.skipped)
@@ -123,18 +126,23 @@ TEST(ChannelCsv, ExportThenImportGivesBackEveryChannelOrSaysWhyNot) {
                 const CChannel& read = back.records[row];
                 if (!record.IsEmpty())
                     ++line;
-                const std::string_view why =
-                    record.IsEmpty()
-                        ? std::string_view()
-                        : FrequencyValueError(Value(record, true), Value(record, false),
-                                              record.GetStepIndex());
+                const int rx = Value(record, true), tx = Value(record, false);
+                const int unit = model == kTG6A ? BandOf(rx) : 0;
+                int step = -1;
+                for (const int s : {record.GetStepIndex(), 0, 1, 2, 3, 4, 5, 6, 7, 8, 9})
+                    if (step < 0 && (model == kTGUV2 || unit == kBandVhf1 || unit == kBandUhf2) &&
+                        !record.IsEmpty() && FrequencyValueError(rx, tx, s, unit).empty())
+                        step = s;
+                ColumnTexts texts = TextsOf(record, model);
+                if (step >= 0)
+                    texts[std::size_t(Column::Step)] = ToneTables::kSteps[std::size_t(step)];
                 if (kinds[row] == 0) {
                     EXPECT_EQ(ts::BytesOf(read), ts::BytesOf(record)) << "row " << row;
-                } else if (!why.empty()) {
-                    EXPECT_EQ(skipped[line], why) << "row " << row;
+                } else if (!record.IsEmpty() && step < 0) {
+                    EXPECT_FALSE(skipped[line].empty()) << "row " << row;
                     EXPECT_TRUE(read.IsEmpty()) << "row " << row;
                 } else {
-                    EXPECT_EQ(TextsOf(read, model), TextsOf(record, model)) << "row " << row;
+                    EXPECT_EQ(TextsOf(read, model), texts) << "row " << row;
                 }
             }
         }
@@ -218,7 +226,7 @@ TEST(ChannelCsv, ImportReadsAnyFileAndSaysWhichLinesItSkipped) {
         "145.5,9,,,,,,,,,,,,,Turbo,\n"                                     // 15
         "446.00625,10,,,,TSQL,67.0,71.9,,,,,,,4W,\n"                       // 16
         "\n";
-    const CsvChannels read = ChannelsFromCsv(file, kTGUV2);
+    const CsvChannels read = ChannelsFromCsv(file, kTGUV2, 0);
     ASSERT_TRUE(read.error.empty()) << read.error;
     std::vector<std::string> skipped;
     for (const CsvSkippedLine& line : read.skipped)
@@ -228,9 +236,11 @@ TEST(ChannelCsv, ImportReadsAnyFileAndSaysWhichLinesItSkipped) {
                            "Line 6: Location \"200\" is not a row number from 0 to 199.",
                            "Line 7: Location \"x\" is not a row number from 0 to 199.",
                            "Line 8: Location 1 was given before, in line 3.",
-                           "Line 9: Tx frequency is missing!",
-                           "Line 10: Frequencies should be in the same range!",
-                           "Line 11: Rx frequency and step do not match!",
+                           "Line 9: receive-only channels (Duplex \"off\") cannot be stored "
+                           "in this radio.",
+                           "Line 10: 145.50000 MHz and the transmit frequency 435.00000 MHz are "
+                           "in different bands; the radio needs both in one.",
+                           "Line 11: no step of the radio fits 145.50300 MHz.",
                            "Line 12: Frequency 145.5000001 MHz is not a whole multiple of 10 Hz.",
                            "Line 13: Mode \"AM\" is not FM or NFM.",
                            "Line 14: DCS code 99 is not in the radio's table.",
@@ -249,6 +259,92 @@ TEST(ChannelCsv, ImportReadsAnyFileAndSaysWhichLinesItSkipped) {
     EXPECT_TRUE(read.records[2].IsEmpty() && read.records[11].IsEmpty());
 }
 
+// The channels a file gives ("row: RX TX step") and the lines it skips.
+std::string Outcome(std::string_view file, RadioModel model, int unit) {
+    const CsvChannels read = ChannelsFromCsv(file, model, unit);
+    std::string outcome = read.error;
+    for (std::size_t row = 0; row < read.records.size(); ++row)
+        if (const CChannel& c = read.records[row]; !c.IsEmpty())
+            outcome += std::to_string(row) + ": " + c.GetFreqText(true) + " " +
+                       c.GetFreqText(false) + " " + c.GetStepText() + "\n";
+    for (const CsvSkippedLine& line : read.skipped)
+        outcome += "Line " + std::to_string(line.line) + ": " + line.reason + "\n";
+    return outcome;
+}
+
+std::string Utf16(std::string_view ascii, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char c : ascii)
+        bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    return bytes;
+}
+
+// Lists as radio users publish them, read as a careful reader would.
+TEST(ChannelCsv, ImportReadsPublishedListsAsTheRadioCanTakeThem) {
+    const std::string h = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,"
+                          "DtcsCode,DtcsPolarity,Mode,TStep\n";
+    const std::string uv2Bands = "the TG-UV2's bands (88\u2013108, 136\u2013173.995, "
+                                 "350\u2013389.995, 400\u2013469.995, 470\u2013519.995 MHz).\n";
+    const std::string uhfUnit = "this TG-6A's band (400\u2013469.995 MHz).\n";
+    struct Case {
+        const char* name;
+        std::string file;
+        RadioModel model;
+        int unit;
+        std::string outcome;
+    } const cases[] = {
+        {"a TStep that does not fit is a hint",
+         h + "1,GMRS01,462.562500,,0.000000,,88.5,88.5,023,NN,NFM,5.00\n"
+             "12,,457.513000,,0,,88.5,88.5,023,NN,FM,5.00\n",
+         kTGUV2, 0,
+         "1: 462.56250 462.56250 6.25\nLine 3: no step of the radio fits 457.51300 MHz.\n"},
+        {"out of band is the reason that matters",
+         h + "1,TAC-22,223.52,,0,Tone,67,67,23,NN,FM,25\n"
+             "2,MQY Tower,118.500000,off,0.000000,,88.5,88.5,023,NN,AM,5.00\n",
+         kTGUV2, 0,
+         "Line 2: 223.52000 MHz is outside " + uv2Bands + "Line 3: 118.50000 MHz is outside " +
+             uv2Bands},
+        {"a TG-6A unit takes only its band",
+         h + "16,,479.975000,,0.000000,,88.5,88.5,023,NN,FM,5.00\n17,,145.5\n18,,438.5,split,145."
+             "5\n",
+         kTG6A, kBandUhf2,
+         "Line 2: 479.97500 MHz is outside " + uhfUnit + "Line 3: 145.50000 MHz is outside " +
+             uhfUnit + "Line 4: the transmit frequency 145.50000 MHz is outside " + uhfUnit},
+        {"a TG-6A of unknown unit takes either of its bands",
+         h + "1,,145.5\n2,,438.5\n3,,479.975\n", kTG6A, 0,
+         "1: 145.50000 145.50000 5\n2: 438.50000 438.50000 5\nLine 4: 479.97500 MHz is outside the "
+         "TG-6A's bands (136\u2013173.995, 400\u2013469.995 MHz).\n"},
+        {"an unclosed quote loses no line",
+         "Location,Frequency,Name\n1,145.5,A\n2,145.550,\"R2 EST\n3,145.6,C\n", kTGUV2, 0,
+         "1: 145.50000 145.50000 5\n3: 145.60000 145.60000 5\nLine 3: a quoted field is not "
+         "closed.\n"},
+        {"a line of empty fields is passed over", h + ",,,,,,,,,,,\nx\n", kTGUV2, 0,
+         "Line 3: Location \"x\" is not a row number from 0 to 199.\n"},
+        {"UTF-16, little-endian", Utf16("Location,Frequency\r\n1,145.5\r\n", false), kTGUV2, 0,
+         "1: 145.50000 145.50000 5\n"},
+        {"UTF-16, big-endian", Utf16("Location,Frequency\n1,145.5\n", true), kTGUV2, 0,
+         "1: 145.50000 145.50000 5\n"},
+        {"a sep= line names the separator", "sep=;\nLocation;Frequency\n1;145.5\n2;x\n", kTGUV2, 0,
+         "1: 145.50000 145.50000 5\nLine 4: Frequency \"x\" is not a number of MHz.\n"},
+        {"semicolons and decimal commas", "Location;Frequency;Duplex;Offset\n1;145,6;-;0,6\n",
+         kTGUV2, 0, "1: 145.60000 145.00000 5\n"},
+        {"tabs", "Location\tFrequency\n1\t145.5\n", kTGUV2, 0, "1: 145.50000 145.50000 5\n"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Outcome(c.file, c.model, c.unit), c.outcome) << c.name;
+}
+
+// A file of bad lines keeps the reasons worth showing, and counts the rest.
+TEST(ChannelCsv, ImportKeepsTheFirstThousandReasonsAndCountsAll) {
+    std::string file = "Location,Frequency\n";
+    for (int i = 0; i < 1500; ++i)
+        file += "x,145.5\n";
+    const CsvChannels read = ChannelsFromCsv(file, kTGUV2, 0);
+    EXPECT_EQ(read.skipped.size(), kCsvKeptSkippedLines);
+    EXPECT_EQ(read.skipped.back().line, 1001);
+    EXPECT_EQ(read.skippedCount, 1500);
+}
+
 // A file without a header naming Location and Frequency cannot be read.
 TEST(ChannelCsv, ImportNeedsLocationAndFrequencyColumns) {
     const std::pair<const char*, const char*> files[] = {
@@ -258,7 +354,7 @@ TEST(ChannelCsv, ImportNeedsLocationAndFrequencyColumns) {
         {"Location,Name\n0,A\n", "The file has no \"Frequency\" column."},
         {"Frequency\n145.5\n", "The file has no \"Location\" column."}};
     for (const auto& [file, error] : files)
-        EXPECT_EQ(ChannelsFromCsv(file, kTG6A).error, error) << file;
+        EXPECT_EQ(ChannelsFromCsv(file, kTG6A, 0).error, error) << file;
 }
 
 } // namespace

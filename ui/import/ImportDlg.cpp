@@ -32,7 +32,6 @@ const QString kCaption = QStringLiteral("IMPORT");
 const QString kOpenFailed = QStringLiteral("Open operation failed.");
 // Larger than any list of channels a radio holds, written out in full.
 constexpr std::uintmax_t kLargestCsvFile = 4 << 20;
-constexpr qsizetype kListedSkippedLines = 1000;
 // The files the window takes when one is dropped on it.
 const QStringList kDroppable = {QStringLiteral(".dat"), QStringLiteral(".csv")};
 
@@ -131,9 +130,10 @@ void CImportDlg::LoadCsvFile() {
             problem = DescribeProblem(fileProblem, m_nModel);
             if (fileProblem)
                 RaiseFailure();
+            // 0: the main window's unit is not known here; its Paste checks the side of 400 MHz.
             const CsvChannels channels = ChannelsFromCsv(
                 std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
-                m_nModel);
+                m_nModel, 0);
             problem = channels.error;
             if (!problem.empty())
                 RaiseFailure();
@@ -144,26 +144,23 @@ void CImportDlg::LoadCsvFile() {
             FillList();
             m_bLoaded = true;
             setWindowTitle(FileNameOf(m_strPath));
-            if (!channels.skipped.empty())
-                ReportSkippedLines(channels.skipped);
+            if (channels.skippedCount > 0)
+                ReportSkippedLines(channels.skipped, channels.skippedCount);
         },
         [&] { return QString::fromStdString(problem); });
 }
 
-void CImportDlg::ReportSkippedLines(const std::vector<CsvSkippedLine>& skipped) {
+void CImportDlg::ReportSkippedLines(const std::vector<CsvSkippedLine>& skipped, int total) {
     QStringList lines;
-    for (const CsvSkippedLine& line : skipped) {
-        // A file of nothing but bad lines must not bury the user in them.
-        if (lines.size() == kListedSkippedLines) {
-            lines << QStringLiteral("... and %1 more.").arg(skipped.size() - lines.size());
-            break;
-        }
+    for (const CsvSkippedLine& line : skipped)
         lines << QStringLiteral("Line %1: %2")
                      .arg(line.line)
                      .arg(QString::fromStdString(line.reason));
-    }
-    const QString count = skipped.size() == 1 ? QStringLiteral("1 line")
-                                              : QStringLiteral("%1 lines").arg(skipped.size());
+    // A file of nothing but bad lines must not bury the user in them.
+    if (total > lines.size())
+        lines << QStringLiteral("... and %1 more.").arg(total - lines.size());
+    const QString count =
+        total == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(total);
     m_prompts.ShowMessage(
         this, QStringLiteral("%1 of %2 could not be imported.").arg(count, FileNameOf(m_strPath)),
         {}, lines.join(QLatin1Char('\n')));
