@@ -111,6 +111,11 @@ void CsvSeeds(const fs::path& folder) {
     for (const std::string& file : files)
         for (const int control : {0, 1, 3, 5})
             write(control, file);
+    // More lines without a channel than a reading keeps reasons for.
+    std::string many = "Location,Frequency\n";
+    for (std::size_t line = 0; line <= kCsvKeptSkippedLines; ++line)
+        many += "x,145.5\n";
+    write(0, many);
 }
 
 } // namespace
