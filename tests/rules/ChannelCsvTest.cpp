@@ -206,8 +206,10 @@ TEST(ChannelCsv, ImportReadsPublishedListsAsTheRadioCanTakeThem) {
     using Case = std::tuple<const char*, RadioModel, int, std::string, std::string>;
     const Case cases[] = {
         {"a TStep that does not fit is a hint", kTGUV2, 0,
-         h + "1,GMRS01,462.5625,,,NFM,5.00\n2,,457.513,,,FM,5.00\n",
-         "1: 462.56250 462.56250 6.25\nLine 3: no step of the radio fits 457.51300 MHz.\n"},
+         h + "1,GMRS01,462.5625,,,NFM,5.00\n2,,457.513,,,FM,5.00\n3,,145.505,+,0.00125\n",
+         "1: 462.56250 462.56250 6.25\nLine 3: no step of the radio fits 457.51300 MHz.\nLine 4: "
+         "no step of the radio fits both 145.50500 MHz and the transmit frequency 145.50625 "
+         "MHz.\n"},
         {"out of band is the reason that matters", kTGUV2, 0,
          h + "1,TAC-22,223.52,,,FM,25\n2,MQY Tower,118.5,off,,AM,5.00\n",
          "Line 2: 223.52000" + uv2 + "Line 3: 118.50000" + uv2},
@@ -222,8 +224,8 @@ TEST(ChannelCsv, ImportReadsPublishedListsAsTheRadioCanTakeThem) {
         {"an unclosed quote loses no line", kTGUV2, 0,
          h + "1,,145.5\n2,\"R2 EST,145.55\n3,,145.6\n",
          simplex + "3: 145.60000 145.60000 5\nLine 3: a quoted field is not closed.\n"},
-        {"a line of empty fields is passed over", kTGUV2, 0, h + ",,,,,,\nx\n",
-         "Line 3: Location \"x\" is not a row number from 0 to 199.\n"},
+        {"a line of empty fields is passed over", kTGUV2, 0, ",,,\n" + h + ",,,,,,\nx\n",
+         "Line 4: Location \"x\" is not a row number from 0 to 199.\n"},
         {"UTF-16 LE", kTGUV2, 0, Utf16("Location,Frequency\r\n1,145.5\r\n", false), simplex},
         {"UTF-16 BE", kTGUV2, 0, Utf16("Location,Frequency\n1,145.5\n", true), simplex},
         {"a sep= line names the separator", kTGUV2, 0, "sep=;\nLocation;Frequency\n1;145.5\n2;x\n",
