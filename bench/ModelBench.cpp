@@ -60,7 +60,7 @@ void BM_ImportCsv200Lines(benchmark::State& state) {
         rows.push_back(&record);
     const std::string csv = ChannelsToCsv(rows, kTGUV2);
     for (auto _ : state) {
-        const CsvChannels read = ChannelsFromCsv(csv, kTGUV2);
+        const CsvChannels read = ChannelsFromCsv(csv, kTGUV2, 0);
         if (!read.skipped.empty())
             state.SkipWithError("a line did not read back");
         benchmark::DoNotOptimize(read.records.data());
