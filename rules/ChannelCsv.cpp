@@ -415,6 +415,7 @@ void CCsvScanner::ReadQuoted(CsvRecord& record) {
         return;
     }
     const std::string_view inside = m_text.substr(m_at + 1, close - m_at - 1);
+    field.reserve(inside.size());
     for (std::size_t i = 0; i < inside.size(); ++i) {
         field += inside[i];
         if (inside[i] == '"')
@@ -481,8 +482,10 @@ std::optional<int> CLineReader::Frequency(const char* column, std::string& error
 // Whether a channel may lie in the band: any of the TG-UV2's; a TG-6A's
 // unit band, or either band a TG-6A is built for while the unit is unknown.
 bool CLineReader::Takes(int band) const {
-    if (band == 0 || m_model == kTGUV2)
-        return band != 0;
+    if (band == 0)
+        return false;
+    if (m_model == kTGUV2)
+        return true;
     return m_unitBand != 0 ? band == m_unitBand : band == kBandVhf1 || band == kBandUhf2;
 }
 
