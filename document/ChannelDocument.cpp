@@ -97,13 +97,13 @@ bool CChannelDocument::Load(const std::filesystem::path& path) {
 }
 
 bool CChannelDocument::LoadCsv(const std::filesystem::path& path, int unitBand, CsvChannels& read) {
-    static_cast<void>(unitBand);
     m_strCsvProblem.clear();
     const std::vector<std::uint8_t> bytes = ReadFileUpTo(path, kLargestCsvFile, m_problem);
     if (m_problem)
         return false;
-    read = ChannelsFromCsv(
-        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), m_nModel);
+    read =
+        ChannelsFromCsv(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                        m_nModel, unitBand);
     if (!read.error.empty()) {
         m_strCsvProblem = read.error;
         return false;

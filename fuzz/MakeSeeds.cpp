@@ -60,13 +60,14 @@ void TextSeeds(const fs::path& folder) {
         }
 }
 
-// The CSV harness reads a model byte first, then the file: lists written by
-// Export from random records, and files as people and other programs write
-// them.
+// The CSV harness reads a model byte first (bit 0 the model, the bits above
+// a TG-6A's unit), then the file: lists written by Export from random
+// records, and files as people, spreadsheets and other programs write them.
 void CsvSeeds(const fs::path& folder) {
+    using namespace std::string_literals;
     int n = 0;
-    const auto write = [&](RadioModel model, const std::string& text) {
-        Bytes input{static_cast<std::uint8_t>(model == kTG6A ? 1 : 0)};
+    const auto write = [&](int control, const std::string& text) {
+        Bytes input{static_cast<std::uint8_t>(control)};
         input.insert(input.end(), text.begin(), text.end());
         Write(folder, std::to_string(n++), input);
     };
@@ -82,9 +83,9 @@ void CsvSeeds(const fs::path& folder) {
             }
             rows.push_back(&records[i]);
         }
-        write(model, ChannelsToCsv(rows, model));
+        write(model == kTG6A ? 1 : 0, ChannelsToCsv(rows, model));
     }
-    const char* const files[] = {
+    const std::string files[] = {
         "\xEF\xBB\xBFLocation,Frequency,Duplex,Offset\r\n0,145.5,-,0.6\r\n1,438.5,+,5\r\n",
         "Frequency,Location,Name,Tone,rToneFreq,cToneFreq,CrossMode,DtcsCode,RxDtcsCode,"
         "DtcsPolarity\n145.5,3,\"a,\"\"b\nc\",Cross,67.0,71.9,Tone->DTCS,023,754,RR\n",
@@ -92,10 +93,29 @@ void CsvSeeds(const fs::path& folder) {
         "6.25,S\n7,145.5,TSQL-R,88.5,low,FM,12.5,P\n",
         "Location,Frequency\n",
         "0,145.5\n",
+        "Location,Frequency,Duplex,Offset,TStep\n0,462.5625,,,5.00\n1,145.5\n2,479.975\n"
+        "3,438.5,split,145.5\n4,145.5,off\n5,457.513\n,,,,\n",
+        "sep=;\nLocation;Frequency;Duplex;Offset\r\n1;145,6;-;0,6\r\n;;;\r\n",
+        "Location\tFrequency\tName\n1\t145.5\t\"a\tb\"\n",
+        "Location,Frequency,Name\n1,145.5,A\n2,145.550,\"R2 EST\n3,145.6,C\n",
+        "\xFF\xFEL\0o\0c\0a\0t\0i\0o\0n\0,\0F\0r\0e\0q\0u\0e\0n\0c\0y\0\n\0"
+        "1\0,\0\x3D\xD8\x00\xDE\n\0"s,
+        "\xFE\xFF\0L\0o\0c\0a\0t\0i\0o\0n\0,\0F\0r\0e\0q\0u\0e\0n\0c\0y\0\r"
+        "\0"
+        "1\0,\0"
+        "1\0"
+        "4\0"
+        "5\0\r\xD8\x3D"s,
     };
-    for (const char* file : files)
-        for (const RadioModel model : {kTGUV2, kTG6A})
-            write(model, file);
+    // Both models, and a TG-6A of each unit.
+    for (const std::string& file : files)
+        for (const int control : {0, 1, 3, 5})
+            write(control, file);
+    // More lines without a channel than a reading keeps reasons for.
+    std::string many = "Location,Frequency\n";
+    for (std::size_t line = 0; line <= kCsvKeptSkippedLines; ++line)
+        many += "x,145.5\n";
+    write(0, many);
 }
 
 } // namespace

@@ -17,8 +17,6 @@ std::unique_ptr<CMemoryImage> MakeImage(RadioModel model) {
     return std::make_unique<CImageTG6A>(ChannelCount(kTG6A));
 }
 
-std::string ModelName(RadioModel model) { return model == kTGUV2 ? "TG-UV2" : "TG-6A"; }
-
 std::string Quoted(const fs::path& path) { return "\"" + path.string() + "\""; }
 
 } // namespace
@@ -31,9 +29,9 @@ std::optional<RadioModel> ModelOfFileSize(std::uintmax_t size) {
 }
 
 std::string DescribeSizeOfNoRadio(std::uintmax_t size) {
-    return "The file has " + std::to_string(size) + " bytes; a " + ModelName(kTGUV2) +
-           " file has " + std::to_string(FileSize(kTGUV2)) + " bytes and a " + ModelName(kTG6A) +
-           " file " + std::to_string(FileSize(kTG6A)) + ".";
+    return "The file has " + std::to_string(size) + " bytes; a " + std::string(ModelName(kTGUV2)) +
+           " file has " + std::to_string(FileSize(kTGUV2)) + " bytes and a " +
+           std::string(ModelName(kTG6A)) + " file " + std::to_string(FileSize(kTG6A)) + ".";
 }
 
 CDatFile::CDatFile(RadioModel model) : m_pImage(MakeImage(model)), m_nModel(model) {}
@@ -120,9 +118,10 @@ std::string DescribeProblem(const FileProblem& p, RadioModel model) {
         return "The file " + Quoted(p.path) + " could not be read to its end.";
     case FileProblem::kWrongSize: {
         std::string text = "The file has " + std::to_string(p.size) + " bytes where a " +
-                           ModelName(model) + " file has " + std::to_string(FileSize(model)) + ".";
+                           std::string(ModelName(model)) + " file has " +
+                           std::to_string(FileSize(model)) + ".";
         if (const std::optional<RadioModel> other = ModelOfFileSize(p.size))
-            text += " It is a " + ModelName(*other) + " file.";
+            text += " It is a " + std::string(ModelName(*other)) + " file.";
         return text;
     }
     case FileProblem::kOversized:

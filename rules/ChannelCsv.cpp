@@ -8,18 +8,18 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <map>
 #include <optional>
 #include <span>
+#include <string>
+#include <vector>
 
 namespace {
 
-constexpr int kTenHzPerMHz = 100000;
-// Tone selections: 0 off, then the CTCSS tones, the normal DCS codes and the
-// inverted ones, as the QT/DQT lists number them.
-constexpr int kFirstCtcss = 1;
-constexpr int kFirstDcsN = kFirstCtcss + static_cast<int>(ToneTables::kCtcss.size());
-constexpr int kFirstDcsI = kFirstDcsN + static_cast<int>(ToneTables::kDcsN.size());
+using ToneTables::kFirstCtcss;
+using ToneTables::kFirstDcsI;
+using ToneTables::kFirstDcsN;
 // Texts of a file are quoted back to the user only this long.
 constexpr std::size_t kLongestEcho = 24;
 
@@ -29,7 +29,8 @@ enum ToneKind { kOff, kCtcss, kDcsN, kDcsI };
 
 // A decimal text as a whole number of 1/10^scale units: "12.5" at scale 2 is
 // 1250. Nothing unless it is digits with at most one point, at least one
-// digit, not too long, and without non-zero digits past the scale.
+// digit, not too long, and without non-zero digits past the scale. A comma
+// is a point too, as spreadsheets in much of Europe write it.
 struct Decimal {
     long long value = 0;
     bool exact = true; // false: non-zero digits past the scale
@@ -38,7 +39,7 @@ std::optional<Decimal> ParseDecimal(std::string_view text, int scale) {
     Decimal number;
     int digits = 0, decimals = -1;
     for (const char c : text) {
-        if (c == '.' && decimals < 0) {
+        if ((c == '.' || c == ',') && decimals < 0) {
             decimals = 0;
             continue;
         }
@@ -57,11 +58,22 @@ std::optional<Decimal> ParseDecimal(std::string_view text, int scale) {
     return number;
 }
 
-// 10 Hz units as MHz with six decimals: 14550000 is "145.500000".
-std::string MHz(int value) {
-    std::string decimals = std::to_string(value % kTenHzPerMHz * 10);
-    decimals.insert(0, 6 - decimals.size(), '0');
-    return std::to_string(value / kTenHzPerMHz) + "." + decimals;
+// 10 Hz units as MHz, with six decimals as files have them (14550000 is
+// "145.500000") or five as the Row Editor shows them.
+std::string MHz(int value, std::size_t decimals = 6) {
+    std::string fraction = std::to_string(std::abs(value) % kTenHzPerMHz);
+    fraction.insert(0, 5 - fraction.size(), '0');
+    fraction.resize(decimals, '0');
+    return (value < 0 ? "-" : "") + std::to_string(std::abs(value) / kTenHzPerMHz) + "." + fraction;
+}
+
+// A band limit in MHz without the zeros at its end: 17399500 is "173.995".
+std::string MHzLimit(int value) {
+    std::string text = MHz(value, 5);
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.')
+        text.pop_back();
+    return text;
 }
 
 // The record's frequency in 10 Hz units, from its five-decimal text; 0 for none.
@@ -119,8 +131,9 @@ std::string CsvField(const std::string& text) {
 int ToneNumber(std::string_view text, bool dcs) {
     if (dcs) {
         const std::optional<Decimal> code = ParseDecimal(text, 0);
-        return code && text.find('.') == std::string_view::npos ? static_cast<int>(code->value)
-                                                                : -1;
+        return code && text.find_first_of(".,") == std::string_view::npos
+                   ? static_cast<int>(code->value)
+                   : -1;
     }
     const std::optional<Decimal> tone = ParseDecimal(text, 1);
     return tone && tone->exact ? static_cast<int>(tone->value) : -1;
@@ -244,78 +257,179 @@ std::vector<std::string> CsvLine(int location, const CChannel& record, RadioMode
 
 // ------------------------------------------------------------------- import
 
-// The fields of one record of the file and the line it starts on.
+// A file's text in UTF-8 from UTF-16 in the given byte order. A surrogate
+// without its other half becomes U+FFFD; an odd last byte is left out.
+std::string Utf8FromUtf16(std::string_view bytes, bool bigEndian) {
+    constexpr char32_t kHighSurrogate = 0xD800, kLowSurrogate = 0xDC00, kSurrogatesEnd = 0xE000;
+    constexpr char32_t kReplacement = 0xFFFD, kPlane1 = 0x10000;
+    const auto unit = [&](std::size_t at) {
+        const auto byte = [&](std::size_t i) {
+            return static_cast<char32_t>(static_cast<unsigned char>(bytes[i]));
+        };
+        return bigEndian ? byte(at) << 8 | byte(at + 1) : byte(at + 1) << 8 | byte(at);
+    };
+    std::string text;
+    // No unit takes more than three bytes, nor a pair of them more than four.
+    text.reserve(bytes.size() / 2 * 3);
+    for (std::size_t at = 0; at + 1 < bytes.size(); at += 2) {
+        char32_t c = unit(at);
+        if (c >= kHighSurrogate && c < kLowSurrogate && at + 3 < bytes.size())
+            if (const char32_t low = unit(at + 2); low >= kLowSurrogate && low < kSurrogatesEnd) {
+                c = kPlane1 + ((c - kHighSurrogate) << 10) + (low - kLowSurrogate);
+                at += 2;
+            }
+        if (c >= kHighSurrogate && c < kSurrogatesEnd)
+            c = kReplacement;
+        // UTF-8: a lead byte, then six bits in each byte that follows.
+        const int more = c < 0x80 ? 0 : c < 0x800 ? 1 : c < kPlane1 ? 2 : 3;
+        constexpr std::array<unsigned, 4> kLead = {0x00, 0xC0, 0xE0, 0xF0};
+        text += static_cast<char>(kLead[static_cast<std::size_t>(more)] | c >> (6 * more));
+        for (int n = more - 1; n >= 0; --n)
+            text += static_cast<char>(0x80 | (c >> (6 * n) & 0x3F));
+    }
+    return text;
+}
+
+// The separator that a first line such as "sep=;" names, as spreadsheets
+// write it (and, saved again, with empty fields after it).
+std::optional<char> NamedSeparator(std::string_view line) {
+    if (line.size() < 5 || !SameText(line.substr(0, 4), "sep=") || line[4] == '"' ||
+        line.find_first_not_of(line[4], 4) != std::string_view::npos)
+        return std::nullopt;
+    return line[4];
+}
+
+// The separator of a file that names none: a comma, unless the header holds
+// none and holds semicolons or tabs, as European spreadsheets write it.
+char HeaderSeparator(std::string_view header) {
+    const auto semicolons = std::ranges::count(header, ';'),
+               tabs = std::ranges::count(header, '\t');
+    if (header.find(',') != std::string_view::npos || semicolons + tabs == 0)
+        return ',';
+    return semicolons >= tabs ? ';' : '\t';
+}
+
+// The number of line ends in a text: LF, CR LF and a lone CR.
+int LineEnds(std::string_view text) {
+    int ends = 0;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
+            ++ends;
+    return ends;
+}
+
+// The fields of one record of the file, the line it is counted at, how many
+// lines it spans, and whether a quote opened in it is never closed.
 struct CsvRecord {
-    int line = 1;
     std::vector<std::string> fields;
+    int line = 1;
+    int lines = 1;
+    bool unclosed = false;
 };
 
-// Splits the text into records as RFC 4180 reads them; LF, CR LF and a lone
-// CR all end a line. A quote inside an unquoted field is kept as it is.
-std::vector<CsvRecord> SplitRecords(std::string_view text) {
-    std::vector<CsvRecord> records;
-    int line = 1;
-    std::size_t at = 0;
-    const auto endOfLine = [&](std::size_t i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            return std::size_t{2};
-        return text[i] == '\r' || text[i] == '\n' ? std::size_t{1} : std::size_t{0};
-    };
-    while (at < text.size()) {
-        CsvRecord record{line, {std::string()}};
-        bool quoted = false, started = false, ended = false;
-        while (at < text.size() && !ended) {
-            const char c = text[at];
-            if (quoted) {
-                if (c == '"' && at + 1 < text.size() && text[at + 1] == '"') {
-                    record.fields.back() += '"';
-                    at += 2;
-                    continue;
-                }
-                if (c == '"') {
-                    quoted = false;
-                } else {
-                    if (const std::size_t end = endOfLine(at); end > 0) {
-                        record.fields.back().append(text.substr(at, end));
-                        ++line;
-                        at += end;
-                        continue;
-                    }
-                    record.fields.back() += c;
-                }
-                ++at;
-                continue;
-            }
-            if (const std::size_t end = endOfLine(at); end > 0) {
-                ++line;
-                at += end;
-                ended = true;
-            } else if (c == ',') {
-                record.fields.emplace_back();
-                started = false;
-                ++at;
-            } else if (c == '"' && !started) {
-                quoted = started = true;
-                ++at;
-            } else {
-                record.fields.back() += c;
-                started = true;
-                ++at;
-            }
-        }
-        const bool blank = record.fields.size() == 1 && Trimmed(record.fields[0]).empty();
-        if (!blank)
-            records.push_back(std::move(record));
+// Reads a file's text one record at a time, as RFC 4180 splits it but with
+// any separator; LF, CR LF and a lone CR all end a line. A quote inside an
+// unquoted field is kept as it is. A quote that is never closed takes only
+// the rest of its own line, so that the lines after it are still read.
+class CCsvScanner {
+public:
+    explicit CCsvScanner(std::string_view text) : m_text(text) {}
+
+    bool AtEnd() const { return m_at >= m_text.size(); }
+    // The number the next line has; after the last, one more than the lines.
+    int Line() const { return m_line; }
+    // The next line's text, without its line end and without regard to quotes.
+    std::string_view PeekLine() const { return RestOfLine(m_at); }
+    void SkipLine() {
+        m_at += PeekLine().size();
+        m_at += LineEnd(m_at);
+        ++m_line;
     }
-    return records;
+    // The next record, or false at the end of the text.
+    bool Next(CsvRecord& record, char separator);
+
+private:
+    std::string_view RestOfLine(std::size_t at) const {
+        return m_text.substr(at, m_text.find_first_of("\r\n", at) - at);
+    }
+    std::size_t LineEnd(std::size_t at) const {
+        if (at >= m_text.size() || (m_text[at] != '\r' && m_text[at] != '\n'))
+            return 0;
+        return m_text.substr(at).starts_with("\r\n") ? 2 : 1;
+    }
+    void ReadQuoted(CsvRecord& record);
+
+    std::string_view m_text;
+    std::size_t m_at = 0;
+    int m_line = 1;
+};
+
+bool CCsvScanner::Next(CsvRecord& record, char separator) {
+    if (AtEnd())
+        return false;
+    record.fields.assign(1, std::string());
+    record.line = m_line;
+    record.lines = 1;
+    record.unclosed = false;
+    bool started = false;
+    while (!AtEnd()) {
+        const char c = m_text[m_at];
+        if (const std::size_t end = LineEnd(m_at); end > 0) {
+            m_at += end;
+            break;
+        }
+        if (c == separator) {
+            record.fields.emplace_back();
+            started = false;
+        } else if (c == '"' && !started) {
+            started = true;
+            ReadQuoted(record);
+            continue;
+        } else {
+            record.fields.back() += c;
+            started = true;
+        }
+        ++m_at;
+    }
+    ++m_line;
+    return true;
+}
+
+// From the opening quote at m_at to past the closing one.
+void CCsvScanner::ReadQuoted(CsvRecord& record) {
+    std::string& field = record.fields.back();
+    // The closing quote is the first that is not doubled. Found before
+    // anything is copied, so that an unclosed one costs no copy of the rest.
+    std::size_t close = m_at + 1;
+    while ((close = m_text.find('"', close)) != std::string_view::npos &&
+           m_text.substr(close).starts_with("\"\""))
+        close += 2;
+    if (close == std::string_view::npos) {
+        field = RestOfLine(m_at + 1);
+        m_at += 1 + field.size();
+        record.line = m_line;
+        record.unclosed = true;
+        return;
+    }
+    const std::string_view inside = m_text.substr(m_at + 1, close - m_at - 1);
+    field.reserve(inside.size());
+    for (std::size_t i = 0; i < inside.size(); ++i) {
+        field += inside[i];
+        if (inside[i] == '"')
+            ++i; // the second of a doubled quote
+    }
+    const int ends = LineEnds(inside);
+    m_line += ends;
+    record.lines += ends;
+    m_at = close + 1;
 }
 
 // Reads one line of the file into a record, or says why it cannot be one.
 class CLineReader {
 public:
     CLineReader(const std::map<std::string, std::size_t>& columns, const CsvRecord& record,
-                RadioModel model)
-        : m_columns(columns), m_record(record), m_model(model) {}
+                RadioModel model, int unitBand)
+        : m_columns(columns), m_record(record), m_model(model), m_unitBand(unitBand) {}
 
     // The record, or the reason in error.
     CChannel Read(std::string& error);
@@ -331,6 +445,9 @@ private:
         return trim ? Trimmed(text) : std::string_view(text);
     }
     std::optional<int> Frequency(const char* column, std::string& error) const;
+    bool Takes(int band) const;
+    std::string Bands() const;
+    std::optional<int> TxFrequency(int rx, std::string& error) const;
     int Step(int rx, int tx) const;
     bool Tones(FormValues& form, std::string& error) const;
     std::optional<int> ToneSelection(ToneKind kind, const char* column, char polarity,
@@ -341,6 +458,7 @@ private:
     const std::map<std::string, std::size_t>& m_columns;
     const CsvRecord& m_record;
     RadioModel m_model;
+    int m_unitBand;
 };
 
 std::optional<int> CLineReader::Frequency(const char* column, std::string& error) const {
@@ -358,17 +476,67 @@ std::optional<int> CLineReader::Frequency(const char* column, std::string& error
     return std::nullopt;
 }
 
+// Whether a channel may lie in the band: any of the TG-UV2's; a TG-6A's
+// unit band, or either band a TG-6A is built for while the unit is unknown.
+bool CLineReader::Takes(int band) const {
+    if (band == 0)
+        return false;
+    if (m_model == kTGUV2)
+        return true;
+    return m_unitBand != 0 ? band == m_unitBand : band == kBandVhf1 || band == kBandUhf2;
+}
+
+// The bands the radio takes, as a reason names them.
+std::string CLineReader::Bands() const {
+    std::string limits;
+    for (int band = 1; band <= static_cast<int>(ToneTables::kBands.size()); ++band)
+        if (Takes(band))
+            limits += (limits.empty() ? "" : ", ") + MHzLimit(LimitsOfBand(band).lowest) +
+                      "\u2013" + MHzLimit(LimitsOfBand(band).highest);
+    std::string whose = "the " + std::string(ModelName(m_model)) + "'s bands";
+    if (m_model == kTG6A && m_unitBand != 0)
+        whose = "this TG-6A's band";
+    return whose + " (" + limits + " MHz)";
+}
+
+std::optional<int> CLineReader::TxFrequency(int rx, std::string& error) const {
+    const std::string duplex = Lower(Field("duplex"));
+    if (duplex.empty())
+        return rx;
+    if (duplex == "off") {
+        error = "receive-only channels (Duplex \"off\") cannot be stored in this radio.";
+        return std::nullopt;
+    }
+    if (duplex != "+" && duplex != "-" && duplex != "split") {
+        error = Quoted("Duplex", Field("duplex")) + " is not +, -, split, off or empty.";
+        return std::nullopt;
+    }
+    const std::optional<int> offset = Frequency("offset", error);
+    if (!offset)
+        return std::nullopt;
+    const int tx = duplex == "+" ? rx + *offset : duplex == "-" ? rx - *offset : *offset;
+    if (!Takes(BandOf(tx)))
+        error = "the transmit frequency " + MHz(tx, 5) + " MHz is outside " + Bands() + ".";
+    else if (BandOf(tx) != BandOf(rx))
+        error = MHz(rx, 5) + " MHz and the transmit frequency " + MHz(tx, 5) +
+                " MHz are in different bands; the radio needs both in one.";
+    else
+        return tx;
+    return std::nullopt;
+}
+
+// The step of the TStep column if it fits both frequencies. Otherwise, as
+// programs write 5 kHz for channels on every raster, the first step of the
+// radio's that does; -1 when none does.
 int CLineReader::Step(int rx, int tx) const {
-    const std::optional<Decimal> kHz = ParseDecimal(Field("tstep"), 2);
-    for (std::size_t i = 0; kHz && kHz->exact && i < ToneTables::kStepUnits.size(); ++i)
-        if (ToneTables::kStepUnits[i] == kHz->value)
-            return static_cast<int>(i);
-    // No step, or one the radio does not have: the first that fits both
-    // frequencies; with none, the frequency check says which does not fit.
-    for (std::size_t i = 0; i < ToneTables::kStepUnits.size(); ++i)
-        if (rx % ToneTables::kStepUnits[i] == 0 && tx % ToneTables::kStepUnits[i] == 0)
-            return static_cast<int>(i);
-    return 0;
+    const auto fits = [&](int size) { return rx % size == 0 && tx % size == 0; };
+    const std::span<const int> sizes = ToneTables::kStepUnits;
+    auto step = sizes.end();
+    if (const std::optional<Decimal> kHz = ParseDecimal(Field("tstep"), 2); kHz && kHz->exact)
+        step = std::ranges::find(sizes, kHz->value);
+    if (step == sizes.end() || !fits(*step))
+        step = std::ranges::find_if(sizes, fits);
+    return step == sizes.end() ? -1 : static_cast<int>(step - sizes.begin());
 }
 
 std::optional<int> CLineReader::ToneSelection(ToneKind kind, const char* column, char polarity,
@@ -487,39 +655,38 @@ bool CLineReader::Power(FormValues& form, std::string& error) const {
     return false;
 }
 
+// The reasons come in the order that matters to the user: a channel the
+// radio cannot receive at all is out of its bands, whatever else is wrong.
 CChannel CLineReader::Read(std::string& error) {
     CChannel record;
     record.Clear(m_model);
+    if (Field("frequency").empty()) {
+        error = "Frequency is empty.";
+        return record;
+    }
     const std::optional<int> rx = Frequency("frequency", error);
-    const std::optional<int> offset = rx ? Frequency("offset", error) : std::nullopt;
-    if (!offset)
+    if (!rx)
         return record;
-    const std::string duplex = Lower(Field("duplex"));
-    int tx = *rx;
-    if (duplex == "+")
-        tx = *rx + *offset;
-    else if (duplex == "-")
-        tx = *rx - *offset;
-    else if (duplex == "split")
-        tx = *offset;
-    else if (duplex == "off")
-        tx = 0;
-    else if (!duplex.empty()) {
-        error = Quoted("Duplex", Field("duplex")) + " is not +, -, split, off or empty.";
+    if (!Takes(BandOf(*rx))) {
+        error = MHz(*rx, 5) + " MHz is outside " + Bands() + ".";
         return record;
     }
-    if (tx < 0) {
-        error = "Invalid Tx frequency range!";
+    const std::optional<int> tx = TxFrequency(*rx, error);
+    if (!tx)
         return record;
-    }
-    const int step = Step(*rx, tx);
-    if (const std::string_view check = FrequencyValueError(*rx, tx, step); !check.empty()) {
-        error = std::string(check);
+    const int step = Step(*rx, *tx);
+    if (step < 0) {
+        const bool rxFits =
+            std::ranges::any_of(ToneTables::kStepUnits, [&](int size) { return *rx % size == 0; });
+        error = "no step of the radio fits " +
+                (rxFits ? "both " + MHz(*rx, 5) + " MHz and the transmit frequency " + MHz(*tx, 5)
+                        : MHz(*rx, 5)) +
+                " MHz.";
         return record;
     }
     FormValues form = DefaultForm(m_model);
     form[kRx].text = FormatFrequency(*rx);
-    form[kTx].text = FormatFrequency(tx);
+    form[kTx].text = FormatFrequency(*tx);
     form[kStep] = {std::string(ToneTables::kSteps[static_cast<std::size_t>(step)]), step};
     if (m_model == kTGUV2) {
         // Letters in capitals, other characters the radio cannot show left out.
@@ -548,6 +715,76 @@ CChannel CLineReader::Read(std::string& error) {
     return record;
 }
 
+// Reads the lines before the first record and the header into record, and
+// gives the separator: the one a sep= line names, or the one the header holds.
+char ReadHeader(CCsvScanner& scanner, CsvRecord& record, int& passedLines) {
+    std::optional<char> separator = NamedSeparator(scanner.PeekLine());
+    if (separator) {
+        scanner.SkipLine();
+        ++passedLines;
+    }
+    // Blank lines, and lines of empty fields, whatever their separator.
+    while (!scanner.AtEnd() &&
+           scanner.PeekLine().find_first_not_of(" \t,;") == std::string_view::npos) {
+        scanner.SkipLine();
+        ++passedLines;
+    }
+    if (!separator)
+        separator = HeaderSeparator(scanner.PeekLine());
+    record.fields.clear();
+    if (scanner.Next(record, *separator))
+        passedLines += record.lines;
+    return *separator;
+}
+
+// Puts the channel of each line into the row its Location names, once.
+class CRowFiller {
+public:
+    CRowFiller(const std::map<std::string, std::size_t>& columns, RadioModel model, int unitBand)
+        : m_columns(columns), m_location(columns.at("location")), m_model(model),
+          m_unitBand(unitBand), m_lineOfRow(static_cast<std::size_t>(ChannelCount(model)), 0) {
+        CChannel empty;
+        empty.Clear(model);
+        m_records.assign(m_lineOfRow.size(), empty);
+    }
+
+    // Why the line gives no channel; empty when it gave one.
+    std::string Take(const CsvRecord& record);
+    std::vector<CChannel>& Records() { return m_records; }
+
+private:
+    const std::map<std::string, std::size_t>& m_columns;
+    std::size_t m_location;
+    RadioModel m_model;
+    int m_unitBand;
+    std::vector<int> m_lineOfRow;
+    std::vector<CChannel> m_records;
+};
+
+std::string CRowFiller::Take(const CsvRecord& record) {
+    const std::string_view given =
+        m_location < record.fields.size() ? Trimmed(record.fields[m_location]) : std::string_view();
+    const std::optional<Decimal> number = ParseDecimal(given, 0);
+    const int rows = static_cast<int>(m_records.size());
+    if (!number || given.find_first_of(".,") != std::string_view::npos || number->value >= rows)
+        return Quoted("Location", given) + " is not a row number from 0 to " +
+               std::to_string(rows - 1) + ".";
+    const auto row = static_cast<std::size_t>(number->value);
+    if (m_lineOfRow[row] != 0)
+        return "Location " + std::to_string(row) + " was given before, in line " +
+               std::to_string(m_lineOfRow[row]) + ".";
+    m_lineOfRow[row] = record.line;
+    std::string error;
+    try {
+        const CChannel channel = CLineReader(m_columns, record, m_model, m_unitBand).Read(error);
+        if (error.empty())
+            m_records[row] = channel;
+    } catch (int) {
+        error = "the channel holds a value the radio cannot store.";
+    }
+    return error;
+}
+
 } // namespace
 
 const std::vector<std::string_view> kCsvColumns = {
@@ -570,15 +807,21 @@ std::string ChannelsToCsv(std::span<const CChannel* const> rows, RadioModel mode
     return csv;
 }
 
-CsvChannels ChannelsFromCsv(std::string_view text, RadioModel model) {
+CsvChannels ChannelsFromCsv(std::string_view text, RadioModel model, int unitBand) {
     CsvChannels result;
-    if (text.starts_with("\xEF\xBB\xBF"))
+    std::string decoded;
+    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF")) {
+        decoded = Utf8FromUtf16(text.substr(2), text[0] == '\xFE');
+        text = decoded;
+    } else if (text.starts_with("\xEF\xBB\xBF")) {
         text.remove_prefix(3);
-    const std::vector<CsvRecord> records = SplitRecords(text);
+    }
+    CCsvScanner scanner(text);
+    CsvRecord record;
+    const char separator = ReadHeader(scanner, record, result.passedLines);
     std::map<std::string, std::size_t> columns;
-    if (!records.empty())
-        for (std::size_t i = 0; i < records.front().fields.size(); ++i)
-            columns.emplace(Lower(Trimmed(records.front().fields[i])), i);
+    for (std::size_t i = 0; i < record.fields.size(); ++i)
+        columns.emplace(Lower(Trimmed(record.fields[i])), i);
     const bool location = columns.contains("location"), frequency = columns.contains("frequency");
     if (!location && !frequency) {
         result.error = "The file has no header line naming its columns, such as Location and "
@@ -590,36 +833,22 @@ CsvChannels ChannelsFromCsv(std::string_view text, RadioModel model) {
                        "\" column.";
         return result;
     }
-    CChannel empty;
-    empty.Clear(model);
-    const int rows = ChannelCount(model);
-    result.records.assign(static_cast<std::size_t>(rows), empty);
-    std::vector<int> lineOfRow(static_cast<std::size_t>(rows), 0);
-    for (std::size_t i = 1; i < records.size(); ++i) {
-        const CsvRecord& record = records[i];
-        const std::size_t at = columns.at("location");
-        const std::string_view given =
-            at < record.fields.size() ? Trimmed(record.fields[at]) : std::string_view();
-        const std::optional<Decimal> number = ParseDecimal(given, 0);
-        std::string error;
-        if (!number || given.find('.') != std::string_view::npos || number->value >= rows) {
-            error = Quoted("Location", given) + " is not a row number from 0 to " +
-                    std::to_string(rows - 1) + ".";
-        } else if (int& earlier = lineOfRow[static_cast<std::size_t>(number->value)]; earlier) {
-            error = "Location " + std::to_string(number->value) + " was given before, in line " +
-                    std::to_string(earlier) + ".";
-        } else {
-            earlier = record.line;
-            try {
-                const CChannel channel = CLineReader(columns, record, model).Read(error);
-                if (error.empty())
-                    result.records[static_cast<std::size_t>(number->value)] = channel;
-            } catch (int) {
-                error = "The channel holds a value the radio cannot store.";
-            }
+    CRowFiller filler(columns, model, unitBand);
+    while (scanner.Next(record, separator)) {
+        result.passedLines += record.lines - 1;
+        const auto blank = [](const std::string& field) { return Trimmed(field).empty(); };
+        if (!record.unclosed && std::ranges::all_of(record.fields, blank)) {
+            ++result.passedLines;
+            continue;
         }
-        if (!error.empty())
-            result.skipped.push_back({record.line, error});
+        std::string error =
+            record.unclosed ? std::string("a quoted field is not closed.") : filler.Take(record);
+        if (error.empty())
+            ++result.channelLines;
+        else if (++result.skippedCount <= static_cast<int>(kCsvKeptSkippedLines))
+            result.skipped.push_back({record.line, std::move(error)});
     }
+    result.records = std::move(filler.Records());
+    result.lineCount = scanner.Line() - 1;
     return result;
 }

@@ -3,6 +3,7 @@
 #include "Channel.h"
 #include "RadioModel.h"
 
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -23,13 +24,17 @@ extern const std::vector<std::string_view> kCsvColumns;
 // failure signal for a record that does not decode.
 std::string ChannelsToCsv(std::span<const CChannel* const> rows, RadioModel model);
 
-// A line of a file that gave no channel, and why. Lines are counted in the
-// file from 1, the header included; a line of a quoted field that spans lines
-// is counted where it starts.
+// A line of a file that gave no channel, and why, in the user's terms: the
+// values of the line that the radio cannot take, and what it can. Lines are
+// counted in the file from 1, the header included; a line of a quoted field
+// that spans lines is counted where it starts.
 struct CsvSkippedLine {
     int line;
     std::string reason;
 };
+
+// How many skipped lines a reading keeps: as many as are worth showing.
+inline constexpr std::size_t kCsvKeptSkippedLines = 1000;
 
 struct CsvChannels {
     // Why the file cannot be read at all; empty when it can.
@@ -37,9 +42,22 @@ struct CsvChannels {
     // One record per row of the model: the channel of the line with that
     // Location, or an empty record.
     std::vector<CChannel> records;
+    // The first kCsvKeptSkippedLines lines that gave no channel, in order.
     std::vector<CsvSkippedLine> skipped;
+    // Where every line of a file that can be read went, so that none is lost
+    // unseen: lineCount = channelLines + skippedCount + passedLines.
+    int lineCount = 0;    // the lines of the file
+    int channelLines = 0; // lines that gave a channel
+    int skippedCount = 0; // lines that gave none, kept in skipped or not
+    // The sep= line, the header, blank lines and lines of empty fields, and
+    // the further lines of a quoted field that spans lines.
+    int passedLines = 0;
 };
 
-// Reads a file's text (UTF-8, with or without a byte order mark, lines ending
-// in LF or CR LF) into the rows of the model. Never raises.
-CsvChannels ChannelsFromCsv(std::string_view text, RadioModel model);
+// Reads a file's text into the rows of the model. The text is UTF-8, with or
+// without a byte order mark, or UTF-16 with one; lines end in LF, CR LF or
+// CR. Fields are separated by the character a first line "sep=;" names, else
+// by the one the header holds: a comma, or else a semicolon or a tab. Every
+// channel must pass the Row Editor's checks; a TG-6A's lie in unitBand (see
+// UnitBand), or, for 0, in either band a TG-6A is built for. Never raises.
+CsvChannels ChannelsFromCsv(std::string_view text, RadioModel model, int unitBand);

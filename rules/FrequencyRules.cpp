@@ -16,16 +16,8 @@ constexpr int kCeiling = 51999500;
 // whole MHz.
 constexpr int kSmallest = 88;
 constexpr int kWholeMHzBelow = 100;
-constexpr int kTenHzPerMHz = 100000;
 // A typed frequency has at most eight digits: three for MHz, five decimals.
 constexpr int kDigits = 8;
-constexpr int kVhf1 = 2;
-constexpr int kUhf2 = 4;
-
-struct BandLimits {
-    int lowest;
-    int highest;
-};
 
 // Both limits belong to the band. FM ends on a whole MHz, the others one
 // 5 kHz step below one.
@@ -93,11 +85,19 @@ int BandOf(int value) {
     return 0;
 }
 
+BandLimits LimitsOfBand(int band) { return kBandLimits.at(static_cast<std::size_t>(band - 1)); }
+
+int UnitBand(RadioModel model, const CMemoryImage& image) {
+    // A TG-6A is built for one band: UHF2 or VHF1, by its own frequency.
+    if (model != kTG6A)
+        return 0;
+    return image.SameBandSide("400.00000") ? kBandUhf2 : kBandVhf1;
+}
+
 std::string_view FrequencyError(std::string_view rxText, std::string_view txText, int step,
                                 RadioModel model, const CMemoryImage& image) {
-    // A TG-6A is built for one band: UHF2 or VHF1, by its own frequency.
-    const int unitBand = model == kTG6A ? (image.SameBandSide("400.00000") ? kUhf2 : kVhf1) : 0;
-    return FrequencyValueError(ParseFrequency(rxText), ParseFrequency(txText), step, unitBand);
+    return FrequencyValueError(ParseFrequency(rxText), ParseFrequency(txText), step,
+                               UnitBand(model, image));
 }
 
 std::string_view FrequencyValueError(int rx, int tx, int step, int unitBand) {

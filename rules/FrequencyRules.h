@@ -15,6 +15,8 @@ class CMemoryImage;
 // an eight-digit number with three digits before the point, or two when three
 // would pass 519.99500 MHz. Only the empty text gives 0.
 int ParseFrequency(std::string_view text);
+// 10 Hz units in a MHz.
+inline constexpr int kTenHzPerMHz = 100000;
 
 // The size of a step in 10 Hz units, or 0 when the index names no step.
 int StepUnits(int step);
@@ -33,6 +35,23 @@ std::string NormalizeFrequencyText(std::string_view text, int step);
 
 // The band number (1 "FM" … 5 "UHF3") whose limits hold the value, or 0.
 int BandOf(int value);
+
+// The two bands a TG-6A is built for, one per unit.
+inline constexpr int kBandVhf1 = 2;
+inline constexpr int kBandUhf2 = 4;
+
+// The lowest and the highest value of a band; both belong to it.
+struct BandLimits {
+    int lowest;
+    int highest;
+};
+// The limits of band number 1 … 5.
+BandLimits LimitsOfBand(int band);
+
+// The one band every channel of the image's radio must lie in: a TG-6A's
+// unit band, as the image says which side of 400 MHz it works on; 0 for the
+// TG-UV2, which takes all its bands.
+int UnitBand(RadioModel model, const CMemoryImage& image);
 
 // The message of the first frequency rule that the texts and step break, in
 // the order the user is told about them; empty when they may be stored. Only

@@ -182,13 +182,11 @@ void Store(CChannel& channel, const Plan& plan, RadioModel model, const CMemoryI
     ApplyForm(channel, form, model);
 }
 
-std::string ModelName(RadioModel model) { return model == kTGUV2 ? "TG-UV2" : "TG-6A"; }
-
 // A header the editor never reads: a readable tag saying where the file comes
 // from, then the erased-memory value.
 void FillHeader(std::uint8_t* header, RadioModel model) {
     std::fill_n(header, kHeaderSize, std::uint8_t{0xFF});
-    const std::string tag = "VELMORA EXAMPLE " + ModelName(model);
+    const std::string tag = "VELMORA EXAMPLE " + std::string(ModelName(model));
     std::copy(tag.begin(), tag.end(), header);
 }
 
@@ -203,7 +201,7 @@ void FillTrailer(CMemoryImage& image, RadioModel model) {
 
 } // namespace
 
-std::string FileName(RadioModel model) { return ModelName(model) + "-example.DAT"; }
+std::string FileName(RadioModel model) { return std::string(ModelName(model)) + "-example.DAT"; }
 
 void Fill(CMemoryImage& image, RadioModel model) {
     FillHeader(image.GetHeader(), model);

@@ -174,9 +174,9 @@ TEST(ImportDlg, ACsvFileFillsTheRowsAndListsTheLinesItSkipped) {
                   TextsOf(f.club[std::size_t(row)], kTGUV2));
     EXPECT_EQ(f.prompts.messages,
               std::vector<QString>{"2 lines of club.CSV could not be imported."});
-    EXPECT_EQ(
-        f.prompts.details.back(),
-        "Line 32: Tx frequency is missing!\nLine 33: Location 7 was given before, in line 9.");
+    EXPECT_EQ(f.prompts.details.back(),
+              "Line 32: receive-only channels (Duplex \"off\") cannot be stored in this "
+              "radio.\nLine 33: Location 7 was given before, in line 9.");
     f.OpenForImport("notes.csv");
     EXPECT_EQ(f.prompts.messages.back(), "Open operation failed.");
     EXPECT_EQ(import.windowTitle() + QString::number(import.List().Channels().RowCount()),

@@ -6,6 +6,7 @@
 #include "DialogUnits.h"
 #include "Failure.h"
 #include "FilePaths.h"
+#include "FrequencyRules.h"
 #include "Prompts.h"
 
 #include <QAction>
@@ -30,7 +31,6 @@ constexpr int kListHeight = 185;
 
 const QString kCaption = QStringLiteral("IMPORT");
 const QString kOpenFailed = QStringLiteral("Open operation failed.");
-constexpr qsizetype kListedSkippedLines = 1000;
 // The files the window takes when one is dropped on it.
 const QStringList kDroppable = {QStringLiteral(".dat"), QStringLiteral(".csv")};
 
@@ -114,31 +114,30 @@ void CImportDlg::LoadCsvFile() {
         kOpenFailed,
         [this] {
             CsvChannels read;
-            if (!m_document.LoadCsv(ToFsPath(m_strPath), 0, read))
+            // A TG-6A's channels must be of the band of the unit they go to.
+            if (!m_document.LoadCsv(ToFsPath(m_strPath),
+                                    UnitBand(m_target.Model(), m_target.Image()), read))
                 RaiseFailure();
             FillList();
             m_bLoaded = true;
             setWindowTitle(FileNameOf(m_strPath));
-            if (!read.skipped.empty())
-                ReportSkippedLines(read.skipped);
+            if (read.skippedCount > 0)
+                ReportSkippedLines(read.skipped, read.skippedCount);
         },
         [this] { return QString::fromStdString(m_document.ProblemText()); });
 }
 
-void CImportDlg::ReportSkippedLines(const std::vector<CsvSkippedLine>& skipped) {
+void CImportDlg::ReportSkippedLines(const std::vector<CsvSkippedLine>& skipped, int total) {
     QStringList lines;
-    for (const CsvSkippedLine& line : skipped) {
-        // A file of nothing but bad lines must not bury the user in them.
-        if (lines.size() == kListedSkippedLines) {
-            lines << QStringLiteral("... and %1 more.").arg(skipped.size() - lines.size());
-            break;
-        }
+    for (const CsvSkippedLine& line : skipped)
         lines << QStringLiteral("Line %1: %2")
                      .arg(line.line)
                      .arg(QString::fromStdString(line.reason));
-    }
-    const QString count = skipped.size() == 1 ? QStringLiteral("1 line")
-                                              : QStringLiteral("%1 lines").arg(skipped.size());
+    // A file of nothing but bad lines must not bury the user in them.
+    if (total > lines.size())
+        lines << QStringLiteral("... and %1 more.").arg(total - lines.size());
+    const QString count =
+        total == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(total);
     m_prompts.ShowMessage(
         this, QStringLiteral("%1 of %2 could not be imported.").arg(count, FileNameOf(m_strPath)),
         {}, lines.join(QLatin1Char('\n')));

@@ -77,7 +77,7 @@ private:
     void FillList();
     void LoadFile();
     void LoadCsvFile();
-    void ReportSkippedLines(const std::vector<CsvSkippedLine>& skipped);
+    void ReportSkippedLines(const std::vector<CsvSkippedLine>& skipped, int total);
     void Run(const QString& failureMessage, const std::function<void()>& work,
              const std::function<QString()>& reason = {});
 
