@@ -94,7 +94,6 @@ placed() {
 status=1
 for _ in $(seq 25); do
     placed && { status=0; break; }
-    [ -n "${DEBUG_FRAMES:-}" ] && echo "dbg main $(frame "$main") import $(frame "$import") $(xwininfo -id "$import" | grep -E "Absolute|Width|Height" | tr -s " " | tr "\n" " ")"
     sleep 0.2
 done
 echo "main window frame:   top $main_top, outer height $main_height, right edge $main_right"
