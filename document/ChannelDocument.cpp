@@ -73,6 +73,14 @@ bool CChannelDocument::ChangedOnDisk(const std::filesystem::path& path) const {
     return problem || now != m_stamp->bytes;
 }
 
+void CChannelDocument::Adopt(std::unique_ptr<CDatFile> file) {
+    m_problem = {};
+    const CChannel* records = file->GetImage().GetChannels();
+    m_rows.assign(records, records + ChannelCount(m_nModel));
+    m_pFile = std::move(file);
+    StartHistory();
+}
+
 bool CChannelDocument::Load(const std::filesystem::path& path) {
     auto file = std::make_unique<CDatFile>(m_nModel);
     m_strCsvProblem.clear();
@@ -86,24 +94,37 @@ bool CChannelDocument::Load(const std::filesystem::path& path) {
         m_problem = file->Problem();
         return false;
     }
-    m_problem = {};
-    const CChannel* records = file->GetImage().GetChannels();
-    m_rows.assign(records, records + ChannelCount(m_nModel));
-    m_pFile = std::move(file);
+    Adopt(std::move(file));
     m_path = path;
-    StartHistory();
     Stamp(path, FileBytes());
     return true;
 }
 
-bool CChannelDocument::LoadCsv(const std::filesystem::path& path, int unitBand, CsvChannels& read) {
+bool CChannelDocument::LoadBytes(std::span<const std::uint8_t> bytes) {
+    auto file = std::make_unique<CDatFile>(m_nModel);
+    m_strCsvProblem.clear();
+    try {
+        file->LoadBytes(bytes);
+        file->CheckDecodable();
+    } catch (...) {
+        m_problem = file->Problem();
+        return false;
+    }
+    Adopt(std::move(file));
+    m_path.clear();
+    m_stamp.reset();
+    return true;
+}
+
+bool CChannelDocument::LoadCsv(const std::filesystem::path& path, int unitBand, CsvChannels& read,
+                               std::size_t keptSkipped) {
     m_strCsvProblem.clear();
     const std::vector<std::uint8_t> bytes = ReadFileUpTo(path, kLargestCsvFile, m_problem);
     if (m_problem)
         return false;
     read =
         ChannelsFromCsv(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
-                        m_nModel, unitBand);
+                        m_nModel, unitBand, keptSkipped);
     if (!read.error.empty()) {
         m_strCsvProblem = read.error;
         return false;
@@ -296,6 +317,16 @@ ListChange CChannelDocument::WriteBack(const CEditSession& session, const RowSel
     if (rows.size() != m_rows.size())
         RaiseFailure();
     return Commit(std::move(rows), Unmoved(RowCount()), selection);
+}
+
+ListChange CChannelDocument::TakeCsvChannels(const CsvChannels& read, bool keep) {
+    std::vector<CChannel> rows = m_rows;
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        if (row < read.lines.size() && read.lines[row] != 0 && row < read.records.size())
+            rows[row] = read.records[row];
+        else if (!keep)
+            rows[row].Clear(m_nModel);
+    return Commit(std::move(rows), Unmoved(RowCount()), {std::vector<bool>(m_rows.size()), -1});
 }
 
 void CChannelDocument::Undo(CListStep& step) {

@@ -66,10 +66,14 @@ public:
     // and every record decodes in every column; false, with the problem,
     // otherwise.
     bool Load(const std::filesystem::path& path);
+    // The same for the bytes of a file read elsewhere (standard input, say).
+    bool LoadBytes(std::span<const std::uint8_t> bytes);
     // Reads a CSV list into rows of the model, with a blank image; read
     // receives what the reader made of the file, the lines it skipped among
     // them. False, changing nothing, when the file cannot be read at all.
-    bool LoadCsv(const std::filesystem::path& path, int unitBand, CsvChannels& read);
+    // At most keptSkipped of those lines are kept with their reasons.
+    bool LoadCsv(const std::filesystem::path& path, int unitBand, CsvChannels& read,
+                 std::size_t keptSkipped = kCsvKeptSkippedLines);
     // Writes the header, the rows in their order and the trailer. False, with
     // the problem, when it was not saved; the old file then keeps its bytes.
     bool Save(const std::filesystem::path& path);
@@ -102,6 +106,11 @@ public:
                       const std::vector<bool>& selected) const;
     ListChange WriteBack(const CEditSession& session, const RowSelection& selection);
 
+    // Puts the channels a CSV list gave (as ChannelsFromCsv reads them) into
+    // the rows their lines name. Every other row is emptied as Delete
+    // empties it, or, with keep, keeps its channel.
+    ListChange TakeCsvChannels(const CsvChannels& read, bool keep);
+
     void Undo(CListStep& step);
     void Redo(CListStep& step);
 
@@ -112,6 +121,8 @@ private:
                       RowSelection selection);
     ListChange Empty(const RowSelection& selection, bool cut);
     std::vector<std::uint8_t> FileBytes() const;
+    // Makes the file's records the rows, as they are now saved.
+    void Adopt(std::unique_ptr<CDatFile> file);
     // Starts a new history on rows that are now the saved ones.
     void StartHistory();
     // Notes the file as this document last read or wrote it.

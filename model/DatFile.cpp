@@ -42,7 +42,17 @@ bool CDatFile::Load(const fs::path& path) {
         RaiseFailure();
     if (m_problem)
         return false;
+    LoadBytes(bytes);
+    return true;
+}
+
+void CDatFile::LoadBytes(std::span<const std::uint8_t> bytes) {
     // Only a complete read reaches the image.
+    if (bytes.size() != static_cast<std::size_t>(FileSize(m_nModel))) {
+        m_problem.kind = FileProblem::kWrongSize;
+        m_problem.size = bytes.size();
+        RaiseFailure();
+    }
     const std::uint8_t* at = bytes.data();
     CMemoryImage& image = *m_pImage;
     std::memcpy(image.GetHeader(), at, kHeaderSize);
@@ -51,7 +61,6 @@ bool CDatFile::Load(const fs::path& path) {
     std::memcpy(static_cast<void*>(image.GetChannels()), at, records);
     at += records;
     std::memcpy(image.GetTrailer(), at, static_cast<std::size_t>(image.GetTrailerSize()));
-    return true;
 }
 
 std::vector<std::uint8_t> CDatFile::Bytes(std::span<const CChannel* const> rows) const {

@@ -30,6 +30,10 @@ public:
     // the wrong size or one that cannot be read whole raises the failure
     // signal; the image is then left as it was.
     bool Load(const std::filesystem::path& path);
+    // Takes a whole file's bytes, read elsewhere, into the image as Load
+    // does; raises the failure signal, leaving the image as it was, unless
+    // they are as many as the model's files have.
+    void LoadBytes(std::span<const std::uint8_t> bytes);
 
     // The file's bytes: the header, the records of the given rows in their
     // order, then the trailer. Raises the failure signal for too few rows.

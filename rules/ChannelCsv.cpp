@@ -742,7 +742,8 @@ class CRowFiller {
 public:
     CRowFiller(const std::map<std::string, std::size_t>& columns, RadioModel model, int unitBand)
         : m_columns(columns), m_location(columns.at("location")), m_model(model),
-          m_unitBand(unitBand), m_lineOfRow(static_cast<std::size_t>(ChannelCount(model)), 0) {
+          m_unitBand(unitBand), m_lineOfRow(static_cast<std::size_t>(ChannelCount(model)), 0),
+          m_lineOfChannel(m_lineOfRow) {
         CChannel empty;
         empty.Clear(model);
         m_records.assign(m_lineOfRow.size(), empty);
@@ -751,6 +752,7 @@ public:
     // Why the line gives no channel; empty when it gave one.
     std::string Take(const CsvRecord& record);
     std::vector<CChannel>& Records() { return m_records; }
+    std::vector<int>& Lines() { return m_lineOfChannel; }
 
 private:
     const std::map<std::string, std::size_t>& m_columns;
@@ -758,6 +760,8 @@ private:
     RadioModel m_model;
     int m_unitBand;
     std::vector<int> m_lineOfRow;
+    // Unlike m_lineOfRow, only lines that gave a channel.
+    std::vector<int> m_lineOfChannel;
     std::vector<CChannel> m_records;
 };
 
@@ -777,8 +781,10 @@ std::string CRowFiller::Take(const CsvRecord& record) {
     std::string error;
     try {
         const CChannel channel = CLineReader(m_columns, record, m_model, m_unitBand).Read(error);
-        if (error.empty())
+        if (error.empty()) {
             m_records[row] = channel;
+            m_lineOfChannel[row] = record.line;
+        }
     } catch (int) {
         error = "the channel holds a value the radio cannot store.";
     }
@@ -807,7 +813,8 @@ std::string ChannelsToCsv(std::span<const CChannel* const> rows, RadioModel mode
     return csv;
 }
 
-CsvChannels ChannelsFromCsv(std::string_view text, RadioModel model, int unitBand) {
+CsvChannels ChannelsFromCsv(std::string_view text, RadioModel model, int unitBand,
+                            std::size_t keptSkipped) {
     CsvChannels result;
     std::string decoded;
     if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF")) {
@@ -845,10 +852,11 @@ CsvChannels ChannelsFromCsv(std::string_view text, RadioModel model, int unitBan
             record.unclosed ? std::string("a quoted field is not closed.") : filler.Take(record);
         if (error.empty())
             ++result.channelLines;
-        else if (++result.skippedCount <= static_cast<int>(kCsvKeptSkippedLines))
+        else if (static_cast<std::size_t>(++result.skippedCount) <= keptSkipped)
             result.skipped.push_back({record.line, std::move(error)});
     }
     result.records = std::move(filler.Records());
+    result.lines = std::move(filler.Lines());
     result.lineCount = scanner.Line() - 1;
     return result;
 }

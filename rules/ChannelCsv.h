@@ -42,7 +42,10 @@ struct CsvChannels {
     // One record per row of the model: the channel of the line with that
     // Location, or an empty record.
     std::vector<CChannel> records;
-    // The first kCsvKeptSkippedLines lines that gave no channel, in order.
+    // The line that gave each row's channel, 0 for none.
+    std::vector<int> lines;
+    // The first lines that gave no channel (as many as the reader was told
+    // to keep), in order.
     std::vector<CsvSkippedLine> skipped;
     // Where every line of a file that can be read went, so that none is lost
     // unseen: lineCount = channelLines + skippedCount + passedLines.
@@ -59,5 +62,7 @@ struct CsvChannels {
 // CR. Fields are separated by the character a first line "sep=;" names, else
 // by the one the header holds: a comma, or else a semicolon or a tab. Every
 // channel must pass the Row Editor's checks; a TG-6A's lie in unitBand (see
-// UnitBand), or, for 0, in either band a TG-6A is built for. Never raises.
-CsvChannels ChannelsFromCsv(std::string_view text, RadioModel model, int unitBand);
+// UnitBand), or, for 0, in either band a TG-6A is built for. At most
+// keptSkipped skipped lines are kept with their reasons. Never raises.
+CsvChannels ChannelsFromCsv(std::string_view text, RadioModel model, int unitBand,
+                            std::size_t keptSkipped = kCsvKeptSkippedLines);
