@@ -2,6 +2,10 @@
 
 #include "ChannelColumns.h"
 #include "Failure.h"
+#include "FrequencyRules.h"
+
+#include <algorithm>
+#include <cctype>
 
 #include <numeric>
 
@@ -187,12 +191,12 @@ void CChannelDocument::Copy(const RowSelection& selection) {
 void CChannelDocument::TakeRows(RowClipboard rows) { m_clipboard = std::move(rows); }
 
 ListChange CChannelDocument::Commit(std::vector<CChannel> after, const std::vector<int>& sources,
-                                    RowSelection selection) {
+                                    RowSelection selection, bool countUnchanged) {
     ListChange change;
     change.selection = std::move(selection);
     CListStep step = CListStep::Between(m_rows, sources, after);
     if (step.IsEmpty()) {
-        m_bTouched = true;
+        m_bTouched = m_bTouched || countUnchanged;
         return change;
     }
     m_rows = std::move(after);
@@ -327,6 +331,90 @@ ListChange CChannelDocument::TakeCsvChannels(const CsvChannels& read, bool keep)
         else if (!keep)
             rows[row].Clear(m_nModel);
     return Commit(std::move(rows), Unmoved(RowCount()), {std::vector<bool>(m_rows.size()), -1});
+}
+
+namespace {
+
+std::string Lower(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+} // namespace
+
+ListChange CChannelDocument::Sort(const RowSelection& selection, SortKey key, bool descending) {
+    const int count = RowCount();
+    std::vector<int> places = selection.Rows();
+    const bool all = places.size() < 2;
+    if (all)
+        places = Unmoved(count);
+    // What each place's channel sorts by, taken once.
+    struct Entry {
+        int row;
+        bool empty;
+        int frequency;
+        std::string name;
+    };
+    std::vector<Entry> entries;
+    for (const int row : places) {
+        const CChannel& record = Record(row);
+        Entry entry{row, record.IsEmpty(), 0, {}};
+        if (!entry.empty && key == SortKey::kName)
+            entry.name = Lower(record.GetNameText());
+        else if (!entry.empty)
+            entry.frequency = ParseFrequency(record.GetFreqText(key == SortKey::kRxFreq));
+        entries.push_back(std::move(entry));
+    }
+    std::stable_sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+        if (a.empty || b.empty)
+            return !a.empty && b.empty;
+        const bool less = key == SortKey::kName ? a.name < b.name : a.frequency < b.frequency;
+        const bool greater = key == SortKey::kName ? b.name < a.name : b.frequency < a.frequency;
+        return descending ? greater : less;
+    });
+    std::vector<CChannel> rows = m_rows;
+    std::vector<int> sources = Unmoved(count);
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        rows[static_cast<std::size_t>(places[i])] = Record(entries[i].row);
+        sources[static_cast<std::size_t>(places[i])] = entries[i].row;
+    }
+    RowSelection after = selection;
+    if (all) {
+        // The one selected channel, if any, is selected where it landed.
+        std::vector<int> landed;
+        for (std::size_t i = 0; i < places.size(); ++i)
+            if (selection.Any() && entries[i].row == selection.Rows().front())
+                landed.push_back(places[i]);
+        after = RowSelection::Of(count, landed, landed.empty() ? selection.mark : landed.front());
+    }
+    ListChange change = Commit(std::move(rows), sources, after, false);
+    if (change.step)
+        change.scrollTo = after.mark;
+    return change;
+}
+
+int CChannelDocument::FindRow(const std::string& text, int start, int direction) const {
+    const int count = RowCount();
+    if (count == 0 || text.empty())
+        return -1;
+    const std::string wanted = Lower(text);
+    const auto matches = [&](const CChannel& record) {
+        if (record.IsEmpty())
+            return false;
+        if (m_nModel == kTGUV2 && Lower(record.GetNameText()).find(wanted) != std::string::npos)
+            return true;
+        return record.GetFreqText(true).starts_with(text) ||
+               record.GetFreqText(false).starts_with(text);
+    };
+    if (start < 0 || start >= count)
+        start = direction > 0 ? count - 1 : 0;
+    for (int step = 1; step <= count; ++step) {
+        const int row = ((start + direction * step) % count + count) % count;
+        if (matches(Record(row)))
+            return row;
+    }
+    return -1;
 }
 
 void CChannelDocument::Undo(CListStep& step) {

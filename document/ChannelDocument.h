@@ -19,6 +19,9 @@
 // Records copied or cut from a list, in row order, waiting to be pasted.
 using RowClipboard = std::vector<CChannel>;
 
+// What Sort puts the channels in order by.
+enum class SortKey { kRxFreq, kTxFreq, kName };
+
 // What a change of the list did: its step (none when no row moved and no
 // record changed), the selection the list shows after it, and the row to
 // scroll into view (-1 for none). A refused change says why and changes
@@ -105,6 +108,19 @@ public:
     CEditSession Edit(int firstRow, int lastRow, bool newMode,
                       const std::vector<bool>& selected) const;
     ListChange WriteBack(const CEditSession& session, const RowSelection& selection);
+    // Sorts the selected rows among their own places, or every row when no
+    // more than one is selected: the channels in use first, in the key's
+    // order (names as the Name column shows them, whatever their case), then
+    // the empty rows, equal ones keeping their order. The channels stay
+    // selected where they land. A sort that moves nothing is no change.
+    ListChange Sort(const RowSelection& selection, SortKey key, bool descending);
+
+    // The next row, after start (direction 1) or before it (-1), wrapping
+    // around the list and ending with start itself, whose channel's name
+    // holds the text whatever its case (a TG-UV2 has names) or whose RX or
+    // TX frequency text begins with it; -1 when none does. A start of -1
+    // searches from the first row, or from the last one backwards.
+    int FindRow(const std::string& text, int start, int direction) const;
 
     // Puts the channels a CSV list gave (as ChannelsFromCsv reads them) into
     // the rows their lines name. Every other row is emptied as Delete
@@ -117,8 +133,10 @@ public:
 private:
     // Makes the rows those of after, where row i came from row sources[i];
     // the step of it.
+    // A change that left every record as it was counts as one, unless it is
+    // only an order that was already so (countUnchanged false).
     ListChange Commit(std::vector<CChannel> after, const std::vector<int>& sources,
-                      RowSelection selection);
+                      RowSelection selection, bool countUnchanged = true);
     ListChange Empty(const RowSelection& selection, bool cut);
     std::vector<std::uint8_t> FileBytes() const;
     // Makes the file's records the rows, as they are now saved.

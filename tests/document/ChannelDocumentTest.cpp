@@ -210,6 +210,61 @@ TEST(ChannelDocument, KnowsWhetherTheRowsDifferFromThoseSaved) {
     EXPECT_TRUE(g.Order(3, 1) == Rows{3} && !g.doc.IsModified() && g.doc.Clipboard().size() == 1);
 }
 
+// The channels in use come first in the key's order, empty rows last, equal ones in their order; a
+// scattered selection sorts among its own places and stays selected there; a sort that changes
+// nothing is no change at all.
+TEST(ChannelDocument, SortsChannelsInUseFirst) {
+    // Rows 0..5: 145.05 "B", empty, 145.025 "AB", 145.0 "A", empty, 145.025
+    // "C"; an empty row is found as row 1.
+    Records records = ts::UsedChannels(kTGUV2, 6);
+    for (const auto& [row, rx, name] : {std::tuple{0, 14505000, "B     "},
+                                        {2, 14502500, "AB    "},
+                                        {3, 14500000, "A     "},
+                                        {5, 14502500, "C     "}}) {
+        records[std::size_t(row)].SetFrequencies(rx, rx, 0, 2, kTGUV2);
+        records[std::size_t(row)].SetNameText(name);
+    }
+    records[1] = records[4] = ts::EmptyChannel(kTGUV2);
+    const std::tuple<const char*, SortKey, bool, Rows, Rows> cases[] = {
+        {"by RX, ties keep their order", SortKey::kRxFreq, false, {}, {3, 2, 5, 0, 1, 1}},
+        {"descending, empties still last", SortKey::kRxFreq, true, {}, {0, 2, 5, 3, 1, 1}},
+        {"by name", SortKey::kName, false, {}, {3, 2, 0, 5, 1, 1}},
+        {"a scattered selection", SortKey::kName, false, {0, 3, 4}, {3, 1, 2, 0, 1, 5}},
+    };
+    for (const auto& [name, key, descending, selected, order] : cases) {
+        SCOPED_TRACE(name);
+        Loaded f(kTGUV2, records);
+        Rows slots;
+        const ListChange change = f.doc.Sort(f.Select(selected, -1), key, descending);
+        for (int row = 0; row < 6; ++row)
+            slots.push_back(int(std::find(records.begin(), records.end(), f.doc.Record(row)) -
+                                records.begin()));
+        EXPECT_EQ(slots, order);
+        EXPECT_EQ(change.selection.Rows(), selected);
+        Loaded g(kTGUV2, f.All());
+        EXPECT_FALSE(g.doc.Sort(g.Select(selected, -1), key, descending).step ||
+                     g.doc.IsModified());
+    }
+}
+
+// Find looks from the row after the mark (before it, backwards) around the
+// list, the mark's own row last: a name holding the text whatever its case,
+// or a frequency text beginning with it.
+TEST(ChannelDocument, FindsFromTheMarkAroundTheList) {
+    Records records = ts::UsedChannels(kTGUV2, 4);
+    records[1].SetNameText("RPT AB");
+    records[3].SetNameText("XAB   ");
+    Loaded f(kTGUV2, records);
+    const std::tuple<std::string, int, int, int> cases[] = {
+        {"ab", -1, 1, 1},    {"ab", 1, 1, 3},     {"ab", 3, 1, 1},   {"Ab", 1, -1, 3},
+        {"145.00", 2, 1, 0}, {"145.0", 0, -1, 3}, {"146", 0, 1, -1}, {"ab", 1, 0, 1},
+    };
+    for (const auto& [text, mark, direction, found] : cases)
+        EXPECT_EQ(f.doc.FindRow(text, mark, direction == 0 ? 1 : direction),
+                  direction == 0 ? 3 : found)
+            << text << " from " << mark;
+}
+
 // The file last loaded or saved counts as changed by another program when
 // its time or its bytes are not those the document read or wrote; any other
 // file, or one deleted meanwhile, does not.

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QTest>
+#include <QTreeWidget>
 #include <QUndoStack>
 #include <QUrl>
 
@@ -27,6 +28,13 @@ namespace fs = std::filesystem;
 namespace {
 
 using Rows = std::vector<int>;
+
+QString FindingTexts(const QTreeWidget& list, int row) {
+    QStringList texts;
+    for (int column = 0; column < list.columnCount(); ++column)
+        texts << list.topLevelItem(row)->text(column);
+    return texts.join("|");
+}
 
 // The title, the enabled buttons, then the Mode box's and File › Save's state.
 QString State(CMainDlg& window) {
@@ -197,10 +205,11 @@ TEST(MainDlgCommands, KeysAndThePopupRunTheCommands) {
 }
 
 // The Edit menu, between File and Help, names the step to undo or redo and
-// grays what there is none of; in the Row Editor's boxes Ctrl+Z is still the
-// box's own undo of typing.
+// grays what there is none of, and offers Find, Sort and Check Channels once
+// a file is open; in the Row Editor's boxes Ctrl+Z is still the box's own
+// undo of typing.
 TEST(MainDlgCommands, TheEditMenuNamesTheStepAndTheRowEditorKeepsTextUndo) {
-    MainWindowFixture f(kTGUV2, 10);
+    MainWindowFixture f;
     QStringList menus;
     for (QAction* menu : f.window->findChild<QMenuBar*>()->actions())
         menus << menu->text();
@@ -208,20 +217,63 @@ TEST(MainDlgCommands, TheEditMenuNamesTheStepAndTheRowEditorKeepsTextUndo) {
     const auto items = [&] {
         QStringList texts;
         for (QAction* item : f.window->findChild<QMenuBar*>()->actions()[1]->menu()->actions())
-            texts << item->text() + (item->isEnabled() ? "" : "(grayed)");
+            texts << item->text() + " " + item->shortcut().toString() +
+                         (item->isEnabled() ? "" : "(grayed)");
         return texts.join(",");
     };
-    EXPECT_EQ(items(), "Undo(grayed),Redo(grayed)");
+    const QString search = ", ,Find... Ctrl+F%1,Find Next F3%1,Find Previous Shift+F3%1, ,Sort... "
+                           "%1,Check Channels... %1";
+    EXPECT_EQ(items(), "Undo Ctrl+Z(grayed),Redo Ctrl+Shift+Z(grayed)" + search.arg("(grayed)"));
+    f.Open(MakeDat(kTGUV2, UsedChannels(kTGUV2, 10)));
     f.Do(&CMainDlg::OnUp15, {5});
-    EXPECT_EQ(items(), "Undo Up 15,Redo(grayed)");
+    EXPECT_EQ(items(), "Undo Up 15 Ctrl+Z,Redo Ctrl+Shift+Z(grayed)" + search.arg(""));
     QTest::keyClick(&f.List(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(items(), "Undo(grayed),Redo Up 15");
     const auto editor = f.Edit({0});
     auto* rx = Child<QLineEdit>(*editor, "rxEdit");
     QTest::keyClicks(rx, "7");
     QTest::keyClick(rx, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(rx->text(), "145.00000");
-    EXPECT_EQ(items(), "Undo(grayed),Redo Up 15");
+    EXPECT_EQ(items(), "Undo Ctrl+Z(grayed),Redo Up 15 Ctrl+Shift+Z" + search.arg(""));
+}
+
+// F3 without a search opens "Find"; a row found from the mark around the
+// list becomes the only one selected, none found says so. A Sort is one undo
+// step, one that changes nothing none. Enter on a finding of Check Channels
+// selects its channel, and the window stays.
+TEST(MainDlgSearch, FindSortAndCheckChannels) {
+    MainWindowFixture f(kTGUV2, {UsedChannel(kTGUV2, 14500000, 14500000),
+                                 UsedChannel(kTGUV2, 14600000, 14600000),
+                                 UsedChannel(kTGUV2, 14500000, 14500000)});
+    f.List().SelectRows({1});
+    QTest::keyClick(&f.List(), Qt::Key_F3);
+    ASSERT_TRUE(f.window->FindDlg() && f.window->FindDlg()->isVisible());
+    Child<QLineEdit>(*f.window->FindDlg(), "findText")->setText("146");
+    Child<QPushButton>(*f.window->FindDlg(), "findNextButton")->click();
+    QTest::keyClick(&f.List(), Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_TRUE(f.List().SelectedRows() == std::vector<int>{1} && f.List().SelectionMark() == 1);
+    Child<QLineEdit>(*f.window->FindDlg(), "findText")->setText("147");
+    Child<QPushButton>(*f.window->FindDlg(), "findNextButton")->click();
+    EXPECT_EQ(f.prompts.messages, std::vector<QString>{"No channel matches \"147\"."});
+    EXPECT_EQ(f.List().SelectedRows(), std::vector<int>{1});
+
+    f.prompts.onModal = [](QDialog& dialog) {
+        Child<QCheckBox>(dialog, "descendingBox")->setChecked(true);
+        return int(QDialog::Accepted);
+    };
+    f.List().SelectRows({});
+    for (int sort = 0; sort < 2; ++sort)
+        MenuAction(*f.window, "Sort...")->trigger();
+    EXPECT_EQ(f.Order(0, 3), (std::vector<int>{40, 0, 0}));
+    EXPECT_EQ(f.window->History().count(), 1);
+    EXPECT_EQ(f.window->History().undoText(), "Sort");
+
+    MenuAction(*f.window, "Check Channels...")->trigger();
+    QTreeWidget& findings = f.window->CheckDlg()->Findings();
+    EXPECT_EQ(FindingTexts(findings, 0), "2|Warning|same frequencies and tones as channel 1");
+    findings.setCurrentItem(findings.topLevelItem(0));
+    QTest::keyClick(&findings, Qt::Key_Return);
+    EXPECT_TRUE(f.List().SelectedRows() == std::vector<int>{2} && f.List().SelectionMark() == 2);
+    EXPECT_TRUE(f.window->CheckDlg()->isVisible());
 }
 
 // Export CSV works only with a file open, asks for a CSV file, in a dialog

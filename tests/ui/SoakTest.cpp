@@ -181,6 +181,22 @@ private:
         } else if (what == 16 && Pick(8) == 0) {
             UndoAllAndRedoAll();
             return;
+        } else if (what == 17 && Window().IsLoaded()) {
+            // A sort by a random key and way; only one that changed the
+            // order is a step, and a change.
+            m_f->prompts.onModal = [this](QDialog& dialog) {
+                auto* key = Child<QComboBox>(dialog, "sortByList");
+                key->setCurrentIndex(Pick(key->count()));
+                Child<QCheckBox>(dialog, "descendingBox")->setChecked(Pick(2));
+                return Pick(4) ? int(QDialog::Accepted) : int(QDialog::Rejected);
+            };
+            const int index = Window().History().index();
+            Window().OnSort();
+            m_f->prompts.onModal = nullptr;
+            m_stepName = "Sort";
+            m_event = Window().History().index() > index ? kMoved : kOther;
+            m_expectModified |= m_event == kMoved;
+            return;
         } else if (what == 13) {
             // Closing asks only while there are changes; No keeps the window.
             const std::size_t questions = m_f->prompts.questions.size();

@@ -83,6 +83,11 @@ const CommandInfo kCommands[] = {
     {"new", "New", "", "", &CMainDlg::OnNew, When::kNewAllowed},
     {"import", "Import", "Import", "", &CMainDlg::OnImport, When::kFileLoaded},
     {"about", "&About Velmora...", "", "", &CMainDlg::OnAbout, When::kAlways},
+    {"find", "Find...", "", "Ctrl+F", &CMainDlg::OnFind, When::kFileLoaded},
+    {"findNext", "Find Next", "", "F3", &CMainDlg::OnFindNext, When::kFileLoaded},
+    {"findPrevious", "Find Previous", "", "Shift+F3", &CMainDlg::OnFindPrevious, When::kFileLoaded},
+    {"sort", "Sort...", "", "", &CMainDlg::OnSort, When::kFileLoaded},
+    {"checkChannels", "Check Channels...", "", "", &CMainDlg::OnCheckChannels, When::kFileLoaded},
     {"undo", "", "", "Ctrl+Z", nullptr, When::kHistory, HistoryAction::kUndo},
     {"redo", "", "", "Ctrl+Shift+Z; Ctrl+Y", nullptr, When::kHistory, HistoryAction::kRedo},
 };
@@ -149,6 +154,13 @@ void CMainDlg::CreateMenus() {
     QMenu* edit = MenuBar()->addMenu(QStringLiteral("&Edit"));
     edit->addAction(Command(QStringLiteral("undo")));
     edit->addAction(Command(QStringLiteral("redo")));
+    edit->addSeparator();
+    edit->addAction(Command(QStringLiteral("find")));
+    edit->addAction(Command(QStringLiteral("findNext")));
+    edit->addAction(Command(QStringLiteral("findPrevious")));
+    edit->addSeparator();
+    edit->addAction(Command(QStringLiteral("sort")));
+    edit->addAction(Command(QStringLiteral("checkChannels")));
     // Desktops here have no window menu to extend, so the About box lives in
     // a Help menu (on macOS Qt moves it to the application menu).
     QMenu* help = MenuBar()->addMenu(QStringLiteral("&Help"));

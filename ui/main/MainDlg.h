@@ -1,7 +1,9 @@
 #pragma once
 
 #include "ChannelDocument.h"
+#include "CheckChannelsDlg.h"
 #include "CommandLine.h"
+#include "FindDlg.h"
 #include "ImportDlg.h"
 #include "RadioModel.h"
 
@@ -60,6 +62,11 @@ public:
     void OnEdit();
     void OnNew();
     void OnImport();
+    void OnFind();
+    void OnFindNext();
+    void OnFindPrevious();
+    void OnSort();
+    void OnCheckChannels();
 
     void OnShowAllColumns(bool checked);
     void OnModeChanged(int index);
@@ -76,6 +83,8 @@ public:
     RadioModel Model() const { return m_document.Model(); }
     const RowClipboard& Clipboard() const { return m_document.Clipboard(); }
     CImportDlg* ImportDlg() const { return m_pImportDlg; }
+    CFindDlg* FindDlg() const { return m_pFindDlg; }
+    CCheckChannelsDlg* CheckDlg() const { return m_pCheckDlg; }
     const CChannelDocument& Document() const { return m_document; }
 
 protected:
@@ -111,6 +120,11 @@ private:
     void Change(const char* command, const std::function<ListChange(const RowSelection&)>& work);
     void Change(const QString& step, const std::function<ListChange(const RowSelection&)>& work,
                 std::optional<RowSelection> before = std::nullopt);
+    // Finds the text from the mark on, forwards (1) or backwards (-1), and
+    // makes the row found the only one selected; says so when none matches.
+    void FindChannel(const QString& text, int direction);
+    // Selects only this row, makes it the mark and shows it.
+    void SelectOnly(int row);
     // Moves the selected rows by one, times times, up (-1) or down (1).
     void MoveSelection(const char* command, int direction, int times);
     // Asks before unsaved changes are replaced by another file: true to go on.
@@ -134,6 +148,10 @@ private:
     bool m_bLoaded = false;
     QUndoStack* m_pHistory = nullptr;
     QPointer<CImportDlg> m_pImportDlg;
+    QPointer<CFindDlg> m_pFindDlg;
+    QPointer<CCheckChannelsDlg> m_pCheckDlg;
+    // The last text searched for.
+    QString m_strFind;
 
     QCheckBox* m_checkShowAll = nullptr;
     // Buttons that follow the right edge when the window is resized, and the

@@ -1,0 +1,74 @@
+#include "CheckChannelsDlg.h"
+
+#include "ChannelCheck.h"
+#include "ChannelDocument.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// The role under which a finding's row keeps its channel's ID.
+constexpr int kChannelRole = Qt::UserRole;
+
+} // namespace
+
+CCheckChannelsDlg::CCheckChannelsDlg(const CChannelDocument& document, QWidget* owner)
+    : QDialog(owner), m_document(document) {
+    setWindowTitle(QStringLiteral("Check Channels"));
+    setObjectName(QStringLiteral("checkWindow"));
+    m_listFindings = new QTreeWidget(this);
+    m_listFindings->setObjectName(QStringLiteral("findingList"));
+    m_listFindings->setAccessibleName(QStringLiteral("Findings"));
+    m_listFindings->setHeaderLabels(
+        {QStringLiteral("ID"), QStringLiteral("Severity"), QStringLiteral("Problem")});
+    m_listFindings->setRootIsDecorated(false);
+    m_listFindings->setUniformRowHeights(true);
+    m_listFindings->header()->setStretchLastSection(true);
+    connect(m_listFindings, &QTreeWidget::itemActivated, this, &CCheckChannelsDlg::OnItemActivated);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* again =
+        buttons->addButton(QStringLiteral("Check Again"), QDialogButtonBox::ActionRole);
+    QPushButton* close = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+    again->setObjectName(QStringLiteral("checkAgainButton"));
+    close->setObjectName(QStringLiteral("closeButton"));
+    again->setAutoDefault(false);
+    close->setAutoDefault(false);
+    connect(again, &QPushButton::clicked, this, &CCheckChannelsDlg::CheckAgain);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_listFindings);
+    layout->addWidget(buttons);
+    const int width = fontMetrics().averageCharWidth();
+    resize(width * 80, fontMetrics().height() * 24);
+}
+
+void CCheckChannelsDlg::CheckAgain() {
+    m_listFindings->clear();
+    const std::vector<ChannelFinding> findings =
+        CheckChannels(m_document.Records(), m_document.Model(), m_document.Image());
+    for (const ChannelFinding& finding : findings) {
+        auto* item = new QTreeWidgetItem(
+            m_listFindings, {QString::number(finding.n),
+                             finding.warning ? QStringLiteral("Warning") : QStringLiteral("Error"),
+                             QString::fromStdString(finding.text)});
+        item->setData(0, kChannelRole, finding.n);
+        item->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    if (findings.empty())
+        new QTreeWidgetItem(m_listFindings,
+                            {QString(), QString(), QStringLiteral("No problems found.")});
+    for (int column = 0; column < 2; ++column)
+        m_listFindings->resizeColumnToContents(column);
+    m_listFindings->setCurrentItem(m_listFindings->topLevelItem(0));
+}
+
+void CCheckChannelsDlg::OnItemActivated(QTreeWidgetItem* item) {
+    if (item && item->data(0, kChannelRole).isValid())
+        Q_EMIT channelChosen(item->data(0, kChannelRole).toInt());
+}
