@@ -1,4 +1,6 @@
+#include "ChannelCheck.h"
 #include "ChannelCsv.h"
+#include "ChannelDocument.h"
 #include "DatBuilder.h"
 #include "DatFile.h"
 
@@ -81,5 +83,36 @@ void BM_ImportCsv4MiB(benchmark::State& state) {
         benchmark::DoNotOptimize(ChannelsFromCsv(csv, kTGUV2, 0).records.data());
 }
 BENCHMARK(BM_ImportCsv4MiB)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// A document of 200 random channels in use, for the list's own commands.
+struct RandomDocument {
+    TempDir dir;
+    CChannelDocument doc;
+    RandomDocument() {
+        WriteBytes(dir / "radio.DAT", RandomDat(kTGUV2, 3, true));
+        doc.Load(dir / "radio.DAT");
+    }
+};
+
+// Sorting all 200 rows by RX frequency, then undoing it, so that every
+// round sorts the same disorder.
+void BM_Sort200Rows(benchmark::State& state) {
+    RandomDocument f;
+    for (auto _ : state) {
+        ListChange change = f.doc.Sort({}, SortKey::kRxFreq, false);
+        state.PauseTiming();
+        if (change.step)
+            f.doc.Undo(*change.step);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Sort200Rows)->Unit(benchmark::kMicrosecond);
+
+void BM_Check200Channels(benchmark::State& state) {
+    RandomDocument f;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CheckChannels(f.doc.Records(), f.doc.Model(), f.doc.Image()));
+}
+BENCHMARK(BM_Check200Channels)->Unit(benchmark::kMicrosecond);
 
 } // namespace

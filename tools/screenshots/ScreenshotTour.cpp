@@ -11,9 +11,11 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -87,6 +89,7 @@ bool CScreenshotTour::Run() {
     ShootTg6aWindows();
     ShootFileFailures();
     ShootCsvImport();
+    ShootSearchWindows();
     return m_bOk;
 }
 
@@ -325,6 +328,43 @@ void CScreenshotTour::ShootCsvImport() {
                m_prompts.messages.back() == QStringLiteral("2 lines of club-channels.csv could not "
                                                            "be imported."),
            QStringLiteral("the hand-written CSV did not report its two bad lines"));
+}
+
+// "Find" beside the list after finding a repeater by its frequency, "Sort"
+// as it opens, and what Check Channels finds once a channel is there twice.
+void CScreenshotTour::ShootSearchWindows() {
+    std::unique_ptr<CMainDlg> window = NewMainWindow(kTGUV2);
+    OpenExample(*window, kTgUv2Example);
+    window->OnFind();
+    CFindDlg* find = window->FindDlg();
+    Expect(find, QStringLiteral("Find opened no window"));
+    if (!find)
+        return;
+    find->findChild<QLineEdit*>(QStringLiteral("findText"))->setText(QStringLiteral("145.6"));
+    find->findChild<QPushButton*>(QStringLiteral("findNextButton"))->click();
+    Settle(*window);
+    Settle(*find);
+    Expect(window->List().SelectedRows() == std::vector<int>{kUv2Repeater},
+           QStringLiteral("Find did not find the repeater"));
+    Save(QStringLiteral("find-window"), SideBySide(WindowPicture(*window), WindowPicture(*find)));
+    find->hide();
+
+    PictureNextDialog(QStringLiteral("sort-dialog"));
+    window->OnSort();
+    ForgetScripts();
+
+    // The repeater once more, in an empty row before it: the check warns
+    // about the later one.
+    window->List().SelectRows({kUv2Repeater});
+    window->OnCopy();
+    window->List().SelectRows({kUv2EmptyRow});
+    window->OnPaste();
+    window->OnCheckChannels();
+    if (CCheckChannelsDlg* check = window->CheckDlg()) {
+        Settle(*check);
+        Save(QStringLiteral("check-channels"), WindowPicture(*check));
+        check->hide();
+    }
 }
 
 void CScreenshotTour::PictureNextDialog(const QString& name) {

@@ -42,6 +42,7 @@ private:
     void ShootInvalidFrequency(CMainDlg& window);
     void ShootFileFailures();
     void ShootCsvImport();
+    void ShootSearchWindows();
 
     // The next modal dialog (then cancelled) or message box is pictured under
     // this name.
