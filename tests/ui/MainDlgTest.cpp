@@ -1,6 +1,7 @@
 // The main window: its states, buttons and menus, failures to open,
 // accessible names, and how its handlers, keys and the list's popup menu
 // reach the document (what each change does is the document's tests').
+#include "SortDlg.h"
 #include "UiHelpers.h"
 
 #include <QAbstractItemModelTester>
@@ -126,12 +127,16 @@ TEST(MainDlg, EveryControlHasItsOwnNameAndTheListWorksWithoutAMouse) {
     for (RadioModel model : {kTGUV2, kTG6A}) {
         MainWindowFixture f(model, 2);
         const auto editor = f.Edit({0, 1});
-        for (QWidget* window : std::initializer_list<QWidget*>{f.window.get(), editor.get(),
-                                                               &f.Import(f.dir / "radio.DAT")}) {
+        f.window->OnFind();
+        f.window->OnCheckChannels();
+        CSortDlg sort(model, f.window.get());
+        for (QWidget* window : std::initializer_list<QWidget*>{
+                 f.window.get(), editor.get(), &f.Import(f.dir / "radio.DAT"), f.window->FindDlg(),
+                 f.window->CheckDlg(), &sort}) {
             std::set<QString> names;
             for (QWidget* control : window->findChildren<QWidget*>()) {
                 if (!(control->focusPolicy() & Qt::TabFocus) || !control->isVisibleTo(window) ||
-                    control->inherits("QScrollBar"))
+                    control->inherits("QScrollBar") || control->window() != window)
                     continue;
                 const QString name =
                     control->accessibleName().isEmpty()
