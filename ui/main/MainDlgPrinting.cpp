@@ -36,7 +36,7 @@ void CMainDlg::OnPrint() {
         return;
     Run(kPrintFailed, [this] {
         const CChannelPages pages = PagesOf(m_document, m_bShowAllColumns != 0);
-        QPrinter printer;
+        QPrinter printer(QPrinter::HighResolution);
         pages.ChooseOrientation(printer);
         QPrintDialog dialog(&printer, this);
         if (m_prompts.RunModal(dialog) == QDialog::Accepted && !pages.Print(printer))
@@ -49,7 +49,7 @@ void CMainDlg::OnPrintPreview() {
         return;
     Run(kPrintFailed, [this] {
         const CChannelPages pages = PagesOf(m_document, m_bShowAllColumns != 0);
-        QPrinter printer;
+        QPrinter printer(QPrinter::HighResolution);
         pages.ChooseOrientation(printer);
         QPrintPreviewDialog dialog(&printer, this);
         // The preview draws again whenever its page setup changes, and
