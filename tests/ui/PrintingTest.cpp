@@ -41,24 +41,22 @@ TEST(Printing, ThePdfHoldsEveryChannelInUseInRowOrder) {
         MenuAction(*f.window, "Export PDF...")->trigger();
         const QString pdf = QPath(f.dir / "list.pdf");
         const QString name = QString::fromStdString(f.window->Document().Path().filename());
-        const QString info = Poppler("pdfinfo", {pdf});
-        EXPECT_TRUE(info.contains(QRegularExpression("Title: +" + name + "\n")) &&
-                    info.contains(QRegularExpression("Creator: +Velmora " + kProgramVersion + "\n")))
-            << info.toStdString();
-
         QStringList expected;
         for (int row = 0; row < f.List().Channels().RowCount(); ++row)
             if (!f.Record(row).IsEmpty())
                 expected << RowTexts(f.List(), row).join(' ').simplified();
+        const QStringList pages =
+            Poppler("pdftotext", {"-layout", pdf, "-"}).split('\f', Qt::SkipEmptyParts);
+        EXPECT_LE(pages.size(), mostPages);
+        EXPECT_TRUE(
+            Poppler("pdfinfo", {pdf})
+                .contains(QRegularExpression(
+                    QStringLiteral("Title: +%1\nCreator: +Velmora %2\n[\\s\\S]*Pages: +%3\n")
+                        .arg(name, kProgramVersion)
+                        .arg(pages.size()))));
         const QString title = QStringLiteral("%1 \u2014 %2 \u2014 %3 channels ")
                                   .arg(name, model == kTGUV2 ? "TG-UV2" : "TG-6A")
                                   .arg(expected.size());
-        const QStringList pages =
-            Poppler("pdftotext", {"-layout", pdf, "-"}).split('\f', Qt::SkipEmptyParts);
-        EXPECT_TRUE(
-            pages.size() <= mostPages &&
-            info.contains(QRegularExpression(QStringLiteral("Pages: +%1\n").arg(pages.size()))))
-            << pages.size();
         QStringList rows;
         for (int page = 0; page < pages.size(); ++page) {
             QStringList lines;
