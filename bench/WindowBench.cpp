@@ -1,9 +1,11 @@
 #include "ChannelListView.h"
+#include "ChannelPages.h"
 #include "RowEditorDlg.h"
 #include "UiHelpers.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QLocale>
 #include <QTableView>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -35,6 +37,19 @@ void BM_OpenToFilledList(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OpenToFilledList)->Unit(benchmark::kMicrosecond);
+
+// The PDF of 200 channels in use with every column, drawn into memory.
+void BM_Pdf200Channels(benchmark::State& state) {
+    MainWindowFixture f(kTGUV2, 200);
+    for (auto _ : state) {
+        const CChannelPages pages(f.window->Document(), true, QStringLiteral("radio.DAT"),
+                                  QStringLiteral("07/12/2026"));
+        benchmark::DoNotOptimize(
+            ChannelPdf(pages, PdfPaper(QLocale(QLocale::English, QLocale::UnitedKingdom)),
+                       QStringLiteral("radio.DAT")));
+    }
+}
+BENCHMARK(BM_Pdf200Channels)->Unit(benchmark::kMillisecond);
 
 void BM_Up15Over100Rows(benchmark::State& state) {
     LoadedWindow f;

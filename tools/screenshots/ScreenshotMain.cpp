@@ -7,6 +7,7 @@
 #include "ScreenshotTour.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QStyleFactory>
 
 #include <cstdio>
@@ -36,6 +37,8 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(QuietMessages);
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Dates and paper as in Britain: A4 pages.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     QApplication::setApplicationName(kProgramName);
     QApplication::setWindowIcon(ProgramIcon());
 

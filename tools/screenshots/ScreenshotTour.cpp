@@ -1,6 +1,7 @@
 #include "ScreenshotTour.h"
 
 #include "ChannelListView.h"
+#include "ChannelPages.h"
 #include "MainDlg.h"
 #include "WindowPicture.h"
 
@@ -8,10 +9,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -41,6 +44,8 @@ constexpr int kUv2PmrFirst = 40; // "PMR 1" … "PMR 8"
 constexpr int kUv2PmrLast = 47;
 constexpr int kUv2PasteTarget = 100;
 constexpr int kTg6aEmptyRow = 8;
+// A PDF page pictured about as large as on a screen.
+constexpr int kPageDpi = 96;
 // 70 cm simplex channels and repeaters: shared step and tones, differing
 // frequencies.
 const std::vector<int> kTg6aEditRows = {10, 11, 12, 20, 21};
@@ -132,7 +137,9 @@ void CScreenshotTour::ShootTgUv2Windows() {
     ShootRightClickMenuAndNew(*window);
     ShootRowEditorOneRow(*window);
     ShootRowEditorBlank(*window);
+    ShootPrintPreview(*window);
     ShootAllColumns(*window);
+    ShootPdfPage(*window);
     ShootAbout(*window);
 }
 
@@ -198,6 +205,21 @@ void CScreenshotTour::ShootAllColumns(CMainDlg& window) {
     WidenToShowAllColumns(window);
     Settle(window);
     Save(QStringLiteral("main-window"), WindowPicture(window));
+}
+
+void CScreenshotTour::ShootPrintPreview(CMainDlg& window) {
+    PictureNextDialog(QStringLiteral("print-preview"));
+    window.OnPrintPreview();
+    ForgetScripts();
+}
+
+// The first page of the PDF that Export PDF writes, drawn as the PDF is.
+void CScreenshotTour::ShootPdfPage(CMainDlg& window) {
+    const CChannelPages pages(window.Document(), true, kTgUv2Example,
+                              QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    QPageLayout paper = PdfPaper(QLocale());
+    paper.setOrientation(pages.OrientationFor(window, paper));
+    Save(QStringLiteral("pdf-page"), pages.PageImage(paper, 0, kPageDpi));
 }
 
 void CScreenshotTour::ShootAbout(CMainDlg& window) {

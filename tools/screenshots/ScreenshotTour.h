@@ -36,6 +36,8 @@ private:
     void ShootFileMenu(CMainDlg& window);
     void ShootMenuBarMenu(CMainDlg& window, int index, const QString& choice, const QString& name);
     void ShootAllColumns(CMainDlg& window);
+    void ShootPrintPreview(CMainDlg& window);
+    void ShootPdfPage(CMainDlg& window);
     void ShootImportAndExit();
     void ShootAbout(CMainDlg& window);
     void ShootTg6aWindows();

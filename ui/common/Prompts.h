@@ -17,6 +17,7 @@ public:
     // The kinds of file the file dialogs offer, as their name filters.
     static inline const QString kDatFiles = QStringLiteral("DAT Files (*.DAT)");
     static inline const QString kCsvFiles = QStringLiteral("CSV Files (*.csv)");
+    static inline const QString kPdfFiles = QStringLiteral("PDF Files (*.pdf)");
 
     virtual ~Prompts() = default;
 

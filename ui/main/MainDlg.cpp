@@ -70,6 +70,9 @@ const CommandInfo kCommands[] = {
     {"open", "Open DAT File", "Open DAT", "", &CMainDlg::OnOpen, When::kAlways},
     {"save", "Save DAT File", "Save DAT", "", &CMainDlg::OnSave, When::kFileLoaded},
     {"exportCsv", "Export CSV...", "", "", &CMainDlg::OnExportCsv, When::kFileLoaded},
+    {"print", "Print...", "", "Ctrl+P", &CMainDlg::OnPrint, When::kFileLoaded},
+    {"printPreview", "Print Preview...", "", "", &CMainDlg::OnPrintPreview, When::kFileLoaded},
+    {"exportPdf", "Export PDF...", "", "", &CMainDlg::OnExportPdf, When::kFileLoaded},
     {"exit", "Exit", "Exit", "", &CMainDlg::OnExit, When::kAlways},
     {"up", "Up", "Up", "", &CMainDlg::OnUp, When::kFileLoaded},
     {"down", "Down", "Down", "", &CMainDlg::OnDown, When::kFileLoaded},
@@ -149,6 +152,9 @@ void CMainDlg::CreateMenus() {
     file->addAction(Command(QStringLiteral("open")));
     file->addAction(Command(QStringLiteral("save")));
     file->addAction(Command(QStringLiteral("exportCsv")));
+    file->addAction(Command(QStringLiteral("print")));
+    file->addAction(Command(QStringLiteral("printPreview")));
+    file->addAction(Command(QStringLiteral("exportPdf")));
     file->addSeparator();
     file->addAction(Command(QStringLiteral("exit")));
     QMenu* edit = MenuBar()->addMenu(QStringLiteral("&Edit"));

@@ -49,6 +49,10 @@ public:
     void OpenGiven(const CommandLineFiles& files);
     void OnSave();
     void OnExportCsv();
+    // The list on paper: printed, previewed, or written as a PDF file.
+    void OnPrint();
+    void OnPrintPreview();
+    void OnExportPdf();
     void OnExit();
     void OnAbout();
     void OnUp();

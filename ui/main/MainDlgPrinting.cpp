@@ -1,0 +1,95 @@
+// The channel list on paper: Print, Print Preview and Export PDF.
+#include "MainDlg.h"
+
+#include "ChannelPages.h"
+#include "Failure.h"
+#include "FilePaths.h"
+#include "Prompts.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include <span>
+
+namespace {
+
+const QString kPrintFailed = QStringLiteral("Print operation failed.");
+const QString kExportFailed = QStringLiteral("Export operation failed.");
+
+QString FileNameOf(const CChannelDocument& document) {
+    return FileNameOf(QString::fromStdString(document.Path().string()));
+}
+
+// The pages of the document as the list shows it now, dated today.
+CChannelPages PagesOf(const CChannelDocument& document, bool showAll) {
+    return CChannelPages(document, showAll, FileNameOf(document),
+                         QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+}
+
+} // namespace
+
+void CMainDlg::OnPrint() {
+    if (!m_bLoaded)
+        return;
+    Run(kPrintFailed, [this] {
+        const CChannelPages pages = PagesOf(m_document, m_bShowAllColumns != 0);
+        QPrinter printer(QPrinter::HighResolution);
+        pages.ChooseOrientation(printer);
+        QPrintDialog dialog(&printer, this);
+        if (m_prompts.RunModal(dialog) == QDialog::Accepted && !pages.Print(printer))
+            RaiseFailure();
+    });
+}
+
+void CMainDlg::OnPrintPreview() {
+    if (!m_bLoaded)
+        return;
+    Run(kPrintFailed, [this] {
+        const CChannelPages pages = PagesOf(m_document, m_bShowAllColumns != 0);
+        QPrinter printer(QPrinter::HighResolution);
+        pages.ChooseOrientation(printer);
+        QPrintPreviewDialog dialog(&printer, this);
+        // The preview draws again whenever its page setup changes, and
+        // prints from its own button.
+        connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+                [&pages](QPrinter* target) { pages.Print(*target); });
+        m_prompts.RunModal(dialog);
+    });
+}
+
+void CMainDlg::OnExportPdf() {
+    if (!m_bLoaded)
+        return;
+    QString reason;
+    Run(
+        kExportFailed,
+        [&] {
+            // Beside the file it comes from, named after it.
+            std::filesystem::path start = m_document.Path();
+            start.replace_extension(".pdf");
+            QString path =
+                m_prompts.GetSaveFileName(this, {Prompts::kPdfFiles}, QStringLiteral("Export PDF"),
+                                          QString::fromStdString(start.string()));
+            if (path.isEmpty())
+                return;
+            if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+                path += QStringLiteral(".pdf");
+            const CChannelPages pages = PagesOf(m_document, m_bShowAllColumns != 0);
+            const QByteArray pdf = ChannelPdf(pages, PdfPaper(QLocale()), FileNameOf(m_document));
+            if (pdf.isEmpty())
+                RaiseFailure();
+            // Written whole or not at all: a failure leaves the old file.
+            FileProblem problem;
+            if (!WriteWholeFile(ToFsPath(path),
+                                {reinterpret_cast<const std::uint8_t*>(pdf.constData()),
+                                 static_cast<std::size_t>(pdf.size())},
+                                problem)) {
+                reason = QString::fromStdString(DescribeProblem(problem, m_document.Model()));
+                RaiseFailure();
+            }
+        },
+        [&] { return reason; });
+}
