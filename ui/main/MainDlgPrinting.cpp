@@ -77,6 +77,8 @@ void CMainDlg::OnExportPdf() {
                 return;
             if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
                 path += QStringLiteral(".pdf");
+            if (!MayReplaceFile(path))
+                return;
             const CChannelPages pages = PagesOf(m_document, m_bShowAllColumns != 0);
             const QByteArray pdf = ChannelPdf(pages, PdfPaper(QLocale()), FileNameOf(m_document));
             if (pdf.isEmpty())
