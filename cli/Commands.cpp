@@ -274,6 +274,13 @@ void CRun::Diff() {
     if (std::memcmp(imageA.GetHeader(), imageB.GetHeader(), kHeaderSize) != 0)
         note(-1, "header", "Header differs");
     const auto shown = [](const std::string& text) { return text.empty() ? "\"\"" : text; };
+    // A name is stored padded with spaces; the user typed it without them.
+    const auto cells = [model](const CChannel& record) {
+        ColumnTexts texts = TextsOf(record, model);
+        for (std::string& text : texts)
+            text.erase(text.find_last_not_of(' ') + 1);
+        return texts;
+    };
     for (int row = 0; row < a->RowCount(); ++row) {
         const CChannel &before = a->Record(row), &after = b->Record(row);
         if (before == after)
@@ -284,7 +291,7 @@ void CRun::Diff() {
             note(row, kind, channel + kind);
             continue;
         }
-        const ColumnTexts old = TextsOf(before, model), now = TextsOf(after, model);
+        const ColumnTexts old = cells(before), now = cells(after);
         bool anyColumn = false;
         for (const ColumnInfo* column : ColumnSet(model, true)) {
             const auto at = static_cast<std::size_t>(column->id);
