@@ -7,11 +7,14 @@
 #include "FrequencyRules.h"
 #include "Json.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
