@@ -109,9 +109,10 @@ bad.DAT:12: error: Invalid Rx frequency range!
 bad.DAT:150: warning: same frequencies and tones as channel 0
 bad.DAT:160: error: Rx frequency and step do not match!
 bad.DAT:199: warning: same frequencies and tones as channel 0"
-run 1 check --json bad.DAT
-expect "check --json" <(sed -n 2p out) \
-    '  {"file": "bad.DAT", "n": 3, "severity": "error", "text": "Rx frequency and step do not match!"},'
+cp bad.DAT 'a"b\.DAT'
+run 1 check --json 'a"b\.DAT'
+expect "check --json" <(sed -n 3p out) \
+    '  {"file": "a\"b\\.DAT", "n": 11, "severity": "error", "text": "Channel 11 holds a value the radio does not know in the column \"Step\"."},'
 cp "$g6a" low.DAT
 poke low.DAT $(($(rec 5) + 1)) 14 55 0 0 14 55 0 0   # 145.5 MHz on a radio for 400 MHz and above
 run 1 check low.DAT
