@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 
@@ -31,6 +32,10 @@ constexpr int kListHeight = 185;
 
 const QString kCaption = QStringLiteral("IMPORT");
 const QString kOpenFailed = QStringLiteral("Open operation failed.");
+// How often and how long the window looks for the frame a window manager
+// gives it: 40 times 50 ms.
+constexpr int kFrameLookInterval = 50;
+constexpr int kFrameLooks = 40;
 // The files the window takes when one is dropped on it.
 const QStringList kDroppable = {QStringLiteral(".dat"), QStringLiteral(".csv")};
 
@@ -46,6 +51,9 @@ CImportDlg::CImportDlg(const QString& path, bool showAllColumns, const CChannelD
     setWindowTitle(kCaption);
     setObjectName(QStringLiteral("importWindow"));
     setAcceptDrops(true);
+    m_pFrameWatch = new QTimer(this);
+    m_pFrameWatch->setInterval(kFrameLookInterval);
+    connect(m_pFrameWatch, &QTimer::timeout, this, &CImportDlg::LookForFrame);
 
     CreateCommands();
     CreateList();
@@ -177,20 +185,64 @@ QPoint CImportDlg::PlaceBeside(const QRect& owner, const QSize& frame, const QRe
 }
 
 void CImportDlg::PlaceBeside(const QRect& frame) {
-    const int frameExtraHeight = frameGeometry().height() - height();
-    resize(width(), std::max(minimumHeight(), frame.height() - frameExtraHeight));
-    const QScreen* screen = QGuiApplication::screenAt(frame.center());
+    m_placeBeside = frame;
+    m_nFrameLooks = m_nPlacements = 0;
+    m_pFrameWatch->start();
+    Place();
+}
+
+QRect CImportDlg::PlacedFrame() const {
+    const QScreen* screen = QGuiApplication::screenAt(m_placeBeside->center());
     const QRect available = (screen ? screen : this->screen())->availableGeometry();
-    move(PlaceBeside(frame, frameGeometry().size(), available));
-    const bool framed = frameGeometry() != geometry();
-    m_placeBeside = framed ? std::nullopt : std::optional<QRect>(frame);
+    const QSize size(frameGeometry().width(), m_placeBeside->height());
+    return {PlaceBeside(*m_placeBeside, size, available), size};
+}
+
+QMargins CImportDlg::FrameMargins() const {
+    const QRect frame = frameGeometry(), client = geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
+void CImportDlg::Place() {
+    m_placedMargins = FrameMargins();
+    const int frameExtraHeight = frameGeometry().height() - height();
+    resize(width(), std::max(minimumHeight(), m_placeBeside->height() - frameExtraHeight));
+    move(PlacedFrame().topLeft());
+}
+
+// A window manager frames a window after it is shown, and the margins of its
+// frame may reach the window late, or change once more: whenever they are not
+// those the window was placed with, it is placed again. For a moment after it
+// appears it is also placed again where it does not stand as it was put: a
+// window manager that frames it while it is being placed may apply the two
+// out of turn. A few times at most, so as never to wrestle with a window
+// manager; later moves and resizes, as a user makes them, stay.
+void CImportDlg::PlaceAgainIfFramed(bool checkPlace) {
+    constexpr int kMostPlacements = 5;
+    const bool misplaced =
+        checkPlace && frameGeometry() != geometry() && frameGeometry() != PlacedFrame();
+    if (!m_placeBeside || m_nPlacements >= kMostPlacements ||
+        (FrameMargins() == m_placedMargins && !misplaced))
+        return;
+    ++m_nPlacements;
+    Place();
+}
+
+void CImportDlg::LookForFrame() {
+    // Half a second for the window manager's first framing to settle.
+    constexpr int kLooksAtThePlace = 10;
+    PlaceAgainIfFramed(m_nFrameLooks < kLooksAtThePlace);
+    if (++m_nFrameLooks >= kFrameLooks) {
+        m_pFrameWatch->stop();
+        m_placeBeside.reset();
+    }
 }
 
 bool CImportDlg::event(QEvent* event) {
     const bool handled = CTemplateDlg::event(event);
-    if (m_placeBeside && (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
-        frameGeometry() != geometry())
-        PlaceBeside(*m_placeBeside);
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+        PlaceAgainIfFramed(false);
     return handled;
 }
 

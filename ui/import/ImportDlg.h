@@ -5,6 +5,7 @@
 
 #include "TemplateDlg.h"
 
+#include <QMargins>
 #include <QSize>
 #include <QString>
 
@@ -16,6 +17,7 @@ class CChannelListView;
 struct CsvSkippedLine;
 class Prompts;
 class QKeyEvent;
+class QTimer;
 
 // A second file of the same radio model, a DAT file or a CSV list of
 // channels, shown read-only beside the main window, from which rows are
@@ -77,6 +79,12 @@ private:
     void FillList();
     void LoadFile();
     void LoadCsvFile();
+    // Where the frame goes beside the owner's frame given to PlaceBeside.
+    QRect PlacedFrame() const;
+    QMargins FrameMargins() const;
+    void Place();
+    void PlaceAgainIfFramed(bool checkPlace);
+    void LookForFrame();
     void ReportSkippedLines(const std::vector<CsvSkippedLine>& skipped, int total);
     void Run(const QString& failureMessage, const std::function<void()>& work,
              const std::function<QString()>& reason = {});
@@ -89,6 +97,13 @@ private:
     bool m_bLoaded = false;
     QString m_strPath;
     int m_bShowAllColumns = 0;
-    // Where PlaceBeside still has to put the window once its frame is known.
+    // The owner's frame that PlaceBeside put the window beside, while the
+    // window may still have to be placed again once it is framed.
     std::optional<QRect> m_placeBeside;
+    QMargins m_placedMargins;
+    int m_nPlacements = 0;
+    // Looks for the frame a while after the window was placed: a window
+    // manager may frame the window without moving or resizing it.
+    QTimer* m_pFrameWatch = nullptr;
+    int m_nFrameLooks = 0;
 };
