@@ -213,13 +213,14 @@ void CImportDlg::Place() {
 
 // A window manager frames a window after it is shown, and the margins of its
 // frame may reach the window late, or change once more: whenever they are not
-// those the window was placed with, it is placed again. For a moment after it
-// appears it is also placed again where it does not stand as it was put: a
-// window manager that frames it while it is being placed may apply the two
-// out of turn. A few times at most, so as never to wrestle with a window
-// manager; later moves and resizes, as a user makes them, stay.
+// those the window was placed with, it is placed again. While the window
+// manager is still busy framing it, it may also pass over a request to move
+// or size it, or apply two out of turn: so every quarter of a second, for the
+// first two seconds, the window is placed again where it does not stand as it
+// was put. A few times at most, so as never to wrestle with a window manager;
+// moves and resizes after that, as a user makes them, stay.
 void CImportDlg::PlaceAgainIfFramed(bool checkPlace) {
-    constexpr int kMostPlacements = 5;
+    constexpr int kMostPlacements = 8;
     const bool misplaced =
         checkPlace && frameGeometry() != geometry() && frameGeometry() != PlacedFrame();
     if (!m_placeBeside || m_nPlacements >= kMostPlacements ||
@@ -230,9 +231,8 @@ void CImportDlg::PlaceAgainIfFramed(bool checkPlace) {
 }
 
 void CImportDlg::LookForFrame() {
-    // Half a second for the window manager's first framing to settle.
-    constexpr int kLooksAtThePlace = 10;
-    PlaceAgainIfFramed(m_nFrameLooks < kLooksAtThePlace);
+    constexpr int kLooksBetweenPlaces = 5;
+    PlaceAgainIfFramed(m_nFrameLooks % kLooksBetweenPlaces == 0);
     if (++m_nFrameLooks >= kFrameLooks) {
         m_pFrameWatch->stop();
         m_placeBeside.reset();
