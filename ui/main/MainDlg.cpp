@@ -364,18 +364,21 @@ void CMainDlg::OnSave() {
         [this] { return QString::fromStdString(m_document.ProblemText()); });
 }
 
+QString CMainDlg::ExportStart(const char* ending) const {
+    // Beside the file it comes from, named after it.
+    std::filesystem::path start = m_document.Path();
+    start.replace_extension(ending);
+    return QString::fromStdString(start.string());
+}
+
 void CMainDlg::OnExportCsv() {
     if (!m_bLoaded)
         return;
     Run(
         kExportFailed,
         [&] {
-            // Beside the file it comes from, named after it.
-            std::filesystem::path start = m_document.Path();
-            start.replace_extension(".csv");
-            const QString path =
-                m_prompts.GetSaveFileName(this, {Prompts::kCsvFiles}, QStringLiteral("Export CSV"),
-                                          QString::fromStdString(start.string()));
+            const QString path = m_prompts.GetSaveFileName(
+                this, {Prompts::kCsvFiles}, QStringLiteral("Export CSV"), ExportStart(".csv"));
             if (path.isEmpty() || !MayReplaceFile(path))
                 return;
             if (!m_document.ExportCsv(ToFsPath(path)))

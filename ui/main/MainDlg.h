@@ -131,6 +131,11 @@ private:
     void SelectOnly(int row);
     // Moves the selected rows by one, times times, up (-1) or down (1).
     void MoveSelection(const char* command, int direction, int times);
+    // Print (through the print dialog) or Print Preview of the list as shown.
+    void Print(bool preview);
+    // Where an export's file dialog starts: the opened file's folder and
+    // name, with the ending given.
+    QString ExportStart(const char* ending) const;
     // Asks before unsaved changes are replaced by another file: true to go on.
     bool MayReplaceChanges();
     // Asks before a file that another program changed is written over: true

@@ -31,26 +31,23 @@ CChannelPages PagesOf(const CChannelDocument& document, bool showAll) {
 
 } // namespace
 
-void CMainDlg::OnPrint() {
-    if (!m_bLoaded)
-        return;
-    Run(kPrintFailed, [this] {
-        const CChannelPages pages = PagesOf(m_document, m_bShowAllColumns != 0);
-        QPrinter printer(QPrinter::HighResolution);
-        pages.ChooseOrientation(printer);
-        QPrintDialog dialog(&printer, this);
-        if (m_prompts.RunModal(dialog) == QDialog::Accepted && !pages.Print(printer))
-            RaiseFailure();
-    });
-}
+void CMainDlg::OnPrint() { Print(false); }
 
-void CMainDlg::OnPrintPreview() {
+void CMainDlg::OnPrintPreview() { Print(true); }
+
+void CMainDlg::Print(bool preview) {
     if (!m_bLoaded)
         return;
-    Run(kPrintFailed, [this] {
+    Run(kPrintFailed, [this, preview] {
         const CChannelPages pages = PagesOf(m_document, m_bShowAllColumns != 0);
         QPrinter printer(QPrinter::HighResolution);
         pages.ChooseOrientation(printer);
+        if (!preview) {
+            QPrintDialog dialog(&printer, this);
+            if (m_prompts.RunModal(dialog) == QDialog::Accepted && !pages.Print(printer))
+                RaiseFailure();
+            return;
+        }
         QPrintPreviewDialog dialog(&printer, this);
         // The preview draws again whenever its page setup changes, and
         // prints from its own button.
@@ -67,12 +64,8 @@ void CMainDlg::OnExportPdf() {
     Run(
         kExportFailed,
         [&] {
-            // Beside the file it comes from, named after it.
-            std::filesystem::path start = m_document.Path();
-            start.replace_extension(".pdf");
-            QString path =
-                m_prompts.GetSaveFileName(this, {Prompts::kPdfFiles}, QStringLiteral("Export PDF"),
-                                          QString::fromStdString(start.string()));
+            QString path = m_prompts.GetSaveFileName(
+                this, {Prompts::kPdfFiles}, QStringLiteral("Export PDF"), ExportStart(".pdf"));
             if (path.isEmpty())
                 return;
             if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
