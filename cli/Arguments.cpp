@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <string_view>
 
 namespace {
@@ -51,15 +50,6 @@ std::string KindError(const Arguments& parsed) {
 }
 
 } // namespace
-
-bool IsCsvName(std::string_view name) {
-    if (name.size() < 4)
-        return false;
-    std::string end(name.substr(name.size() - 4));
-    for (char& c : end)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return end == ".csv";
-}
 
 std::string Usage(const std::string& command) {
     std::string text = "Usage:\n";

@@ -1,15 +1,12 @@
 #pragma once
 
+#include "FileKinds.h"
 #include "RadioModel.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-// A file whose name ends in .csv, in any letter case, is a CSV list; any
-// other is a DAT file.
-bool IsCsvName(std::string_view name);
 
 // What the command line asks for, before any file is touched.
 struct Arguments {

@@ -6,6 +6,7 @@
 #include "DatFile.h"
 #include "FrequencyRules.h"
 #include "Json.h"
+#include "PlanComparison.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -110,19 +111,13 @@ std::optional<CRun::DatBytes> CRun::ReadDat(const std::string& file) {
             return std::nullopt;
         }
     }
-    const std::optional<RadioModel> bySize = ModelOfFileSize(size);
-    if (m_args.model && bySize != m_args.model) {
-        problem = {};
-        problem.kind = FileProblem::kWrongSize;
-        problem.size = size;
-        Trouble(file, DescribeProblem(problem, *m_args.model));
+    std::string reason;
+    const std::optional<RadioModel> model = RadioOfDat(size, m_args.model, reason);
+    if (!model) {
+        Trouble(file, reason);
         return std::nullopt;
     }
-    if (!bySize) {
-        Trouble(file, DescribeSizeOfNoRadio(size));
-        return std::nullopt;
-    }
-    return DatBytes{std::move(bytes), *bySize};
+    return DatBytes{std::move(bytes), *model};
 }
 
 std::unique_ptr<CChannelDocument> CRun::LoadDat(const std::string& file) {
@@ -198,8 +193,7 @@ void CRun::Import() {
     const std::unique_ptr<CChannelDocument> document = LoadDat(base);
     if (!document)
         return;
-    const std::optional<CsvChannels> read =
-        ReadCsv(list, document->Model(), UnitBand(document->Model(), document->Image()));
+    const std::optional<CsvChannels> read = ReadCsv(list, document->Model(), document->UnitBand());
     if (!read)
         return;
     for (const CsvSkippedLine& skipped : read->skipped)
@@ -273,44 +267,41 @@ void CRun::Diff() {
             ", \"column\": " + JsonOrNull(column) + ", \"old\": " + JsonOrNull(before) +
             ", \"new\": " + JsonOrNull(after) + ", \"kind\": " + JsonString(kind) + "}");
     };
-    const CMemoryImage &imageA = a->Image(), &imageB = b->Image();
-    if (std::memcmp(imageA.GetHeader(), imageB.GetHeader(), kHeaderSize) != 0)
+    const PlanComparison comparison = CompareDocuments(*a, *b);
+    if (comparison.headerDiffers)
         note(-1, "header", "Header differs");
     const auto shown = [](const std::string& text) { return text.empty() ? "\"\"" : text; };
-    // A name is stored padded with spaces; the user typed it without them.
-    const auto cells = [model](const CChannel& record) {
-        ColumnTexts texts = TextsOf(record, model);
-        for (std::string& text : texts)
-            text.erase(text.find_last_not_of(' ') + 1);
-        return texts;
-    };
-    for (int row = 0; row < a->RowCount(); ++row) {
-        const CChannel &before = a->Record(row), &after = b->Record(row);
-        if (before == after)
-            continue;
+    for (int row = 0; row < static_cast<int>(comparison.rows.size()); ++row) {
+        const RowComparison& compared = comparison.rows[static_cast<std::size_t>(row)];
         const std::string channel = "Channel " + std::to_string(row) + ": ";
-        if (before.IsEmpty() != after.IsEmpty()) {
-            const std::string kind = before.IsEmpty() ? "added" : "removed";
+        switch (compared.kind) {
+        case RowDifference::kSame:
+            break;
+        case RowDifference::kOnlyLeft:
+        case RowDifference::kOnlyRight: {
+            const std::string kind =
+                compared.kind == RowDifference::kOnlyRight ? "added" : "removed";
             note(row, kind, channel + kind);
-            continue;
+            break;
         }
-        const ColumnTexts old = cells(before), now = cells(after);
-        bool anyColumn = false;
-        for (const ColumnInfo* column : ColumnSet(model, true)) {
-            const auto at = static_cast<std::size_t>(column->id);
-            if (column->id == Column::Id || old[at] == now[at])
-                continue;
-            const std::string heading = column->header;
-            note(row, "changed",
-                 channel + heading + ": " + shown(old[at]) + " -> " + shown(now[at]), &heading,
-                 &old[at], &now[at]);
-            anyColumn = true;
-        }
-        if (!anyColumn)
+        case RowDifference::kOtherBytes:
             note(row, "other bytes", channel + "other bytes differ");
+            break;
+        case RowDifference::kChanged: {
+            const ColumnTexts old = ComparedTexts(a->Record(row), model),
+                              now = ComparedTexts(b->Record(row), model);
+            for (const Column column : compared.columns) {
+                const auto at = static_cast<std::size_t>(column);
+                const std::string heading = ColumnOf(column).header;
+                note(row, "changed",
+                     channel + heading + ": " + shown(old[at]) + " -> " + shown(now[at]), &heading,
+                     &old[at], &now[at]);
+            }
+            break;
+        }
+        }
     }
-    if (std::memcmp(imageA.GetTrailer(), imageB.GetTrailer(),
-                    static_cast<std::size_t>(imageA.GetTrailerSize())) != 0)
+    if (comparison.trailerDiffers)
         note(-1, "trailer", "Trailer differs");
     if (m_args.json)
         m_out += JsonArray(objects);

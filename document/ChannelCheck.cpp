@@ -12,11 +12,11 @@ namespace {
 
 // What makes two channels the same to the radio's user: they are heard and
 // sent alike, whatever their names and other settings.
-using Signature = std::array<std::string, 4>;
+using Signature = std::array<int, 4>;
 
 Signature SignatureOf(const CChannel& record) {
-    return {record.GetFreqText(true), record.GetFreqText(false), record.GetToneText(true),
-            record.GetToneText(false)};
+    return {record.GetFrequency(true), record.GetFrequency(false), record.GetToneSelection(true),
+            record.GetToneSelection(false)};
 }
 
 // Notes the channel of n and gives the first n noted with the same signature.
@@ -36,6 +36,7 @@ std::vector<ChannelFinding> CheckChannels(std::span<const CChannel> rows, RadioM
                                           const CMemoryImage& image) {
     std::vector<ChannelFinding> findings;
     CFirstOfEach first;
+    const int unitBand = UnitBand(model, image);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const CChannel& record = rows[i];
         const int id = static_cast<int>(i);
@@ -49,9 +50,8 @@ std::vector<ChannelFinding> CheckChannels(std::span<const CChannel> rows, RadioM
         }
         if (record.IsEmpty())
             continue;
-        const std::string_view error =
-            FrequencyError(record.GetFreqText(true), record.GetFreqText(false),
-                           record.GetStepIndex(), model, image);
+        const std::string_view error = FrequencyValueError(
+            record.GetFrequency(true), record.GetFrequency(false), record.GetStepIndex(), unitBand);
         if (!error.empty())
             findings.push_back({id, false, std::string(error)});
         else if (const int earlier = first.Note(record, id); earlier != id)

@@ -3,13 +3,16 @@
 #include "Channel.h"
 #include "ChannelCsv.h"
 #include "DatFile.h"
+#include "DocumentObserver.h"
 #include "EditSession.h"
 #include "ListStep.h"
 #include "RadioModel.h"
 #include "RowSelection.h"
 
 #include <cstdint>
+#include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -22,12 +25,12 @@ using RowClipboard = std::vector<CChannel>;
 // What Sort puts the channels in order by.
 enum class SortKey { kRxFreq, kTxFreq, kName };
 
-// What a change of the list did: its step (none when no row moved and no
-// record changed), the selection the list shows after it, and the row to
-// scroll into view (-1 for none). A refused change says why and changes
-// nothing.
+// What a change of the list did: whether it became a step of the history
+// (it moved a row or changed a record), the selection the list shows after
+// it, and the row to scroll into view (-1 for none). A refused change says
+// why and changes nothing.
 struct ListChange {
-    std::optional<CListStep> step;
+    bool stepped = false;
     RowSelection selection;
     int scrollTo = -1;
     std::string refusal;
@@ -35,18 +38,27 @@ struct ListChange {
 
 // One open file of a radio, apart from any window: its image (header,
 // trailer and every byte nobody interprets), its records in row order, the
-// row clipboard, and every change a user can make to the rows. A change is
-// made at once and comes back as a step that Undo and Redo take, in the
-// order the changes were made. The document tells whether its rows differ
-// from those last saved.
+// row clipboard, every change a user can make to the rows, and the history
+// of those changes. A change is made at once and becomes a step of the
+// history, which Undo takes back and Redo makes again. The document alone
+// knows whether its rows differ from those last saved, and tells its
+// observers (DocumentObserver.h) of every change.
 class CChannelDocument {
 public:
+    // The steps the history keeps, dropping the oldest.
+    static constexpr int kHistorySteps = 1000;
+
     explicit CChannelDocument(RadioModel model = kTGUV2);
     ~CChannelDocument();
+    CChannelDocument(const CChannelDocument&) = delete;
+    CChannelDocument& operator=(const CChannelDocument&) = delete;
 
     RadioModel Model() const { return m_nModel; }
     // The radio of the files to come; only until a file is loaded.
     void SetModel(RadioModel model);
+    // The one band every channel must lie in: a TG-6A's unit band, as its
+    // image says (see UnitBand); 0 for the TG-UV2.
+    int UnitBand() const;
 
     // Rows exist once a file has loaded: one per channel of the radio.
     bool IsLoaded() const { return !m_rows.empty(); }
@@ -58,7 +70,9 @@ public:
 
     // Whether the rows differ from those last saved: set by every change,
     // cleared by Save and by a Load, and found again by undoing or redoing to
-    // the saved state.
+    // the saved state. A change that left every record as it was (an empty
+    // paste, the Row Editor's OK without an edit) counts until the next Undo
+    // or Redo.
     bool IsModified() const;
     // Whether path names the file last loaded or saved and another program
     // has changed it since (its size, its time or its bytes). A file deleted
@@ -77,6 +91,8 @@ public:
     // At most keptSkipped of those lines are kept with their reasons.
     bool LoadCsv(const std::filesystem::path& path, int unitBand, CsvChannels& read,
                  std::size_t keptSkipped = kCsvKeptSkippedLines);
+    // Lets go of the file: no rows until the next load. The clipboard stays.
+    void Unload();
     // Writes the header, the rows in their order and the trailer. False, with
     // the problem, when it was not saved; the old file then keeps its bytes.
     bool Save(const std::filesystem::path& path);
@@ -127,8 +143,20 @@ public:
     // empties it, or, with keep, keeps its channel.
     ListChange TakeCsvChannels(const CsvChannels& read, bool keep);
 
-    void Undo(CListStep& step);
-    void Redo(CListStep& step);
+    // The history: the newest kHistorySteps changes that moved a row or
+    // changed a record, each taken back by Undo and made again by Redo. A
+    // new change drops the steps that were undone; a load starts anew.
+    bool CanUndo() const { return m_nDone > 0; }
+    bool CanRedo() const { return m_nDone < m_steps.size(); }
+    // False, changing nothing, when there is nothing to undo or redo.
+    bool Undo();
+    bool Redo();
+    // Bytes the history keeps.
+    std::size_t HistorySize() const;
+
+    // Observers are told of the changes (see CDocumentObserver::Observe).
+    void AddObserver(CDocumentObserver& observer) const;
+    void RemoveObserver(CDocumentObserver& observer) const;
 
 private:
     // Makes the rows those of after, where row i came from row sources[i];
@@ -139,10 +167,15 @@ private:
                       RowSelection selection, bool countUnchanged = true);
     ListChange Empty(const RowSelection& selection, bool cut);
     std::vector<std::uint8_t> FileBytes() const;
-    // Makes the file's records the rows, as they are now saved.
+    // Makes the file's records the rows.
     void Adopt(std::unique_ptr<CDatFile> file);
-    // Starts a new history on rows that are now the saved ones.
+    // Starts a new history on rows that are now the saved ones, and tells
+    // the observers that every row is new.
     void StartHistory();
+    void Notify(const std::function<void(CDocumentObserver&)>& tell) const;
+    void NotifyRows(const CListStep& step) const;
+    void NotifyModified(bool wasModified) const;
+    void SetClipboard(RowClipboard rows);
     // Notes the file as this document last read or wrote it.
     void Stamp(const std::filesystem::path& path, std::vector<std::uint8_t> bytes);
     std::string PasteRefusal(std::size_t index, int start, bool rx, const std::string& text) const;
@@ -155,14 +188,18 @@ private:
     FileProblem m_problem;
     std::string m_strCsvProblem;
 
-    // Every state of the rows has its own number; the flag compares the
-    // current one with the one saved.
-    std::uint64_t m_nState = 0;
-    std::uint64_t m_nSavedState = 0;
-    std::uint64_t m_nLastState = 0;
+    // The history's steps, oldest first; the first m_nDone of them are done.
+    // The rows are as saved after m_nSaved steps; never again when that is
+    // no longer in the history (kNeverSaved).
+    static constexpr std::size_t kNeverSaved = static_cast<std::size_t>(-1);
+    std::deque<CListStep> m_steps;
+    std::size_t m_nDone = 0;
+    std::size_t m_nSaved = 0;
     // A change that left every record as it was still counts as one until
     // the rows are undone or redone to another state.
     bool m_bTouched = false;
+
+    mutable std::vector<CDocumentObserver*> m_observers;
 
     // The file as it was when this document last read or wrote it.
     struct FileStamp {

@@ -34,8 +34,6 @@ public:
 private:
     void SwapRecords(std::vector<CChannel>& rows);
 
-    friend class CChannelDocument;
-
     // Rows m_first.. show after the step the records that rows
     // m_first + m_order[i] showed before it.
     int m_first = 0;
@@ -44,8 +42,4 @@ private:
     // of each that the list does not show now.
     std::vector<std::uint8_t> m_changed;
     std::vector<CChannel> m_other;
-    // The document's states that the step leads from and to, which tell
-    // whether the rows differ from those last saved.
-    std::uint64_t m_nStateBefore = 0;
-    std::uint64_t m_nStateAfter = 0;
 };

@@ -1,9 +1,9 @@
 #include "Channel.h"
 
 #include "Failure.h"
+#include "Frequency.h"
 #include "ToneTables.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -95,16 +95,19 @@ void CChannel::MarkUsed(RadioModel model) {
 }
 
 std::string CChannel::GetFreqText(bool rx) const {
-    if (IsEmpty())
-        return {};
     const int at = rx ? kRxFreq : kTxFreq;
     const int mhz = Signed(at) * 10 + Signed(at + 1) / 10;
-    const int decimals = Signed(at + 1) % 10 * 10000 + Signed(at + 2) * 100 + Signed(at + 3);
-    if (mhz <= 0)
+    if (IsEmpty() || mhz <= 0)
         return {};
-    char text[32];
-    std::snprintf(text, sizeof text, "%d.%05d", mhz, decimals);
-    return text;
+    return FrequencyText(mhz, Signed(at + 1) % 10 * 10000 + Signed(at + 2) * 100 + Signed(at + 3));
+}
+
+int CChannel::GetFrequency(bool rx) const {
+    const int at = rx ? kRxFreq : kTxFreq;
+    const int mhz = Signed(at) * 10 + Signed(at + 1) / 10;
+    if (IsEmpty() || mhz <= 0)
+        return 0;
+    return Signed(at) * 1000000 + Signed(at + 1) * 10000 + Signed(at + 2) * 100 + Signed(at + 3);
 }
 
 void CChannel::SetFrequencies(int rx, int tx, int step, int band, RadioModel model) {
@@ -136,10 +139,10 @@ std::string CChannel::GetRangeText() const {
 
 ToneCode CChannel::GetTone(bool rx) const {
     const int at = rx ? kRxTone : kTxTone;
-    return {Signed(at), Signed(at + 1)};
+    return {static_cast<ToneKind>(Signed(at)), Signed(at + 1)};
 }
 
-void CChannel::SetTone(bool rx, int kind, int index) {
+void CChannel::SetTone(bool rx, ToneKind kind, int index) {
     const int at = rx ? kRxTone : kTxTone;
     bytes[at] = static_cast<std::uint8_t>(kind);
     bytes[at + 1] = static_cast<std::uint8_t>(index);
@@ -150,13 +153,13 @@ std::string CChannel::GetToneText(bool rx) const {
         return {};
     const ToneCode tone = GetTone(rx);
     switch (tone.kind) {
-    case 0:
+    case ToneKind::kOff:
         return "OFF";
-    case 1:
+    case ToneKind::kCtcss:
         return TableEntry(ToneTables::kCtcss, tone.index);
-    case 2:
+    case ToneKind::kDcsN:
         return TableEntry(ToneTables::kDcsN, tone.index);
-    case 3:
+    case ToneKind::kDcsI:
         return TableEntry(ToneTables::kDcsI, tone.index);
     default:
         RaiseFailure();
@@ -173,13 +176,13 @@ int CChannel::GetToneSelection(bool rx) const {
         return first + tone.index;
     };
     switch (tone.kind) {
-    case 0:
+    case ToneKind::kOff:
         return 0;
-    case 1:
+    case ToneKind::kCtcss:
         return within(ToneTables::kCtcss.size(), ToneTables::kFirstCtcss);
-    case 2:
+    case ToneKind::kDcsN:
         return within(ToneTables::kDcsN.size(), ToneTables::kFirstDcsN);
-    case 3:
+    case ToneKind::kDcsI:
         return within(ToneTables::kDcsI.size(), ToneTables::kFirstDcsI);
     default:
         RaiseFailure();
@@ -189,13 +192,13 @@ int CChannel::GetToneSelection(bool rx) const {
 void CChannel::SetToneSelection(int selection, bool rx) {
     using namespace ToneTables;
     if (selection == 0)
-        SetTone(rx, 0, 0);
+        SetTone(rx, ToneKind::kOff, 0);
     else if (selection >= kFirstCtcss && selection < kFirstDcsN)
-        SetTone(rx, 1, selection - kFirstCtcss);
+        SetTone(rx, ToneKind::kCtcss, selection - kFirstCtcss);
     else if (selection >= kFirstDcsN && selection < kFirstDcsI)
-        SetTone(rx, 2, selection - kFirstDcsN);
+        SetTone(rx, ToneKind::kDcsN, selection - kFirstDcsN);
     else if (selection >= kFirstDcsI && selection < kToneSelections)
-        SetTone(rx, 3, selection - kFirstDcsI);
+        SetTone(rx, ToneKind::kDcsI, selection - kFirstDcsI);
     else
         RaiseFailure();
 }

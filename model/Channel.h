@@ -7,11 +7,16 @@
 #include <string_view>
 #include <type_traits>
 
-// A tone slot as stored: the kind selects the table (0 off, 1 CTCSS, 2 DCS
-// normal, 3 DCS inverted), the index the entry. Both are the stored bytes read
-// as signed 8-bit values.
+// What a tone slot holds, by the table its index points into. The record
+// and the CSV lists share it. A stored byte that is none of these is held as
+// it is (any value of the underlying type is a valid ToneKind) and fails when
+// it is shown.
+enum class ToneKind : std::int8_t { kOff, kCtcss, kDcsN, kDcsI };
+
+// A tone slot as stored: the kind selects the table, the index the entry.
+// Both are the stored bytes read as signed 8-bit values.
 struct ToneCode {
-    int kind;
+    ToneKind kind;
     int index;
 };
 
@@ -31,6 +36,9 @@ public:
     void MarkUsed(RadioModel model);
 
     std::string GetFreqText(bool rx) const;
+    // The frequency as a count of 10 Hz (Frequency.h); 0 where the text is
+    // empty. Rules and lists compute with this, never with the text.
+    int GetFrequency(bool rx) const;
     void SetFrequencies(int rx, int tx, int step, int band, RadioModel model);
 
     int GetStepIndex() const;
@@ -38,7 +46,7 @@ public:
     std::string GetRangeText() const;
 
     ToneCode GetTone(bool rx) const;
-    void SetTone(bool rx, int kind, int index);
+    void SetTone(bool rx, ToneKind kind, int index);
     std::string GetToneText(bool rx) const;
     int GetToneSelection(bool rx) const;
     void SetToneSelection(int selection, bool rx);

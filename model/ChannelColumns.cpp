@@ -15,8 +15,9 @@ template <bool Rx> std::string FreqText(const CChannel& channel) { return channe
 
 template <bool Rx> std::string ToneText(const CChannel& channel) { return channel.GetToneText(Rx); }
 
-// In display order; each model shows the entries marked for it.
-const std::array<ColumnInfo, kColumnKinds> kColumns = {{
+// In display order, which is also the order of Column; each model shows the
+// entries marked for it.
+constexpr std::array<ColumnInfo, kColumnKinds> kColumns = {{
     {Column::Id, "ID", 30, kRight, true, true, true, nullptr, "199"},
     {Column::Name, "Name", 58, kLeft, true, true, false, &Text<&CChannel::GetNameText>, "WWWWWW"},
     {Column::RxFreq, "RX Freq", 65, kRight, true, true, true, &FreqText<true>, "888.88888"},
@@ -38,7 +39,16 @@ const std::array<ColumnInfo, kColumnKinds> kColumns = {{
      "OFF"},
 }};
 
+static_assert([] {
+    for (std::size_t i = 0; i < kColumns.size(); ++i)
+        if (static_cast<std::size_t>(kColumns[i].id) != i)
+            return false;
+    return true;
+}());
+
 } // namespace
+
+const ColumnInfo& ColumnOf(Column id) { return kColumns.at(static_cast<std::size_t>(id)); }
 
 std::vector<const ColumnInfo*> ColumnSet(RadioModel model, bool showAll) {
     std::vector<const ColumnInfo*> set;

@@ -41,6 +41,9 @@ struct ColumnInfo {
     const char* widest;
 };
 
+// The entry of the column table for a column.
+const ColumnInfo& ColumnOf(Column id);
+
 // The columns shown for a model: the short set, or every column of the model.
 std::vector<const ColumnInfo*> ColumnSet(RadioModel model, bool showAll);
 

@@ -5,7 +5,6 @@
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <string_view>
 
 // One radio's channel memory as held in a DAT file: header, records, trailer.
 // Every part is zero-filled when the image is made, so that nothing written
@@ -26,8 +25,8 @@ public:
     virtual std::uint8_t* GetTrailer() = 0;
     const std::uint8_t* GetTrailer() const { return const_cast<CMemoryImage*>(this)->GetTrailer(); }
     virtual int GetTrailerSize() const = 0;
-    // Whether this radio accepts the frequency given as text.
-    virtual bool SameBandSide(std::string_view text) const = 0;
+    // Whether this radio accepts the frequency (a count of 10 Hz, Frequency.h).
+    virtual bool SameBandSide(int frequency) const = 0;
 
 private:
     int m_nChannels;
@@ -41,7 +40,7 @@ public:
     std::uint8_t* GetTrailer() override { return m_trailer.data(); }
     int GetTrailerSize() const override { return TrailerSize(kTGUV2); }
     // The TG-UV2 covers every band it has.
-    bool SameBandSide(std::string_view) const override { return true; }
+    bool SameBandSide(int) const override { return true; }
 
 private:
     std::array<std::uint8_t, TrailerSize(kTGUV2)> m_trailer{};
@@ -52,9 +51,10 @@ public:
     explicit CImageTG6A(int channelCount) : CMemoryImage(channelCount) {}
     std::uint8_t* GetTrailer() override { return m_trailer.data(); }
     int GetTrailerSize() const override { return TrailerSize(kTG6A); }
-    // A TG-6A is built either for 400 MHz and above or for below; trailer
-    // bytes 1 and 2 hold the leading digit pairs of its own frequency.
-    bool SameBandSide(std::string_view text) const override;
+    // A TG-6A is built either for 400 MHz and above or for below (kBandSplit);
+    // trailer bytes 1 and 2 hold the leading digit pairs of its own
+    // frequency. A frequency's side is that of its whole MHz.
+    bool SameBandSide(int frequency) const override;
 
 private:
     std::array<std::uint8_t, TrailerSize(kTG6A)> m_trailer{};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Channel.h"
+#include "CsvHeader.h"
 #include "RadioModel.h"
 
 #include <cstddef>
@@ -14,9 +15,6 @@
 // channel, its row number in the Location column. Reading and writing both
 // go through the Row Editor's own rules, so that a channel read from a file
 // is one the user could have typed.
-
-// The header line's columns, in the order they are written.
-extern const std::vector<std::string_view> kCsvColumns;
 
 // The file for the rows in their order: the header, then one line per row in
 // use with the row's position as its Location. UTF-8, lines ending in CR LF,

@@ -1,6 +1,7 @@
 #include "EditSession.h"
 
 #include "FrequencyRules.h"
+#include "Text.h"
 #include "ToneTables.h"
 
 #include <span>
@@ -49,11 +50,6 @@ int FirstItemStartingWith(const std::vector<std::string>& items, const std::stri
     return -1;
 }
 
-std::string WithoutTrailingSpaces(const std::string& text) {
-    const std::size_t end = text.find_last_not_of(' ');
-    return end == std::string::npos ? std::string() : text.substr(0, end + 1);
-}
-
 } // namespace
 
 bool HasSetting(RadioModel model, Setting setting) {
@@ -95,9 +91,9 @@ FormValues DefaultForm(RadioModel model) {
     return form;
 }
 
-std::string FrequencyTextFor(const CChannel& record, const FormValues& form, bool rx) {
+int FrequencyFor(const CChannel& record, const FormValues& form, bool rx) {
     const FormField& field = form[rx ? kRx : kTx];
-    return field.keep ? record.GetFreqText(rx) : field.text;
+    return field.keep ? record.GetFrequency(rx) : ParseFrequency(field.text);
 }
 
 int StepFor(const CChannel& record, const FormValues& form) {
@@ -109,16 +105,14 @@ void ApplyForm(CChannel& record, const FormValues& form, RadioModel model) {
         return;
     // Read before MarkUsed: an empty record has no frequencies of its own,
     // whatever its bytes hold.
-    const std::string rxText = FrequencyTextFor(record, form, true);
-    const std::string txText = FrequencyTextFor(record, form, false);
+    const int rx = FrequencyFor(record, form, true);
+    const int tx = FrequencyFor(record, form, false);
     const int step = StepFor(record, form);
     record.MarkUsed(model);
     // Offset, direction and band are worked out anew even when both
     // frequencies are the row's own.
-    if (!(form[kRx].keep && form[kTx].keep && form[kStep].keep)) {
-        const int rx = ParseFrequency(rxText);
-        record.SetFrequencies(rx, ParseFrequency(txText), step, BandOf(rx), model);
-    }
+    if (!(form[kRx].keep && form[kTx].keep && form[kStep].keep))
+        record.SetFrequencies(rx, tx, step, BandOf(rx), model);
     if (HasSetting(model, kName) && !form[kName].keep) {
         std::string name = form[kName].text;
         if (name.size() < static_cast<std::size_t>(CChannel::kNameLength))
@@ -220,7 +214,7 @@ CEditSession::Shown CEditSession::ShownValue(Setting setting) const {
     if (setting == kRxTone || setting == kTxTone)
         shown.position = common.index;
     else if (IsTypedSetting(setting))
-        shown.text = WithoutTrailingSpaces(common.text);
+        shown.text = Trim(common.text, TrimEnds::kEnd, " ");
     else
         shown.position = FirstItemStartingWith(ListItems(setting), common.text);
     return shown;
@@ -250,9 +244,9 @@ std::string_view CEditSession::Accept(const FormValues& form) {
         const CChannel& entry = Entry(row);
         if (entry.IsEmpty() && form[kRx].text.empty())
             continue;
-        const std::string_view error = FrequencyError(FrequencyTextFor(entry, form, true),
-                                                      FrequencyTextFor(entry, form, false),
-                                                      StepFor(entry, form), m_nModel, m_image);
+        const std::string_view error =
+            FrequencyValueError(FrequencyFor(entry, form, true), FrequencyFor(entry, form, false),
+                                StepFor(entry, form), UnitBand(m_nModel, m_image));
         if (!error.empty())
             return error;
     }

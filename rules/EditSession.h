@@ -51,9 +51,9 @@ using FormValues = std::array<FormField, kSettingCount>;
 // "On" or Busy Set "OFF".
 FormValues DefaultForm(RadioModel model);
 
-// The RX or TX text and the step a row is checked and stored with: its own
-// where the Keep box is ticked, the form's otherwise.
-std::string FrequencyTextFor(const CChannel& record, const FormValues& form, bool rx);
+// The RX or TX frequency and the step a row is checked and stored with: its
+// own where the Keep box is ticked, the form's otherwise.
+int FrequencyFor(const CChannel& record, const FormValues& form, bool rx);
 int StepFor(const CChannel& record, const FormValues& form);
 
 // Writes the form into a record as the Row Editor stores a row: nothing when

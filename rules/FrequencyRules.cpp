@@ -1,7 +1,7 @@
 #include "FrequencyRules.h"
 
 #include "MemoryImage.h"
-#include "TextNumber.h"
+#include "Text.h"
 #include "ToneTables.h"
 
 #include <array>
@@ -66,14 +66,6 @@ int RoundUpToStep(int value, int size) {
     return size * (value / size + 1);
 }
 
-std::string FormatFrequency(int value) {
-    const std::string digits = std::to_string(value);
-    const std::size_t whole = digits.size() == kDigits ? 3 : 2;
-    if (digits.size() <= whole)
-        return digits + ".";
-    return digits.substr(0, whole) + "." + digits.substr(whole, 5);
-}
-
 std::string NormalizeFrequencyText(std::string_view text, int step) {
     return FormatFrequency(RoundUpToStep(ParseFrequency(text), StepUnits(step)));
 }
@@ -91,7 +83,7 @@ int UnitBand(RadioModel model, const CMemoryImage& image) {
     // A TG-6A is built for one band: UHF2 or VHF1, by its own frequency.
     if (model != kTG6A)
         return 0;
-    return image.SameBandSide("400.00000") ? kBandUhf2 : kBandVhf1;
+    return image.SameBandSide(kBandSplit) ? kBandUhf2 : kBandVhf1;
 }
 
 std::string_view FrequencyError(std::string_view rxText, std::string_view txText, int step,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Frequency.h"
 #include "RadioModel.h"
 
 #include <string>
@@ -15,8 +16,6 @@ class CMemoryImage;
 // an eight-digit number with three digits before the point, or two when three
 // would pass 519.99500 MHz. Only the empty text gives 0.
 int ParseFrequency(std::string_view text);
-// 10 Hz units in a MHz.
-inline constexpr int kTenHzPerMHz = 100000;
 
 // The size of a step in 10 Hz units, or 0 when the index names no step.
 int StepUnits(int step);
@@ -24,10 +23,6 @@ int StepUnits(int step);
 // The value raised to the next multiple of size; a size of 0 or less leaves
 // the value as it is.
 int RoundUpToStep(int value, int size);
-
-// The value as MHz with five decimals, three digits before the point for
-// eight-digit values and two otherwise.
-std::string FormatFrequency(int value);
 
 // What a frequency box shows once the user leaves it. A step index outside the
 // step table (several rows with different steps) rewrites the text unrounded.

@@ -15,7 +15,7 @@ TEST(ChannelCheck, FindsEachProblemOnceAtItsChannel) {
     const CChannel good = ts::UsedChannel(kTGUV2, 14550000, 14550000);
     CChannel otherTone = good, offStep = ts::UsedChannel(kTGUV2, 14550300, 14550300),
              undecodable = good;
-    otherTone.SetTone(true, 1, 8);
+    otherTone.SetTone(true, ToneKind::kCtcss, 8);
     undecodable.bytes[22] = 99;
     const CChannel low = ts::UsedChannel(kTG6A, 14550000, 14550000);
     const std::string sameAs0 = "same frequencies and tones as channel 0";

@@ -31,10 +31,10 @@ std::vector<const CChannel*> RowsOf(const CDatFile& dat) {
     return rows;
 }
 
-// A TG-6A takes only texts on its radio's side of 400 MHz, the radio's own
-// frequency being trailer bytes 1 and 2 as signed pairs (40, 200 is 395 MHz);
-// a text's MHz is the integer before its point, no point is 0 MHz. A TG-UV2
-// takes every text.
+// A TG-6A takes only frequencies on its radio's side of 400 MHz, the radio's
+// own frequency being trailer bytes 1 and 2 as signed pairs (40, 200 is 395
+// MHz); what counts is the whole MHz, so 399.99999 is below. A TG-UV2 takes
+// every frequency.
 TEST(MemoryImage, SameBandSideFollowsTheRadiosSideOf400MHz) {
     const std::tuple<std::uint8_t, std::uint8_t, bool> radios[] = {
         {43, 80, true}, {40, 0, true}, {39, 99, false}, {40, 200, false}, {200, 0, false}};
@@ -43,11 +43,11 @@ TEST(MemoryImage, SameBandSideFollowsTheRadiosSideOf400MHz) {
         g6a.GetTrailer()[1] = pair1;
         g6a.GetTrailer()[2] = pair2;
         std::string answers;
-        for (const char* text : {"400.00000", "399.9", " 438.5", "-438.5", "438", ""})
-            answers += g6a.SameBandSide(text) ? '+' : '-';
-        EXPECT_EQ(answers, uhf ? "+-+---" : "-+-+++") << int{pair1} << "," << int{pair2};
+        for (const int frequency : {40000000, 39999999, 43850000, -43850000, 0})
+            answers += g6a.SameBandSide(frequency) ? '+' : '-';
+        EXPECT_EQ(answers, uhf ? "+-+--" : "-+-++") << int{pair1} << "," << int{pair2};
     }
-    EXPECT_TRUE(CImageTGUV2(200).SameBandSide(""));
+    EXPECT_TRUE(CImageTGUV2(200).SameBandSide(0));
 }
 
 class DatFileTest : public testing::TestWithParam<RadioModel> {

@@ -339,7 +339,7 @@ private:
         const bool can = undo ? history.canUndo() : history.canRedo();
         const int how = Pick(3);
         if (how == 0)
-            Window().Command(undo ? "undo" : "redo")->trigger();
+            Window().Command(undo ? MainCommand::kUndo : MainCommand::kRedo)->trigger();
         else
             QTest::keyClick(&m_f->List(), undo || how == 1 ? Qt::Key_Z : Qt::Key_Y,
                             undo || how == 2 ? Qt::ControlModifier

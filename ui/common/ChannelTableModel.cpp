@@ -14,60 +14,63 @@ Qt::Alignment AlignmentOf(const ColumnInfo& column) {
 CChannelTableModel::CChannelTableModel(QObject* parent)
     : QAbstractTableModel(parent), m_columns(ColumnSet(kTGUV2, false)) {}
 
-void CChannelTableModel::SetColumns(RadioModel model, bool showAll) {
-    beginResetModel();
-    m_rows.clear();
-    m_nModel = model;
-    m_columns = ColumnSet(model, showAll);
-    endResetModel();
+void CChannelTableModel::Show(const CChannelDocument& document) {
+    Observe(&document);
+    Rebuild();
+}
+
+void CChannelTableModel::SetShowAll(bool showAll) {
+    m_bShowAll = showAll;
+    Rebuild();
 }
 
 const ColumnInfo& CChannelTableModel::ColumnAt(int section) const {
     return *m_columns.at(static_cast<std::size_t>(section));
 }
 
+// A document holds only records that decode (it checks every one that comes
+// in); should one not, its cells stay empty rather than stop the list.
 CChannelTableModel::RowTexts CChannelTableModel::ComputeTexts(const CChannel& record) const {
-    const ColumnTexts decoded = TextsOf(record, m_nModel);
     RowTexts texts;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        texts[i] = QString::fromStdString(decoded[i]);
+    try {
+        const ColumnTexts decoded = TextsOf(record, m_nModel);
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            texts[i] = QString::fromStdString(decoded[i]);
+    } catch (...) {
+        texts = {};
+    }
     return texts;
 }
 
-void CChannelTableModel::Fill(const CChannelDocument& document) {
-    std::vector<RowTexts> rows;
-    rows.reserve(static_cast<std::size_t>(document.RowCount()));
-    for (const CChannel& record : document.Records())
-        rows.push_back(ComputeTexts(record));
+void CChannelTableModel::Rebuild() {
+    const CChannelDocument* document = Observed();
     beginResetModel();
-    m_pDocument = &document;
-    m_rows = std::move(rows);
-    endResetModel();
-}
-
-void CChannelTableModel::RemoveRows() {
-    if (m_rows.empty())
-        return;
-    beginResetModel();
+    m_nModel = document ? document->Model() : kTGUV2;
+    m_columns = ColumnSet(m_nModel, m_bShowAll);
     m_rows.clear();
+    if (document && document->IsLoaded()) {
+        m_rows.reserve(static_cast<std::size_t>(document->RowCount()));
+        for (const CChannel& record : document->Records())
+            m_rows.push_back(ComputeTexts(record));
+    }
     endResetModel();
 }
 
-void CChannelTableModel::RefreshRows(int first, int last) {
+void CChannelTableModel::OnRowsReloaded() { Rebuild(); }
+
+void CChannelTableModel::OnRowsChanged(int first, int last) {
     if (first < 0 || last < first || last >= RowCount())
         return;
-    std::vector<RowTexts> texts;
     for (int row = first; row <= last; ++row)
-        texts.push_back(ComputeTexts(*RecordAt(row)));
-    std::move(texts.begin(), texts.end(), m_rows.begin() + first);
+        m_rows[static_cast<std::size_t>(row)] = ComputeTexts(*RecordAt(row));
     Q_EMIT dataChanged(index(first, 0), index(last, columnCount() - 1));
 }
 
 const CChannel* CChannelTableModel::RecordAt(int row) const {
     // Past the rows shown is a caller's fault, and fails as a command does.
-    if (!m_pDocument || row < 0 || row >= RowCount())
+    if (!Observed() || row < 0 || row >= RowCount())
         RaiseFailure();
-    return &m_pDocument->Record(row);
+    return &Observed()->Record(row);
 }
 
 int CChannelTableModel::rowCount(const QModelIndex& parent) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChannelColumns.h"
+#include "DocumentObserver.h"
 
 #include <QAbstractTableModel>
 #include <QString>
@@ -11,10 +12,12 @@
 class CChannelDocument;
 
 // The rows of a channel list: the rows of a document, which the list only
-// shows. Each row caches the texts of every column of its model, shown or
-// not, so that a record that cannot be decoded is found when the rows are
-// filled, never later while painting or when more columns are shown.
-class CChannelTableModel : public QAbstractTableModel {
+// shows, one per row of the document while it has a file, none otherwise.
+// The model keeps itself current from the document's announcements: the rows
+// a change names are read again, a load resets the model. Each row caches the
+// texts of every column of its radio, shown or not, so that painting and
+// showing more columns never decode a record.
+class CChannelTableModel : public QAbstractTableModel, private CDocumentObserver {
     Q_OBJECT
 
 public:
@@ -22,18 +25,12 @@ public:
 
     explicit CChannelTableModel(QObject* parent = nullptr);
 
-    // Drops every row and sets the columns for the model and column set.
-    void SetColumns(RadioModel model, bool showAll);
+    // Shows this document from now on, with the columns of its radio.
+    void Show(const CChannelDocument& document);
+    // The short set of columns, or every column of the radio.
+    void SetShowAll(bool showAll);
+    bool ShowsAll() const { return m_bShowAll; }
     const ColumnInfo& ColumnAt(int section) const;
-
-    // One row per row of the document, which the model shows from then on.
-    // Every record is decoded before anything changes: on a failure the rows
-    // stay as they were.
-    void Fill(const CChannelDocument& document);
-    void RemoveRows();
-    // Recomputes the texts of rows first to last from the document's
-    // records, after it changed them.
-    void RefreshRows(int first, int last);
 
     int RowCount() const { return static_cast<int>(m_rows.size()); }
     const CChannel* RecordAt(int row) const;
@@ -45,10 +42,14 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
+    void OnRowsChanged(int first, int last) override;
+    void OnRowsReloaded() override;
+    // Takes the columns and every row anew from the document.
+    void Rebuild();
     RowTexts ComputeTexts(const CChannel& record) const;
 
     RadioModel m_nModel = kTGUV2;
+    bool m_bShowAll = false;
     std::vector<const ColumnInfo*> m_columns;
-    const CChannelDocument* m_pDocument = nullptr;
     std::vector<RowTexts> m_rows;
 };

@@ -33,23 +33,17 @@ CTemplateDlg::CTemplateDlg(QWidget* parent, int clientWidth, int clientHeight)
     layout->addWidget(m_pClient);
 }
 
-QAction* CTemplateDlg::Command(const QString& name) const {
-    for (QAction* command : m_commands)
-        if (command->objectName() == name)
-            return command;
-    return nullptr;
-}
-
-QAction* CTemplateDlg::AddCommand(const char* name, const QString& text, const QString& buttonText,
-                                  const QList<QKeySequence>& keys, std::function<void()> handler) {
+QAction* CTemplateDlg::AddCommand(int id, const char* name, const QString& text,
+                                  const QString& buttonText, const QList<QKeySequence>& keys,
+                                  std::function<void()> handler) {
     auto* command = new QAction(text, this);
     if (!buttonText.isEmpty())
         command->setIconText(buttonText);
     connect(command, &QAction::triggered, this, std::move(handler));
-    return AddCommand(command, name, keys);
+    return AddCommand(id, command, name, keys);
 }
 
-QAction* CTemplateDlg::AddCommand(QAction* command, const char* name,
+QAction* CTemplateDlg::AddCommand(int id, QAction* command, const char* name,
                                   const QList<QKeySequence>& keys) {
     command->setObjectName(QLatin1String(name));
     if (!keys.isEmpty()) {
@@ -59,7 +53,10 @@ QAction* CTemplateDlg::AddCommand(QAction* command, const char* name,
         // Qt's shortcut map never sees it twice.
         command->setShortcutContext(Qt::WidgetShortcut);
     }
-    m_commands.push_back(command);
+    const auto at = static_cast<std::size_t>(id);
+    if (m_commands.size() <= at)
+        m_commands.resize(at + 1, nullptr);
+    m_commands[at] = command;
     return command;
 }
 
@@ -96,7 +93,7 @@ QAction* CTemplateDlg::CommandForKey(const QKeyEvent* key) const {
          {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
         const QKeySequence typed = SequenceOf(key, ignored | Qt::AltModifier | Qt::MetaModifier);
         for (QAction* command : m_commands)
-            if (command->shortcuts().contains(typed))
+            if (command && command->shortcuts().contains(typed))
                 return command;
     }
     return nullptr;

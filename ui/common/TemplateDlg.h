@@ -20,13 +20,14 @@ class QPushButton;
 // client size to the window, which moves its controls by it; the window never
 // gets smaller than it was made. Its commands are actions, from which its
 // menus and buttons are built; the keys of a command are taken before the
-// controls, wherever the focus is in the client area.
+// controls, wherever the focus is in the client area. Each window numbers its
+// commands with an enum of its own and finds them by it.
 class CTemplateDlg : public QDialog {
     Q_OBJECT
 
 public:
-    // The command whose action has this object name, or null.
-    QAction* Command(const QString& name) const;
+    // Every command of the window by its number (null for a number not used).
+    const std::vector<QAction*>& Commands() const { return m_commands; }
 
 protected:
     // The client area's size in dialog units.
@@ -36,14 +37,18 @@ protected:
     QWidget* Client() const { return m_pClient; }
     const CDialogUnits& Units() const { return m_units; }
 
-    // One command of the window: its action with the text that menus show,
-    // the label of its button (if it has one) as the action's icon text, the
-    // keys taken before the controls (Shift or not) and the handler.
-    QAction* AddCommand(const char* name, const QString& text, const QString& buttonText,
+    // Command number id of the window: its action with the text that menus
+    // show, the label of its button (if it has one) as the action's icon
+    // text, the keys taken before the controls (Shift or not) and the
+    // handler. The object name is for those who look at the window from
+    // outside (a screen reader's tools, a test's failure message).
+    QAction* AddCommand(int id, const char* name, const QString& text, const QString& buttonText,
                         const QList<QKeySequence>& keys, std::function<void()> handler);
     // A command whose action is made elsewhere (and triggers what it does
     // itself), such as a history's Undo.
-    QAction* AddCommand(QAction* command, const char* name, const QList<QKeySequence>& keys);
+    QAction* AddCommand(int id, QAction* command, const char* name,
+                        const QList<QKeySequence>& keys);
+    QAction* CommandAt(int id) const { return m_commands.at(static_cast<std::size_t>(id)); }
     // A push button for a command at its template rectangle: it runs the
     // command and is enabled exactly while the command is.
     QPushButton* AddButton(QAction* command, const char* name, QRect rect);

@@ -5,8 +5,8 @@
 #include "CommandRunner.h"
 #include "DialogUnits.h"
 #include "Failure.h"
+#include "FileKinds.h"
 #include "FilePaths.h"
-#include "FrequencyRules.h"
 #include "Prompts.h"
 
 #include <QAction>
@@ -44,7 +44,7 @@ const QStringList kDroppable = {QStringLiteral(".dat"), QStringLiteral(".csv")};
 CImportDlg::CImportDlg(const QString& path, bool showAllColumns, const CChannelDocument& target,
                        Prompts& prompts, QWidget* owner)
     : CTemplateDlg(owner, kClientWidth, kClientHeight), m_prompts(prompts), m_target(target),
-      m_document(target.Model()), m_strPath(path), m_bShowAllColumns(showAllColumns ? 1 : 0) {
+      m_document(target.Model()), m_strPath(path) {
     // A small caption and no task-bar button: the window belongs to its owner.
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
@@ -57,7 +57,8 @@ CImportDlg::CImportDlg(const QString& path, bool showAllColumns, const CChannelD
 
     CreateCommands();
     CreateList();
-    BuildColumns();
+    m_listChannels->Channels().Show(m_document);
+    m_listChannels->Channels().SetShowAll(showAllColumns);
     FinishLayout(m_listChannels->MissingWidth());
     m_listChannels->setFocus();
 
@@ -68,10 +69,11 @@ CImportDlg::CImportDlg(const QString& path, bool showAllColumns, const CChannelD
 CImportDlg::~CImportDlg() = default;
 
 void CImportDlg::CreateCommands() {
-    QAction* open = AddCommand("open", QStringLiteral("Open DAT File For Import"), {}, {},
+    QAction* open = AddCommand(static_cast<int>(ImportCommand::kOpen), "open",
+                               QStringLiteral("Open DAT File For Import"), {}, {},
                                [this] { OnOpenForImport(); });
-    AddCommand("copy", QStringLiteral("Copy"), {}, {QKeySequence(Qt::CTRL | Qt::Key_C)},
-               [this] { OnCopy(); });
+    AddCommand(static_cast<int>(ImportCommand::kCopy), "copy", QStringLiteral("Copy"), {},
+               {QKeySequence(Qt::CTRL | Qt::Key_C)}, [this] { OnCopy(); });
     MenuBar()->addMenu(QStringLiteral("&File"))->addAction(open);
 }
 
@@ -84,12 +86,6 @@ void CImportDlg::CreateList() {
             &CImportDlg::OnListContextMenu);
 }
 
-void CImportDlg::BuildColumns() {
-    m_listChannels->Channels().SetColumns(m_document.Model(), m_bShowAllColumns != 0);
-}
-
-void CImportDlg::FillList() { m_listChannels->Channels().Fill(m_document); }
-
 void CImportDlg::Run(const QString& failureMessage, const std::function<void()>& work,
                      const std::function<QString()>& reason) {
     RunCommand(m_prompts, this, failureMessage, work, reason);
@@ -98,17 +94,17 @@ void CImportDlg::Run(const QString& failureMessage, const std::function<void()>&
 // A failed load of a DAT file leaves the list without rows; the title and
 // m_bLoaded stay, still describing the last file that loaded.
 void CImportDlg::LoadFile() {
-    if (m_strPath.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) {
+    if (IsCsvName(m_strPath.toStdString())) {
         LoadCsvFile();
         return;
     }
     Run(
         kOpenFailed,
         [this] {
-            m_listChannels->Channels().RemoveRows();
-            if (!m_document.Load(ToFsPath(m_strPath)))
+            if (!m_document.Load(ToFsPath(m_strPath))) {
+                m_document.Unload();
                 RaiseFailure();
-            FillList();
+            }
             m_bLoaded = true;
             setWindowTitle(FileNameOf(m_strPath));
         },
@@ -123,10 +119,8 @@ void CImportDlg::LoadCsvFile() {
         [this] {
             CsvChannels read;
             // A TG-6A's channels must be of the band of the unit they go to.
-            if (!m_document.LoadCsv(ToFsPath(m_strPath),
-                                    UnitBand(m_target.Model(), m_target.Image()), read))
+            if (!m_document.LoadCsv(ToFsPath(m_strPath), m_target.UnitBand(), read))
                 RaiseFailure();
-            FillList();
             m_bLoaded = true;
             setWindowTitle(FileNameOf(m_strPath));
             if (read.skippedCount > 0)
@@ -151,14 +145,7 @@ void CImportDlg::ReportSkippedLines(const std::vector<CsvSkippedLine>& skipped, 
         {}, lines.join(QLatin1Char('\n')));
 }
 
-void CImportDlg::SetShowAllColumns(bool showAll) {
-    // The list has rows exactly when the last load succeeded.
-    const bool loaded = m_listChannels->Channels().RowCount() > 0;
-    m_bShowAllColumns = showAll ? 1 : 0;
-    BuildColumns();
-    if (loaded)
-        Run(kOpenFailed, [this] { FillList(); });
-}
+void CImportDlg::SetShowAllColumns(bool showAll) { m_listChannels->Channels().SetShowAll(showAll); }
 
 void CImportDlg::OnOpenForImport() {
     Run({}, [this] {
@@ -282,7 +269,7 @@ void CImportDlg::OnListContextMenu(const QPoint& pos) {
     Run({}, [this, pos] {
         QMenu menu(this);
         menu.setObjectName(QStringLiteral("importMenu"));
-        menu.addAction(Command(QStringLiteral("copy")));
+        menu.addAction(Command(ImportCommand::kCopy));
         m_prompts.RunMenu(menu, m_listChannels->viewport()->mapToGlobal(pos));
     });
 }

@@ -19,6 +19,9 @@ class Prompts;
 class QKeyEvent;
 class QTimer;
 
+// The commands of the Import window.
+enum class ImportCommand { kOpen, kCopy };
+
 // A second file of the same radio model, a DAT file or a CSV list of
 // channels, shown read-only beside the main window, from which rows are
 // copied into the main window's row clipboard.
@@ -56,7 +59,10 @@ public:
     void OnCopy();
     void OnListContextMenu(const QPoint& pos);
 
+    QAction* Command(ImportCommand command) const { return CommandAt(static_cast<int>(command)); }
     CChannelListView& List() const { return *m_listChannels; }
+    // Whether a file has loaded, now or before: a failed later load leaves
+    // the list without rows, but the window still names the last file.
     bool IsLoaded() const { return m_bLoaded; }
 
 Q_SIGNALS:
@@ -75,8 +81,6 @@ protected:
 private:
     void CreateCommands();
     void CreateList();
-    void BuildColumns();
-    void FillList();
     void LoadFile();
     void LoadCsvFile();
     // Where the frame goes beside the owner's frame given to PlaceBeside.
@@ -96,7 +100,6 @@ private:
     CChannelDocument m_document;
     bool m_bLoaded = false;
     QString m_strPath;
-    int m_bShowAllColumns = 0;
     // The owner's frame that PlaceBeside put the window beside, while the
     // window may still have to be placed again once it is framed.
     std::optional<QRect> m_placeBeside;

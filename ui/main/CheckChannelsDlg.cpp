@@ -9,6 +9,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // The role under which a finding's row keeps its channel's ID.
@@ -46,9 +48,22 @@ CCheckChannelsDlg::CCheckChannelsDlg(const CChannelDocument& document, QWidget* 
     layout->addWidget(buttons);
     const int width = fontMetrics().averageCharWidth();
     resize(width * 80, fontMetrics().height() * 24);
+    Observe(&m_document);
 }
 
+void CCheckChannelsDlg::OnRowsChanged(int, int) { CheckAgainIfShown(); }
+
+void CCheckChannelsDlg::OnRowsReloaded() { CheckAgainIfShown(); }
+
+void CCheckChannelsDlg::CheckAgainIfShown() {
+    if (isVisible())
+        CheckAgain();
+}
+
+// The finding in the same place stays current, so that stepping through
+// them survives a fix of one.
 void CCheckChannelsDlg::CheckAgain() {
+    const int current = m_listFindings->indexOfTopLevelItem(m_listFindings->currentItem());
     m_listFindings->clear();
     const std::vector<ChannelFinding> findings =
         CheckChannels(m_document.Records(), m_document.Model(), m_document.Image());
@@ -65,7 +80,9 @@ void CCheckChannelsDlg::CheckAgain() {
                             {QString(), QString(), QStringLiteral("No problems found.")});
     for (int column = 0; column < 2; ++column)
         m_listFindings->resizeColumnToContents(column);
-    m_listFindings->setCurrentItem(m_listFindings->topLevelItem(0));
+    const int count = m_listFindings->topLevelItemCount();
+    m_listFindings->setCurrentItem(
+        m_listFindings->topLevelItem(std::clamp(current, 0, std::max(count - 1, 0))));
 }
 
 void CCheckChannelsDlg::OnItemActivated(QTreeWidgetItem* item) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DocumentObserver.h"
+
 #include <QDialog>
 
 class CChannelDocument;
@@ -7,9 +9,11 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 // "Check Channels": what the channel check finds in the document, one row a
-// finding, as it was when last checked. Choosing a finding (a double click,
-// or Enter) asks the owner to show that channel; the window stays open.
-class CCheckChannelsDlg : public QDialog {
+// finding. While the window is shown it checks again whenever the rows
+// change, so no finding it shows is ever stale; hidden, it checks when it is
+// shown again. Choosing a finding (a double click, or Enter) asks the owner
+// to show that channel; the window stays open.
+class CCheckChannelsDlg : public QDialog, private CDocumentObserver {
     Q_OBJECT
 
 public:
@@ -24,6 +28,9 @@ Q_SIGNALS:
 
 private:
     void OnItemActivated(QTreeWidgetItem* item);
+    void OnRowsChanged(int first, int last) override;
+    void OnRowsReloaded() override;
+    void CheckAgainIfShown();
 
     const CChannelDocument& m_document;
     QTreeWidget* m_listFindings = nullptr;

@@ -6,6 +6,7 @@
 #include "CommandRunner.h"
 #include "DialogUnits.h"
 #include "Failure.h"
+#include "FileKinds.h"
 #include "FilePaths.h"
 #include "ImportDlg.h"
 #include "ListHistory.h"
@@ -25,6 +26,9 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QUndoStack>
+
+#include <optional>
+#include <span>
 
 namespace {
 
@@ -53,10 +57,12 @@ enum class When {
 // Undo and Redo are the history's own actions, whose text names the step.
 enum class HistoryAction { kNone, kUndo, kRedo };
 
-// Every command of the window: the text its menus show, its button's label,
-// the keys the window takes for it before its controls, its handler and when
-// it is enabled. Menus, buttons and the list's popup are built from these.
+// Every command of the window, in the order of MainCommand: its object name,
+// the text its menus show, its button's label, the keys the window takes for
+// it before its controls, its handler and when it is enabled. Menus, buttons
+// and the list's popup are built from these.
 struct CommandInfo {
+    MainCommand id;
     const char* name;
     const char* text;
     const char* buttonText;
@@ -66,48 +72,70 @@ struct CommandInfo {
     HistoryAction history = HistoryAction::kNone;
 };
 
-const CommandInfo kCommands[] = {
-    {"open", "Open DAT File", "Open DAT", "", &CMainDlg::OnOpen, When::kAlways},
-    {"save", "Save DAT File", "Save DAT", "", &CMainDlg::OnSave, When::kFileLoaded},
-    {"exportCsv", "Export CSV...", "", "", &CMainDlg::OnExportCsv, When::kFileLoaded},
-    {"print", "Print...", "", "Ctrl+P", &CMainDlg::OnPrint, When::kFileLoaded},
-    {"printPreview", "Print Preview...", "", "", &CMainDlg::OnPrintPreview, When::kFileLoaded},
-    {"exportPdf", "Export PDF...", "", "", &CMainDlg::OnExportPdf, When::kFileLoaded},
-    {"exit", "Exit", "Exit", "", &CMainDlg::OnExit, When::kAlways},
-    {"up", "Up", "Up", "", &CMainDlg::OnUp, When::kFileLoaded},
-    {"down", "Down", "Down", "", &CMainDlg::OnDown, When::kFileLoaded},
-    {"up15", "Up 15", "Up 15", "", &CMainDlg::OnUp15, When::kFileLoaded},
-    {"down15", "Down 15", "Down 15", "", &CMainDlg::OnDown15, When::kFileLoaded},
-    {"delete", "Delete", "Delete", "", &CMainDlg::OnDelete, When::kFileLoaded},
-    {"cut", "Cut", "", "Ctrl+X", &CMainDlg::OnCut, When::kFileLoaded},
-    {"copy", "Copy", "", "Ctrl+C", &CMainDlg::OnCopy, When::kFileLoaded},
-    {"paste", "Paste", "", "Ctrl+V", &CMainDlg::OnPaste, When::kFileLoaded},
-    {"edit", "Edit", "", "", &CMainDlg::OnEdit, When::kFileLoaded},
-    {"new", "New", "", "", &CMainDlg::OnNew, When::kNewAllowed},
-    {"import", "Import", "Import", "", &CMainDlg::OnImport, When::kFileLoaded},
-    {"about", "&About Velmora...", "", "", &CMainDlg::OnAbout, When::kAlways},
-    {"find", "Find...", "", "Ctrl+F", &CMainDlg::OnFind, When::kFileLoaded},
-    {"findNext", "Find Next", "", "F3", &CMainDlg::OnFindNext, When::kFileLoaded},
-    {"findPrevious", "Find Previous", "", "Shift+F3", &CMainDlg::OnFindPrevious, When::kFileLoaded},
-    {"sort", "Sort...", "", "", &CMainDlg::OnSort, When::kFileLoaded},
-    {"checkChannels", "Check Channels...", "", "", &CMainDlg::OnCheckChannels, When::kFileLoaded},
-    {"undo", "", "", "Ctrl+Z", nullptr, When::kHistory, HistoryAction::kUndo},
-    {"redo", "", "", "Ctrl+Shift+Z; Ctrl+Y", nullptr, When::kHistory, HistoryAction::kRedo},
+using C = MainCommand;
+constexpr CommandInfo kCommands[] = {
+    {C::kOpen, "open", "Open DAT File", "Open DAT", "", &CMainDlg::OnOpen, When::kAlways},
+    {C::kSave, "save", "Save DAT File", "Save DAT", "", &CMainDlg::OnSave, When::kFileLoaded},
+    {C::kExportCsv, "exportCsv", "Export CSV...", "", "", &CMainDlg::OnExportCsv,
+     When::kFileLoaded},
+    {C::kPrint, "print", "Print...", "", "Ctrl+P", &CMainDlg::OnPrint, When::kFileLoaded},
+    {C::kPrintPreview, "printPreview", "Print Preview...", "", "", &CMainDlg::OnPrintPreview,
+     When::kFileLoaded},
+    {C::kExportPdf, "exportPdf", "Export PDF...", "", "", &CMainDlg::OnExportPdf,
+     When::kFileLoaded},
+    {C::kExit, "exit", "Exit", "Exit", "", &CMainDlg::OnExit, When::kAlways},
+    {C::kUp, "up", "Up", "Up", "", &CMainDlg::OnUp, When::kFileLoaded},
+    {C::kDown, "down", "Down", "Down", "", &CMainDlg::OnDown, When::kFileLoaded},
+    {C::kUp15, "up15", "Up 15", "Up 15", "", &CMainDlg::OnUp15, When::kFileLoaded},
+    {C::kDown15, "down15", "Down 15", "Down 15", "", &CMainDlg::OnDown15, When::kFileLoaded},
+    {C::kDelete, "delete", "Delete", "Delete", "", &CMainDlg::OnDelete, When::kFileLoaded},
+    {C::kCut, "cut", "Cut", "", "Ctrl+X", &CMainDlg::OnCut, When::kFileLoaded},
+    {C::kCopy, "copy", "Copy", "", "Ctrl+C", &CMainDlg::OnCopy, When::kFileLoaded},
+    {C::kPaste, "paste", "Paste", "", "Ctrl+V", &CMainDlg::OnPaste, When::kFileLoaded},
+    {C::kEdit, "edit", "Edit", "", "", &CMainDlg::OnEdit, When::kFileLoaded},
+    {C::kNew, "new", "New", "", "", &CMainDlg::OnNew, When::kNewAllowed},
+    {C::kImport, "import", "Import", "Import", "", &CMainDlg::OnImport, When::kFileLoaded},
+    {C::kAbout, "about", "&About Velmora...", "", "", &CMainDlg::OnAbout, When::kAlways},
+    {C::kFind, "find", "Find...", "", "Ctrl+F", &CMainDlg::OnFind, When::kFileLoaded},
+    {C::kFindNext, "findNext", "Find Next", "", "F3", &CMainDlg::OnFindNext, When::kFileLoaded},
+    {C::kFindPrevious, "findPrevious", "Find Previous", "", "Shift+F3", &CMainDlg::OnFindPrevious,
+     When::kFileLoaded},
+    {C::kSort, "sort", "Sort...", "", "", &CMainDlg::OnSort, When::kFileLoaded},
+    {C::kCheckChannels, "checkChannels", "Check Channels...", "", "", &CMainDlg::OnCheckChannels,
+     When::kFileLoaded},
+    {C::kUndo, "undo", "", "", "Ctrl+Z", nullptr, When::kHistory, HistoryAction::kUndo},
+    {C::kRedo, "redo", "", "", "Ctrl+Shift+Z; Ctrl+Y", nullptr, When::kHistory,
+     HistoryAction::kRedo},
+};
+static_assert([] {
+    for (std::size_t i = 0; i < std::size(kCommands); ++i)
+        if (static_cast<std::size_t>(kCommands[i].id) != i)
+            return false;
+    return true;
+}());
+
+// The buttons down the right edge, by their top in dialog units; Exit also
+// follows the bottom edge.
+constexpr std::pair<MainCommand, int> kButtons[] = {
+    {C::kOpen, 2},   {C::kSave, 18},    {C::kImport, 34},  {C::kUp, 60},    {C::kDown, 76},
+    {C::kUp15, 100}, {C::kDown15, 116}, {C::kDelete, 141}, {C::kExit, 241},
 };
 
-// The buttons down the right edge, by their top in dialog units; "exit" also
-// follows the bottom edge.
-const std::pair<const char*, int> kButtons[] = {
-    {"open", 2},   {"save", 18},    {"import", 34},  {"up", 60},    {"down", 76},
-    {"up15", 100}, {"down15", 116}, {"delete", 141}, {"exit", 241},
-};
+// The menus, by their items; kSeparator draws a line.
+constexpr std::optional<MainCommand> kSeparator;
+const std::optional<MainCommand> kFileMenu[] = {C::kOpen,   C::kSave,         C::kExportCsv,
+                                                C::kPrint,  C::kPrintPreview, C::kExportPdf,
+                                                kSeparator, C::kExit};
+const std::optional<MainCommand> kEditMenu[] = {C::kUndo,   C::kRedo,     kSeparator,
+                                                C::kFind,   C::kFindNext, C::kFindPrevious,
+                                                kSeparator, C::kSort,     C::kCheckChannels};
 
 } // namespace
 
 CMainDlg::CMainDlg(Prompts& prompts, QWidget* parent)
     : CTemplateDlg(parent, kClientWidth, kClientHeight), m_prompts(prompts), m_hIcon(ProgramIcon()),
       m_pHistory(new QUndoStack(this)) {
-    m_pHistory->setUndoLimit(kHistorySteps);
+    m_pHistory->setUndoLimit(CChannelDocument::kHistorySteps);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(kProgramName);
@@ -118,7 +146,7 @@ CMainDlg::CMainDlg(Prompts& prompts, QWidget* parent)
     CreateCommands();
     CreateMenus();
     CreateControls();
-    BuildColumns();
+    m_listChannels->Channels().Show(m_document);
     UpdateCommands();
 
     NameControlsFromLabels(*this);
@@ -134,53 +162,48 @@ CMainDlg::~CMainDlg() {
 
 void CMainDlg::CreateCommands() {
     for (const CommandInfo& info : kCommands) {
+        const int id = static_cast<int>(info.id);
         const QList<QKeySequence> keys =
             QKeySequence::listFromString(QString::fromLatin1(info.key));
         if (info.history == HistoryAction::kUndo)
-            AddCommand(m_pHistory->createUndoAction(this), info.name, keys);
+            AddCommand(id, m_pHistory->createUndoAction(this), info.name, keys);
         else if (info.history == HistoryAction::kRedo)
-            AddCommand(m_pHistory->createRedoAction(this), info.name, keys);
+            AddCommand(id, m_pHistory->createRedoAction(this), info.name, keys);
         else
-            AddCommand(info.name, QString::fromLatin1(info.text),
+            AddCommand(id, info.name, QString::fromLatin1(info.text),
                        QString::fromLatin1(info.buttonText), keys,
                        [this, handler = info.handler] { (this->*handler)(); });
     }
 }
 
+void CMainDlg::AddMenu(const QString& title, std::span<const std::optional<MainCommand>> items) {
+    QMenu* menu = MenuBar()->addMenu(title);
+    for (const std::optional<MainCommand>& item : items) {
+        if (item)
+            menu->addAction(Command(*item));
+        else
+            menu->addSeparator();
+    }
+}
+
 void CMainDlg::CreateMenus() {
-    QMenu* file = MenuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(Command(QStringLiteral("open")));
-    file->addAction(Command(QStringLiteral("save")));
-    file->addAction(Command(QStringLiteral("exportCsv")));
-    file->addAction(Command(QStringLiteral("print")));
-    file->addAction(Command(QStringLiteral("printPreview")));
-    file->addAction(Command(QStringLiteral("exportPdf")));
-    file->addSeparator();
-    file->addAction(Command(QStringLiteral("exit")));
-    QMenu* edit = MenuBar()->addMenu(QStringLiteral("&Edit"));
-    edit->addAction(Command(QStringLiteral("undo")));
-    edit->addAction(Command(QStringLiteral("redo")));
-    edit->addSeparator();
-    edit->addAction(Command(QStringLiteral("find")));
-    edit->addAction(Command(QStringLiteral("findNext")));
-    edit->addAction(Command(QStringLiteral("findPrevious")));
-    edit->addSeparator();
-    edit->addAction(Command(QStringLiteral("sort")));
-    edit->addAction(Command(QStringLiteral("checkChannels")));
+    AddMenu(QStringLiteral("&File"), kFileMenu);
+    AddMenu(QStringLiteral("&Edit"), kEditMenu);
     // Desktops here have no window menu to extend, so the About box lives in
     // a Help menu (on macOS Qt moves it to the application menu).
     QMenu* help = MenuBar()->addMenu(QStringLiteral("&Help"));
-    QAction* about = Command(QStringLiteral("about"));
+    QAction* about = Command(C::kAbout);
     about->setMenuRole(QAction::AboutRole);
     help->addAction(about);
 }
 
 void CMainDlg::UpdateCommands() {
+    const bool loaded = m_document.IsLoaded();
     for (const CommandInfo& info : kCommands)
         if (info.when != When::kHistory)
-            Command(QString::fromLatin1(info.name))
-                ->setEnabled(info.when == When::kAlways ||
-                             (m_bLoaded && (info.when != When::kNewAllowed || IsNewAllowed())));
+            Command(info.id)->setEnabled(
+                info.when == When::kAlways ||
+                (loaded && (info.when != When::kNewAllowed || IsNewAllowed())));
 }
 
 bool CMainDlg::IsNewAllowed() const {
@@ -218,30 +241,23 @@ void CMainDlg::CreateControls() {
             &CMainDlg::OnListContextMenu);
     connect(m_listChannels, &QAbstractItemView::doubleClicked, this, &CMainDlg::OnListDoubleClick);
 
-    for (const auto& [name, y] : kButtons) {
-        const QString command = QString::fromLatin1(name);
-        QPushButton* button = AddButton(Command(command), (std::string(name) + "Button").c_str(),
-                                        units.Rect(173, y, 50, 14));
-        if (command == QLatin1String("exit"))
+    for (const auto& [command, y] : kButtons) {
+        const std::string name = std::string(kCommands[static_cast<int>(command)].name) + "Button";
+        QPushButton* button = AddButton(Command(command), name.c_str(), units.Rect(173, y, 50, 14));
+        if (command == C::kExit)
             m_pExitButton = button;
         else
             m_rightButtons.push_back(button);
     }
 }
 
-void CMainDlg::BuildColumns() {
-    m_listChannels->Channels().SetColumns(m_document.Model(), m_bShowAllColumns != 0);
-}
-
-void CMainDlg::FillList() { m_listChannels->Channels().Fill(m_document); }
-
 void CMainDlg::ShowMessage(const QString& text, const QString& reason) {
     m_prompts.ShowMessage(this, text, reason);
 }
 
-void CMainDlg::Change(const char* command,
+void CMainDlg::Change(MainCommand command,
                       const std::function<ListChange(const RowSelection&)>& work) {
-    Change(Command(QString::fromLatin1(command))->text(), work);
+    Change(Command(command)->text(), work);
 }
 
 void CMainDlg::Change(const QString& step,
@@ -267,9 +283,10 @@ void CMainDlg::Run(const QString& failureMessage, const std::function<void()>& w
 
 QString CMainDlg::OpenProblem(bool sizeChoseModel) const {
     const FileProblem& problem = m_document.Problem();
-    const std::optional<RadioModel> other = ModelOfFileSize(problem.size);
+    std::string noRadio;
+    const std::optional<RadioModel> other = RadioOfDat(problem.size, {}, noRadio);
     if (problem.kind == FileProblem::kWrongSize && sizeChoseModel && !other)
-        return QString::fromStdString(DescribeSizeOfNoRadio(problem.size));
+        return QString::fromStdString(noRadio);
     QString text = QString::fromStdString(m_document.ProblemText());
     // The model can be chosen only until the first file opens.
     if (problem.kind == FileProblem::kWrongSize && other && m_comboMode->isEnabled())
@@ -297,13 +314,14 @@ void CMainDlg::OnOpen() {
 void CMainDlg::OpenFromOutside(const std::filesystem::path& path) {
     if (!MayReplaceChanges())
         return;
-    const bool sizeChoosesModel = !m_bLoaded;
+    const bool sizeChoosesModel = !m_document.IsLoaded();
     if (sizeChoosesModel) {
         // Until a file is open the radio can still be chosen: the one whose
         // files have this size. A file of neither size fails as Open would.
         std::error_code ec;
         const std::uintmax_t size = std::filesystem::file_size(path, ec);
-        if (const std::optional<RadioModel> model = ModelOfFileSize(ec ? 0 : size))
+        std::string reason;
+        if (const std::optional<RadioModel> model = RadioOfDat(ec ? 0 : size, {}, reason))
             m_comboMode->setCurrentIndex(*model);
     }
     if (!Open(path, sizeChoosesModel))
@@ -335,9 +353,7 @@ bool CMainDlg::Open(const std::filesystem::path& path, bool sizeChoseModel) {
         [&] {
             if (!m_document.Load(path))
                 RaiseFailure();
-            FillList();
             m_pHistory->clear();
-            m_bLoaded = true;
             UpdateCommands();
             setWindowTitle(kProgramName + QStringLiteral(" - ") +
                            QString::fromStdString(path.filename().string()));
@@ -349,7 +365,7 @@ bool CMainDlg::Open(const std::filesystem::path& path, bool sizeChoseModel) {
 }
 
 void CMainDlg::OnSave() {
-    if (!m_bLoaded || m_listChannels->Channels().RowCount() != m_document.RowCount())
+    if (!m_document.IsLoaded())
         return;
     Run(
         kSaveFailed,
@@ -359,7 +375,6 @@ void CMainDlg::OnSave() {
                 return;
             if (!m_document.Save(ToFsPath(path)))
                 RaiseFailure();
-            m_pHistory->setClean();
         },
         [this] { return QString::fromStdString(m_document.ProblemText()); });
 }
@@ -372,7 +387,7 @@ QString CMainDlg::ExportStart(const char* ending) const {
 }
 
 void CMainDlg::OnExportCsv() {
-    if (!m_bLoaded)
+    if (!m_document.IsLoaded())
         return;
     Run(
         kExportFailed,
@@ -398,10 +413,8 @@ void CMainDlg::OnAbout() {
 
 void CMainDlg::OnShowAllColumns(bool checked) {
     Run({}, [this, checked] {
-        m_bShowAllColumns = checked ? 1 : 0;
-        BuildColumns();
-        if (m_bLoaded)
-            FillList();
+        m_bShowAllColumns = checked;
+        m_listChannels->Channels().SetShowAll(checked);
         if (m_pImportDlg)
             m_pImportDlg->SetShowAllColumns(checked);
     });
@@ -425,10 +438,8 @@ void CMainDlg::dropEvent(QDropEvent* event) {
 }
 
 void CMainDlg::OnModeChanged(int index) {
-    if (m_bLoaded || index < 0)
-        return;
-    m_document.SetModel(index == 0 ? kTGUV2 : kTG6A);
-    BuildColumns();
+    if (index >= 0)
+        m_document.SetModel(index == 0 ? kTGUV2 : kTG6A);
 }
 
 void CMainDlg::OnClientResized(int dx, int dy) {

@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 class CChannelListView;
@@ -26,6 +27,37 @@ class QMenu;
 class QKeyEvent;
 class QPushButton;
 class QUndoStack;
+
+// The commands of the main window, by which its menus, buttons and keys find
+// them.
+enum class MainCommand {
+    kOpen,
+    kSave,
+    kExportCsv,
+    kPrint,
+    kPrintPreview,
+    kExportPdf,
+    kExit,
+    kUp,
+    kDown,
+    kUp15,
+    kDown15,
+    kDelete,
+    kCut,
+    kCopy,
+    kPaste,
+    kEdit,
+    kNew,
+    kImport,
+    kAbout,
+    kFind,
+    kFindNext,
+    kFindPrevious,
+    kSort,
+    kCheckChannels,
+    kUndo,
+    kRedo,
+};
 
 // The main window: the Mode box, the channel list of the open file, its
 // buttons and menus. It owns the document of the open file, which holds the
@@ -80,8 +112,9 @@ public:
     void OpenRowEditor(int first, int last, bool newMode);
 
     // What tests and the other windows may look at.
+    QAction* Command(MainCommand command) const { return CommandAt(static_cast<int>(command)); }
     CChannelListView& List() const { return *m_listChannels; }
-    bool IsLoaded() const { return m_bLoaded; }
+    bool IsLoaded() const { return m_document.IsLoaded(); }
     bool IsModified() const { return m_document.IsModified(); }
     QUndoStack& History() const { return *m_pHistory; }
     RadioModel Model() const { return m_document.Model(); }
@@ -103,14 +136,13 @@ protected:
 private:
     void CreateCommands();
     void CreateMenus();
+    void AddMenu(const QString& title, std::span<const std::optional<MainCommand>> items);
     void CreateControls();
     // Sets every command's enabled state from the window's state; the one
     // place that does.
     void UpdateCommands();
     // A new channel may only go where no channel is in use.
     bool IsNewAllowed() const;
-    void BuildColumns();
-    void FillList();
     void OnRowsCopied();
     void SelectNeighbourRow(int step);
     void PlaceImportDlg();
@@ -121,7 +153,7 @@ private:
     // is shown in the list and, when it changed rows, becomes one step of the
     // history, named as the command is, that undoes to the selection before
     // (the list's now, unless given).
-    void Change(const char* command, const std::function<ListChange(const RowSelection&)>& work);
+    void Change(MainCommand command, const std::function<ListChange(const RowSelection&)>& work);
     void Change(const QString& step, const std::function<ListChange(const RowSelection&)>& work,
                 std::optional<RowSelection> before = std::nullopt);
     // Finds the text from the mark on, forwards (1) or backwards (-1), and
@@ -130,7 +162,7 @@ private:
     // Selects only this row, makes it the mark and shows it.
     void SelectOnly(int row);
     // Moves the selected rows by one, times times, up (-1) or down (1).
-    void MoveSelection(const char* command, int direction, int times);
+    void MoveSelection(MainCommand command, int direction, int times);
     // Print (through the print dialog) or Print Preview of the list as shown.
     void Print(bool preview);
     // Where an export's file dialog starts: the opened file's folder and
@@ -151,10 +183,9 @@ private:
 
     QComboBox* m_comboMode = nullptr;
     CChannelListView* m_listChannels = nullptr;
-    int m_bShowAllColumns = 0;
+    bool m_bShowAllColumns = false;
     QIcon m_hIcon;
     CChannelDocument m_document;
-    bool m_bLoaded = false;
     QUndoStack* m_pHistory = nullptr;
     QPointer<CImportDlg> m_pImportDlg;
     QPointer<CFindDlg> m_pFindDlg;

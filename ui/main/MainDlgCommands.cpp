@@ -13,6 +13,8 @@
 #include <QCoreApplication>
 #include <QMenu>
 
+#include <optional>
+
 namespace {
 
 constexpr int kBlockMoveSteps = 15;
@@ -20,13 +22,17 @@ constexpr int kBlockMoveSteps = 15;
 const QString kDialogFailed = QStringLiteral("Error creating Dialog");
 const QString kRowEditorStep = QStringLiteral("Row Editor");
 
-// The list's popup, by command; null is a separator.
-const char* const kListMenu[] = {"cut",  "copy",   nullptr, "paste", nullptr, "new",
-                                 "edit", "delete", nullptr, "undo",  "redo"};
+using C = MainCommand;
+
+// The list's popup, by command; an empty item is a separator.
+constexpr std::optional<MainCommand> kSeparator;
+const std::optional<MainCommand> kListMenu[] = {C::kCut,    C::kCopy, kSeparator, C::kPaste,
+                                                kSeparator, C::kNew,  C::kEdit,   C::kDelete,
+                                                kSeparator, C::kUndo, C::kRedo};
 
 } // namespace
 
-void CMainDlg::MoveSelection(const char* command, int direction, int times) {
+void CMainDlg::MoveSelection(MainCommand command, int direction, int times) {
     m_listChannels->setFocus();
     Change(command, [&](const RowSelection& selection) {
         return m_document.Move(selection, direction, times);
@@ -34,17 +40,17 @@ void CMainDlg::MoveSelection(const char* command, int direction, int times) {
     m_listChannels->setFocus();
 }
 
-void CMainDlg::OnUp() { MoveSelection("up", -1, 1); }
+void CMainDlg::OnUp() { MoveSelection(C::kUp, -1, 1); }
 
-void CMainDlg::OnDown() { MoveSelection("down", 1, 1); }
+void CMainDlg::OnDown() { MoveSelection(C::kDown, 1, 1); }
 
-void CMainDlg::OnUp15() { MoveSelection("up15", -1, kBlockMoveSteps); }
+void CMainDlg::OnUp15() { MoveSelection(C::kUp15, -1, kBlockMoveSteps); }
 
-void CMainDlg::OnDown15() { MoveSelection("down15", 1, kBlockMoveSteps); }
+void CMainDlg::OnDown15() { MoveSelection(C::kDown15, 1, kBlockMoveSteps); }
 
 void CMainDlg::OnDelete() {
     m_listChannels->setFocus();
-    Change("delete",
+    Change(C::kDelete,
            [this](const RowSelection& selection) { return m_document.Delete(selection); });
 }
 
@@ -53,23 +59,24 @@ void CMainDlg::OnCopy() {
 }
 
 void CMainDlg::OnCut() {
-    Change("cut", [this](const RowSelection& selection) { return m_document.Cut(selection); });
+    Change(C::kCut, [this](const RowSelection& selection) { return m_document.Cut(selection); });
 }
 
 void CMainDlg::OnPaste() {
-    Change("paste", [this](const RowSelection& selection) { return m_document.Paste(selection); });
+    Change(C::kPaste,
+           [this](const RowSelection& selection) { return m_document.Paste(selection); });
 }
 
 void CMainDlg::OnListContextMenu(const QPoint& pos) {
-    if (!m_bLoaded)
+    if (!m_document.IsLoaded())
         return;
     Run({}, [this, pos] {
         UpdateCommands();
         QMenu menu(this);
         menu.setObjectName(QStringLiteral("listMenu"));
-        for (const char* name : kListMenu) {
-            if (name)
-                menu.addAction(Command(QString::fromLatin1(name)));
+        for (const std::optional<MainCommand>& item : kListMenu) {
+            if (item)
+                menu.addAction(Command(*item));
             else
                 menu.addSeparator();
         }
@@ -95,7 +102,7 @@ void CMainDlg::OnListDoubleClick(const QModelIndex& index) {
 }
 
 void CMainDlg::OpenRowEditor(int first, int last, bool newMode) {
-    if (!m_bLoaded || first < 0 || last >= m_document.RowCount())
+    if (!m_document.IsLoaded() || first < 0 || last >= m_document.RowCount())
         return;
     Run({}, [&] {
         const RowSelection before = m_listChannels->Selection();
@@ -129,7 +136,7 @@ void CMainDlg::SelectNeighbourRow(int step) {
 }
 
 void CMainDlg::OnImport() {
-    if (!m_bLoaded)
+    if (!m_document.IsLoaded())
         return;
     Run(kDialogFailed, [this] {
         if (!m_pImportDlg) {
@@ -137,8 +144,7 @@ void CMainDlg::OnImport() {
                 m_prompts.GetOpenFileName(this, {Prompts::kDatFiles, Prompts::kCsvFiles});
             if (path.isEmpty())
                 return;
-            m_pImportDlg =
-                new CImportDlg(path, m_bShowAllColumns != 0, m_document, m_prompts, this);
+            m_pImportDlg = new CImportDlg(path, m_bShowAllColumns, m_document, m_prompts, this);
             connect(m_pImportDlg, &CImportDlg::rowsCopied, this, &CMainDlg::OnRowsCopied,
                     Qt::QueuedConnection);
         }

@@ -36,10 +36,10 @@ void CMainDlg::OnPrint() { Print(false); }
 void CMainDlg::OnPrintPreview() { Print(true); }
 
 void CMainDlg::Print(bool preview) {
-    if (!m_bLoaded)
+    if (!m_document.IsLoaded())
         return;
     Run(kPrintFailed, [this, preview] {
-        const CChannelPages pages = PagesOf(m_document, m_bShowAllColumns != 0);
+        const CChannelPages pages = PagesOf(m_document, m_bShowAllColumns);
         QPrinter printer(QPrinter::HighResolution);
         pages.ChooseOrientation(printer);
         if (!preview) {
@@ -58,7 +58,7 @@ void CMainDlg::Print(bool preview) {
 }
 
 void CMainDlg::OnExportPdf() {
-    if (!m_bLoaded)
+    if (!m_document.IsLoaded())
         return;
     QString reason;
     Run(
@@ -72,7 +72,7 @@ void CMainDlg::OnExportPdf() {
                 path += QStringLiteral(".pdf");
             if (!MayReplaceFile(path))
                 return;
-            const CChannelPages pages = PagesOf(m_document, m_bShowAllColumns != 0);
+            const CChannelPages pages = PagesOf(m_document, m_bShowAllColumns);
             const QByteArray pdf = ChannelPdf(pages, PdfPaper(QLocale()), FileNameOf(m_document));
             if (pdf.isEmpty())
                 RaiseFailure();
