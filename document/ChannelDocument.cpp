@@ -5,6 +5,7 @@
 #include "FrequencyRules.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -24,9 +25,13 @@ std::vector<const CChannel*> Pointers(std::span<const CChannel> rows) {
 CChannelDocument::CChannelDocument(RadioModel model)
     : m_nModel(model), m_pFile(std::make_unique<CDatFile>(model)) {}
 
+// The observers hear that the rows are gone, and then observe nothing.
 CChannelDocument::~CChannelDocument() {
-    for (CDocumentObserver* observer : m_observers)
+    const std::vector<CDocumentObserver*> observers = std::exchange(m_observers, {});
+    for (CDocumentObserver* observer : observers)
         observer->m_pObserved = nullptr;
+    for (CDocumentObserver* observer : observers)
+        observer->OnRowsReloaded();
 }
 
 void CChannelDocument::SetModel(RadioModel model) {

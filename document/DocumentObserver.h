@@ -7,7 +7,8 @@ class CChannelDocument;
 // comparison. A document tells its observers after it has changed, in the
 // order they started to observe it. An observer may stop observing, or start
 // observing another document, at any time, also while it is being told; a
-// document that goes away first lets go of its observers.
+// document that goes away first lets go of its observers and tells them that
+// its rows are gone (OnRowsReloaded, with Observed() null).
 class CDocumentObserver {
 public:
     CDocumentObserver() = default;

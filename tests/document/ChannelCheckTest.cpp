@@ -40,10 +40,8 @@ TEST(ChannelCheck, FindsEachProblemOnceAtItsChannel) {
         CDatFile file(c.model);
         ASSERT_TRUE(file.Load(dir / "radio.DAT"));
         const CMemoryImage& image = file.GetImage();
-        EXPECT_EQ(
-            CheckChannels({image.GetChannels(), static_cast<std::size_t>(ChannelCount(c.model))},
-                          c.model, image),
-            c.expected);
+        const std::size_t rows = std::size_t(ChannelCount(c.model));
+        EXPECT_EQ(CheckChannels({image.GetChannels(), rows}, c.model, image), c.expected);
     }
 }
 

@@ -24,13 +24,16 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 namespace testing_support {
 
 // The cell texts of one row (the headers for row -1), column by column as shown.
-inline QStringList RowTexts(const CChannelListView& list, int row) {
+inline QStringList RowTexts(const CChannelTableModel& model, int row) {
     QStringList texts;
-    for (int column = 0; column < list.Channels().columnCount(); ++column)
-        texts << (row < 0 ? list.Channels().headerData(column, Qt::Horizontal)
-                          : list.Channels().index(row, column).data())
+    for (int column = 0; column < model.columnCount(); ++column)
+        texts << (row < 0 ? model.headerData(column, Qt::Horizontal)
+                          : model.index(row, column).data())
                      .toString();
     return texts;
+}
+inline QStringList RowTexts(const CChannelListView& list, int row) {
+    return RowTexts(list.Channels(), row);
 }
 inline QString QPath(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());

@@ -4,7 +4,6 @@
 #include "SortDlg.h"
 #include "UiHelpers.h"
 
-#include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QAction>
 #include <QLineEdit>
@@ -55,8 +54,6 @@ QString State(CMainDlg& window) {
 // Save writes the file, Import opens its window, Exit closes the window.
 TEST(MainDlg, OpenEnablesTheCommandsAndEveryButtonRunsItsCommand) {
     MainWindowFixture f;
-    QAbstractItemModelTester tester(&f.List().Channels(),
-                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
     MenuAction(*f.window, "Open DAT File")->trigger();
     EXPECT_EQ(State(*f.window), "Velmora: Exit,Open DAT mode");
     WriteBytes(f.dir / "mine.DAT", MakeDat(kTGUV2, UsedChannels(kTGUV2, 4)));
@@ -244,7 +241,8 @@ TEST(MainDlgCommands, TheEditMenuNamesTheStepAndTheRowEditorKeepsTextUndo) {
 // F3 without a search opens "Find"; a row found from the mark around the
 // list becomes the only one selected, none found says so. A Sort is one undo
 // step, one that changes nothing none. Enter on a finding of Check Channels
-// selects its channel, and the window stays.
+// selects its channel, and the window stays, checking again whenever the
+// rows change.
 TEST(MainDlgSearch, FindSortAndCheckChannels) {
     MainWindowFixture f(kTGUV2, {UsedChannel(kTGUV2, 14500000, 14500000),
                                  UsedChannel(kTGUV2, 14600000, 14600000),
@@ -279,6 +277,10 @@ TEST(MainDlgSearch, FindSortAndCheckChannels) {
     QTest::keyClick(&findings, Qt::Key_Return);
     EXPECT_TRUE(f.List().SelectedRows() == std::vector<int>{2} && f.List().SelectionMark() == 2);
     EXPECT_TRUE(f.window->CheckDlg()->isVisible());
+    f.Do(&CMainDlg::OnDelete, {2});
+    EXPECT_EQ(FindingTexts(findings, 0), "||No problems found.") << "checked again at once";
+    f.window->History().undo();
+    EXPECT_EQ(FindingTexts(findings, 0), "2|Warning|same frequencies and tones as channel 1");
 }
 
 // Export CSV works only with a file open, asks for a CSV file, in a dialog

@@ -19,7 +19,7 @@ constexpr int kChannelRole = Qt::UserRole;
 } // namespace
 
 CCheckChannelsDlg::CCheckChannelsDlg(const CChannelDocument& document, QWidget* owner)
-    : QDialog(owner), m_document(document) {
+    : QDialog(owner) {
     setWindowTitle(QStringLiteral("Check Channels"));
     setObjectName(QStringLiteral("checkWindow"));
     m_listFindings = new QTreeWidget(this);
@@ -48,7 +48,7 @@ CCheckChannelsDlg::CCheckChannelsDlg(const CChannelDocument& document, QWidget* 
     layout->addWidget(buttons);
     const int width = fontMetrics().averageCharWidth();
     resize(width * 80, fontMetrics().height() * 24);
-    Observe(&m_document);
+    Observe(&document);
 }
 
 void CCheckChannelsDlg::OnRowsChanged(int, int) { CheckAgainIfShown(); }
@@ -65,8 +65,11 @@ void CCheckChannelsDlg::CheckAgainIfShown() {
 void CCheckChannelsDlg::CheckAgain() {
     const int current = m_listFindings->indexOfTopLevelItem(m_listFindings->currentItem());
     m_listFindings->clear();
+    const CChannelDocument* document = Observed();
+    if (!document)
+        return;
     const std::vector<ChannelFinding> findings =
-        CheckChannels(m_document.Records(), m_document.Model(), m_document.Image());
+        CheckChannels(document->Records(), document->Model(), document->Image());
     for (const ChannelFinding& finding : findings) {
         auto* item = new QTreeWidgetItem(
             m_listFindings, {QString::number(finding.n),

@@ -32,6 +32,5 @@ private:
     void OnRowsReloaded() override;
     void CheckAgainIfShown();
 
-    const CChannelDocument& m_document;
     QTreeWidget* m_listFindings = nullptr;
 };
