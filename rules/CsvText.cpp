@@ -1,6 +1,7 @@
 #include "CsvText.h"
 
 #include "Frequency.h"
+#include "Text.h"
 
 #include <algorithm>
 
@@ -30,8 +31,7 @@ std::optional<Decimal> ParseDecimal(std::string_view text, int scale) {
 std::string FileMHz(long long value) { return FormatFrequency(value) + "0"; }
 
 std::string MHzLimit(int value) {
-    std::string text = FormatFrequency(value);
-    text.erase(text.find_last_not_of('0') + 1);
+    std::string text(Trim(FormatFrequency(value), TrimEnds::kEnd, "0"));
     if (text.back() == '.')
         text.pop_back();
     return text;
