@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Channel.h"
+#include "ChannelColumns.h"
 #include "ChannelCsv.h"
 #include "DatFile.h"
 #include "DocumentObserver.h"
@@ -124,6 +125,19 @@ public:
     CEditSession Edit(int firstRow, int lastRow, bool newMode,
                       const std::vector<bool>& selected) const;
     ListChange WriteBack(const CEditSession& session, const RowSelection& selection);
+    // Stores a text in one column (EditCell's rules): of the row at the mark,
+    // or, with allSelected, of every selected channel in use (empty rows are
+    // left alone). When any row would be refused nothing is stored, and the
+    // refusal is the Row Editor's message, after "Channel N: " for the first
+    // row refused where all selected rows were edited.
+    ListChange EditColumn(const RowSelection& selection, Column column, const std::string& text,
+                          bool allSelected);
+    // Shifts the rows from the mark down by one: the last row, which must
+    // not hold a channel, comes to the mark as an empty row, selected.
+    ListChange InsertRow(const RowSelection& selection);
+    // Empties the selected rows and moves them to the end of the list, the
+    // rows below each closing up; the mark stays, nothing stays selected.
+    ListChange DeleteAndCloseUp(const RowSelection& selection);
     // Sorts the selected rows among their own places, or every row when no
     // more than one is selected: the channels in use first, in the key's
     // order (names as the Name column shows them, whatever their case), then

@@ -2,6 +2,7 @@
 // Paste, the Row Editor's OK, Sort and the hand-overs from other lists do.
 #include "ChannelDocument.h"
 
+#include "CellEdit.h"
 #include "ChannelColumns.h"
 #include "Failure.h"
 #include "Frequency.h"
@@ -144,6 +145,68 @@ ListChange CChannelDocument::WriteBack(const CEditSession& session, const RowSel
     if (rows.size() != m_rows.size())
         RaiseFailure();
     return Commit(std::move(rows), Unmoved(RowCount()), selection);
+}
+
+ListChange CChannelDocument::EditColumn(const RowSelection& selection, Column column,
+                                        const std::string& text, bool allSelected) {
+    std::vector<int> rows;
+    if (!allSelected && selection.mark >= 0 && selection.mark < RowCount())
+        rows.push_back(selection.mark);
+    for (const int row : allSelected ? selection.Rows() : std::vector<int>())
+        if (!Record(row).IsEmpty())
+            rows.push_back(row);
+    std::vector<CChannel> records = m_rows;
+    for (const int row : rows)
+        if (const std::string refusal = EditCell(records[static_cast<std::size_t>(row)], column,
+                                                 text, m_nModel, UnitBand());
+            !refusal.empty()) {
+            ListChange refused{{}, selection, -1, refusal};
+            if (allSelected)
+                refused.refusal = "Channel " + std::to_string(row) + ": " + refusal;
+            return refused;
+        }
+    if (rows.empty())
+        return {{}, selection, -1, {}};
+    return Commit(std::move(records), Unmoved(RowCount()), selection);
+}
+
+ListChange CChannelDocument::InsertRow(const RowSelection& selection) {
+    const int mark = selection.mark, last = RowCount() - 1;
+    if (mark < 0 || mark > last)
+        return {{}, selection, -1, {}};
+    if (!Record(last).IsEmpty())
+        return {{}, selection, -1, "The last row holds a channel; delete it first."};
+    // The empty last row, whatever bytes it carries, moves up to the mark.
+    std::vector<int> sources = Unmoved(RowCount());
+    std::rotate(sources.begin() + mark, sources.end() - 1, sources.end());
+    std::vector<CChannel> rows;
+    for (const int source : sources)
+        rows.push_back(Record(source));
+    ListChange change =
+        Commit(std::move(rows), sources, RowSelection::Of(RowCount(), {mark}, mark), false);
+    change.scrollTo = mark;
+    return change;
+}
+
+ListChange CChannelDocument::DeleteAndCloseUp(const RowSelection& selection) {
+    if (!selection.Any())
+        return {{}, selection, -1, {}};
+    std::vector<bool> selected = selection.rows;
+    selected.resize(m_rows.size());
+    std::vector<int> sources;
+    for (int row = 0; row < RowCount(); ++row)
+        if (!selected[static_cast<std::size_t>(row)])
+            sources.push_back(row);
+    const std::size_t kept = sources.size();
+    for (int row = 0; row < RowCount(); ++row)
+        if (selected[static_cast<std::size_t>(row)])
+            sources.push_back(row);
+    std::vector<CChannel> rows;
+    for (const int source : sources)
+        rows.push_back(Record(source));
+    for (std::size_t row = kept; row < rows.size(); ++row)
+        rows[row].Clear(m_nModel);
+    return Commit(std::move(rows), sources, {std::vector<bool>(m_rows.size()), selection.mark});
 }
 
 ListChange CChannelDocument::TakeCsvChannels(const CsvChannels& read, bool keep) {

@@ -6,6 +6,7 @@ namespace {
 
 constexpr bool kRight = false;
 constexpr bool kLeft = true;
+using enum CellEditor;
 
 template <std::string (CChannel::*Getter)() const> std::string Text(const CChannel& channel) {
     return (channel.*Getter)();
@@ -18,25 +19,31 @@ template <bool Rx> std::string ToneText(const CChannel& channel) { return channe
 // In display order, which is also the order of Column; each model shows the
 // entries marked for it.
 constexpr std::array<ColumnInfo, kColumnKinds> kColumns = {{
-    {Column::Id, "ID", 30, kRight, true, true, true, nullptr, "199"},
-    {Column::Name, "Name", 58, kLeft, true, true, false, &Text<&CChannel::GetNameText>, "WWWWWW"},
-    {Column::RxFreq, "RX Freq", 65, kRight, true, true, true, &FreqText<true>, "888.88888"},
-    {Column::TxFreq, "TX Freq", 65, kRight, true, true, true, &FreqText<false>, "888.88888"},
-    {Column::RxTone, "QT/DQT Dec", 80, kRight, false, true, true, &ToneText<true>, "D888N"},
-    {Column::TxTone, "QT/DQT Enc", 80, kRight, false, true, true, &ToneText<false>, "D888N"},
-    {Column::Step, "Step", 37, kRight, false, true, true, &Text<&CChannel::GetStepText>, "6.25"},
+    {Column::Id, "ID", 30, kRight, true, true, true, nullptr, "199", kNone},
+    {Column::Name, "Name", 58, kLeft, true, true, false, &Text<&CChannel::GetNameText>, "WWWWWW",
+     kName},
+    {Column::RxFreq, "RX Freq", 65, kRight, true, true, true, &FreqText<true>, "888.88888",
+     kFrequency},
+    {Column::TxFreq, "TX Freq", 65, kRight, true, true, true, &FreqText<false>, "888.88888",
+     kFrequency},
+    {Column::RxTone, "QT/DQT Dec", 80, kRight, false, true, true, &ToneText<true>, "D888N", kList},
+    {Column::TxTone, "QT/DQT Enc", 80, kRight, false, true, true, &ToneText<false>, "D888N", kList},
+    {Column::Step, "Step", 37, kRight, false, true, true, &Text<&CChannel::GetStepText>, "6.25",
+     kList},
     {Column::Reverse, "Reverse", 54, kRight, false, true, true, &Text<&CChannel::GetReverseText>,
-     "OFF"},
+     "OFF", kOnOff},
     {Column::Power, "TX Power", 60, kRight, false, true, true, &Text<&CChannel::GetPowerText>,
-     "High"},
+     "High", kList},
     {Column::Scramble, "Scramble", 60, kRight, false, true, true, &Text<&CChannel::GetScrambleText>,
-     "OFF"},
-    {Column::Width, "W/N", 60, kRight, false, true, true, &Text<&CChannel::GetWidthText>, "Narrow"},
-    {Column::Range, "Range", 48, kRight, false, true, false, &Text<&CChannel::GetRangeText>,
-     "VHF1"},
-    {Column::Scan, "Scan", 40, kRight, false, true, false, &Text<&CChannel::GetScanText>, "OFF"},
+     "OFF", kOnOff},
+    {Column::Width, "W/N", 60, kRight, false, true, true, &Text<&CChannel::GetWidthText>, "Narrow",
+     kList},
+    {Column::Range, "Range", 48, kRight, false, true, false, &Text<&CChannel::GetRangeText>, "VHF1",
+     kNone},
+    {Column::Scan, "Scan", 40, kRight, false, true, false, &Text<&CChannel::GetScanText>, "OFF",
+     kOnOff},
     {Column::BusySet, "Busy Set", 60, kRight, false, false, true, &Text<&CChannel::GetBusySetText>,
-     "OFF"},
+     "OFF", kOnOff},
 }};
 
 static_assert([] {

@@ -27,6 +27,11 @@ enum class Column {
 };
 inline constexpr int kColumnKinds = static_cast<int>(Column::BusySet) + 1;
 
+// How a cell of the column is edited where it stands: not at all, in a box
+// with the Name box's rules or the frequency box's, or by choosing one of a
+// list's items (for On/OFF, Space also toggles it).
+enum class CellEditor { kNone, kName, kFrequency, kList, kOnOff };
+
 struct ColumnInfo {
     Column id;
     const char* header;
@@ -39,6 +44,7 @@ struct ColumnInfo {
     std::string (*text)(const CChannel&);
     // The widest text the column can hold, so that no cell is ever clipped.
     const char* widest;
+    CellEditor editor;
 };
 
 // The entry of the column table for a column.

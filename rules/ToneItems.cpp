@@ -58,3 +58,34 @@ std::string ToneItemText(int position) {
         return {};
     return items[static_cast<std::size_t>(position)];
 }
+
+std::string ToneValueText(int selection) {
+    using namespace ToneTables;
+    const auto entry = [](const auto& table, int index) {
+        return std::string(table[std::size_t(index)]);
+    };
+    if (selection == 0)
+        return "OFF";
+    if (selection >= kFirstCtcss && selection < kFirstDcsN)
+        return entry(kCtcss, selection - kFirstCtcss);
+    if (selection >= kFirstDcsN && selection < kFirstDcsI)
+        return entry(kDcsN, selection - kFirstDcsN);
+    if (selection >= kFirstDcsI && selection < kToneSelections)
+        return entry(kDcsI, selection - kFirstDcsI);
+    return {};
+}
+
+int ToneSelectionOf(std::string_view text) {
+    using namespace ToneTables;
+    if (text == "OFF")
+        return 0;
+    const auto find = [&](auto& table, int first) {
+        const auto found = std::ranges::find(table, text);
+        return found == table.end() ? -1 : first + static_cast<int>(found - table.begin());
+    };
+    for (const int selection :
+         {find(kCtcss, kFirstCtcss), find(kDcsN, kFirstDcsN), find(kDcsI, kFirstDcsI)})
+        if (selection >= 0)
+            return selection;
+    return -1;
+}

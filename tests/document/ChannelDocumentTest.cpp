@@ -146,6 +146,65 @@ TEST(ChannelDocument, PastesAtTheMark) {
     }
 }
 
+// Enter's edit stores into the row at the mark; Ctrl+Enter's into every
+// selected channel in use, each by its own rules, as one step; one refusal
+// stores nothing and names the first channel refused.
+TEST(ChannelDocument, EditsOneColumnOfOneOrManyRows) {
+    const auto tones = [](const Loaded& f) {
+        std::string texts;
+        for (int row = 0; row < 7; ++row)
+            texts += f.doc.Record(row).GetToneText(false) + ",";
+        return texts;
+    };
+    Loaded f(5);
+    const Records before = f.All();
+    ListChange change = f.doc.EditColumn(f.Select({0, 2, 4, 6}, 2), Column::TxTone, "88.5", true);
+    EXPECT_EQ(tones(f), "88.5,OFF,88.5,OFF,88.5,,,");
+    f.ExpectUndoAndRedo(before, change);
+    f.doc.EditColumn(f.Select({0, 2, 4, 6}, 1), Column::TxTone, "D023N", false);
+    EXPECT_EQ(tones(f), "88.5,D023N,88.5,OFF,88.5,,,");
+    const Records edited = f.All();
+    change = f.doc.EditColumn(f.Select({0, 1, 2}, 0), Column::Step, "50", true);
+    EXPECT_EQ(change.refusal, "Channel 1: Rx frequency and step do not match!");
+    EXPECT_TRUE(f.All() == edited && !change.stepped);
+}
+
+// Insert Row opens an empty row at the mark, pushing the rows below down,
+// unless the last row holds a channel; Delete and Close Up empties the
+// selected rows and moves them to the end. Each is one step.
+TEST(ChannelDocument, InsertsAndClosesUpRows) {
+    const std::tuple<const char*, int, Rows, int, Rows, Rows, std::string> cases[] = {
+        {"insert", 5, {2}, 2, {0, 1, -1, 2, 3, 4}, {2}, ""},
+        {"insert at the top", 5, {}, 0, {-1, 0, 1, 2, 3, 4}, {0}, ""},
+        {"insert with the last row in use",
+         200,
+         {7},
+         7,
+         {0, 1, 2},
+         {7},
+         "The last row holds a channel; delete it first."},
+        {"close up", 5, {1, 3}, 3, {0, 2, 4, -1, -1, -1}, {}, ""},
+        {"close up at the end", 200, {0, 199}, 0, {1, 2}, {}, ""},
+    };
+    for (const auto& [name, used, selected, mark, order, selectedAfter, refusal] : cases) {
+        SCOPED_TRACE(name);
+        Loaded f(used);
+        const Records before = f.All();
+        const bool insert = std::string(name).starts_with("insert");
+        ListChange change = insert ? f.doc.InsertRow(f.Select(selected, mark))
+                                   : f.doc.DeleteAndCloseUp(f.Select(selected, mark));
+        EXPECT_EQ(f.Order(0, int(order.size())), order);
+        EXPECT_EQ(change.refusal, refusal);
+        if (!refusal.empty())
+            continue;
+        EXPECT_EQ(change.selection, f.Select(selectedAfter, mark));
+        f.ExpectUndoAndRedo(before, change);
+    }
+    Loaded f(200);
+    f.doc.DeleteAndCloseUp(f.Select({0, 199}, 0));
+    EXPECT_TRUE(f.doc.Record(198).IsEmpty() && f.doc.Record(199).IsEmpty());
+}
+
 // A TG-6A takes only records whose RX and TX are both on its radio's side of
 // 400 MHz, an empty one never; a refused paste changes nothing and says which
 // record and frequency it refused. A record that does not decode stops the

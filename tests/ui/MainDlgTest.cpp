@@ -199,7 +199,8 @@ TEST(MainDlgCommands, KeysAndThePopupRunTheCommands) {
     f.List().SelectRows({3, 50});
     f.window->OnListContextMenu(QPoint(5, 5));
     EXPECT_EQ(items.join(","), "Cut Ctrl+X,Copy Ctrl+C,-,Paste Ctrl+V,-,New (grayed),Edit ,Delete "
-                               ",-,Undo Ctrl+Z(grayed),Redo Ctrl+Shift+Z(grayed)");
+                               ",-,Insert Row Ins,Delete and Close Up Ctrl+Del,-,Undo "
+                               "Ctrl+Z(grayed),Redo Ctrl+Shift+Z(grayed)");
     EXPECT_TRUE(f.Record(3).IsEmpty()) << "Delete ran";
     f.List().SelectRows({3, 50});
     f.window->OnListContextMenu(QPoint(5, 5));
@@ -223,7 +224,8 @@ TEST(MainDlgCommands, TheEditMenuNamesTheStepAndTheRowEditorKeepsTextUndo) {
                          (item->isEnabled() ? "" : "(grayed)");
         return texts.join(",");
     };
-    const QString search = ", ,Find... Ctrl+F%1,Find Next F3%1,Find Previous Shift+F3%1, ,Sort... "
+    const QString search = ", ,Insert Row Ins%1,Delete and Close Up Ctrl+Del%1, ,Find... "
+                           "Ctrl+F%1,Find Next F3%1,Find Previous Shift+F3%1, ,Sort... "
                            "%1,Check Channels... %1";
     EXPECT_EQ(items(), "Undo Ctrl+Z(grayed),Redo Ctrl+Shift+Z(grayed)" + search.arg("(grayed)"));
     f.Open(MakeDat(kTGUV2, UsedChannels(kTGUV2, 10)));

@@ -115,7 +115,11 @@ private:
         const Records before = Snapshot(list);
         const std::size_t clipboard = Window().Clipboard().size();
         const std::size_t messages = m_f->prompts.messages.size();
-        const int what = Pick(19);
+        const int what = Pick(23);
+        if (what >= 19 && Window().IsLoaded()) {
+            EditOrShiftRows(what);
+            return;
+        }
         if (what < 7) {
             using Command = void (CMainDlg::*)();
             const Command commands[] = {&CMainDlg::OnUp,     &CMainDlg::OnDown,   &CMainDlg::OnUp15,
@@ -215,6 +219,39 @@ private:
             RandomSelection(list);
         }
         EXPECT_EQ(Snapshot(list), before);
+    }
+
+    // A cell edited where it stands (a random column, text and way to end
+    // it), or Insert Row, or Delete and Close Up: a step exactly when it
+    // changed something, named by it.
+    void EditOrShiftRows(int what) {
+        CChannelListView& list = m_f->List();
+        const int index = Window().History().index();
+        if (what >= 21) {
+            m_stepName = what == 21 ? "Insert Row" : "Delete and Close Up";
+            QTest::keyClick(&list, what == 21 ? Qt::Key_Insert : Qt::Key_Delete,
+                            what == 21 ? Qt::NoModifier : Qt::ControlModifier);
+        } else {
+            const std::vector<const char*> texts = {"145.5", "438.5",  "146.1", "88.5", "D023N",
+                                                    "OFF",   "Narrow", "ab-1",  "",     "300",
+                                                    "12.5",  "Low",    "D754I"};
+            const int column = Pick(list.Channels().columnCount());
+            if (list.currentIndex().isValid())
+                list.selectionModel()->setCurrentIndex(
+                    list.Channels().index(list.currentIndex().row(), column),
+                    QItemSelectionModel::NoUpdate);
+            if (list.EditCurrentCell(QString::fromLatin1(Any(texts)))) {
+                m_stepName = "Edit " + std::string(ColumnOf(list.CurrentColumn()).header);
+                QWidget* editor = list.indexWidget(list.currentIndex());
+                const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Tab, Qt::Key_Escape};
+                QTest::keyClick(editor, keys[Pick(3)],
+                                Pick(3) ? Qt::NoModifier : Qt::ControlModifier);
+                if (list.IsEditingCell())
+                    QTest::keyClick(list.indexWidget(list.currentIndex()), Qt::Key_Escape);
+            }
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        m_event = Window().History().index() > index ? kMoved : kOther;
     }
 
     // The Row Editor opened by Edit, New or a double click: random values in
@@ -337,7 +374,12 @@ private:
         EXPECT_EQ(history.undoText().toStdString(), m_stepName);
         EXPECT_TRUE(Window().IsModified()) << m_stepName;
         m_steps.resize(std::size_t(index));
-        m_steps.push_back({before, ViewOf(m_f->List())});
+        // A stored cell has moved on to the next row or cell; Redo shows the
+        // row where the edit was made.
+        View after = ViewOf(m_f->List());
+        if (m_stepName.starts_with("Edit "))
+            after = {after.rows, before.selected, before.mark};
+        m_steps.push_back({before, after});
         if (m_savedIndex > index)
             m_savedIndex = -1;
     }

@@ -22,9 +22,11 @@ public:
 } // namespace
 
 CChannelListView::CChannelListView(bool keepSelectionVisible, QWidget* parent)
-    : QTableView(parent), m_model(this) {
+    : QTableView(parent), m_model(this), m_pDelegate(new CCellDelegate(this)) {
     setHorizontalHeader(new CHeaderView(Qt::Horizontal, this));
     setModel(&m_model);
+    setItemDelegate(m_pDelegate);
+    connect(m_pDelegate, &CCellDelegate::stored, this, &CChannelListView::MoveAfterEdit);
     verticalHeader()->hide();
     setShowGrid(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -120,7 +122,9 @@ int CChannelListView::SelectionMark() const {
 void CChannelListView::SetSelectionMark(int row) {
     if (row >= m_model.RowCount())
         return;
-    selectionModel()->setCurrentIndex(row < 0 ? QModelIndex() : m_model.index(row, 0),
+    // The current cell keeps its column.
+    const int column = std::max(0, currentIndex().column());
+    selectionModel()->setCurrentIndex(row < 0 ? QModelIndex() : m_model.index(row, column),
                                       QItemSelectionModel::NoUpdate);
 }
 
@@ -161,8 +165,128 @@ QModelIndex CChannelListView::moveCursor(CursorAction action, Qt::KeyboardModifi
     return QTableView::moveCursor(action, modifiers);
 }
 
+namespace {
+
+// Keys that type a character (no Ctrl, Alt or Meta), Space aside.
+bool TypesCharacter(const QKeyEvent* event) {
+    return !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) &&
+           event->text().size() == 1 && event->text().at(0).isPrint() &&
+           event->key() != Qt::Key_Space;
+}
+
+constexpr CChannelListView::KeyHelp kMoveKeys[] = {
+    {"Up, Down, Page Up, Page Down, Home, End", "Select another row"},
+    {"Shift+Up, Shift+Down", "Select more rows"},
+    {"Left, Right", "Move to another cell of the row"},
+    {"Ctrl+Up, Ctrl+Down", "Move to another row without changing the selection"},
+    {"Ctrl+Space", "Select or unselect the row"},
+    {"Menu, Shift+F10", "Open the list's menu"},
+};
+constexpr CChannelListView::KeyHelp kEditKeys[] = {
+    {"F2, or typing", "Edit the cell"},
+    {"Space", "Switch an On/OFF cell"},
+    {"Enter", "Store the edit and go down a row"},
+    {"Ctrl+Enter", "Store the edit in every selected channel"},
+    {"Tab, Shift+Tab", "Store the edit and go to the next or previous cell"},
+    {"Esc", "Leave the cell as it was"},
+};
+
+} // namespace
+
+std::span<const CChannelListView::KeyHelp> CChannelListView::Keys(bool editable) {
+    return editable ? std::span<const KeyHelp>(kEditKeys) : std::span<const KeyHelp>(kMoveKeys);
+}
+
+void CChannelListView::SetCellStore(CCellDelegate::Store store) {
+    m_store = store;
+    m_pDelegate->SetStore(std::move(store));
+    m_model.SetEditable(static_cast<bool>(m_store));
+}
+
+int CChannelListView::SectionOf(Column column) const {
+    for (int section = 0; section < m_model.columnCount(); ++section)
+        if (m_model.ColumnAt(section).id == column)
+            return section;
+    return -1;
+}
+
+Column CChannelListView::CurrentColumn() const {
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? m_model.ColumnAt(current.column()).id : Column::Id;
+}
+
+bool CChannelListView::EditCurrentCell(const QString& typed) {
+    QModelIndex current = currentIndex();
+    if (!m_store || !current.isValid())
+        return false;
+    // A channel starts with its frequency.
+    if (m_model.RecordAt(current.row())->IsEmpty())
+        current = m_model.index(current.row(), SectionOf(Column::RxFreq));
+    if (!(m_model.flags(current) & Qt::ItemIsEditable))
+        return false;
+    selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+    if (!edit(current, AllEditTriggers, nullptr))
+        return false;
+    if (QWidget* editor = indexWidget(current)) {
+        editor->setFocus();
+        if (!typed.isEmpty())
+            CCellDelegate::StartWith(editor, typed);
+    }
+    return true;
+}
+
+bool CChannelListView::ToggleCurrentCell() {
+    const QModelIndex current = currentIndex();
+    if (!m_store || !current.isValid() ||
+        m_model.ColumnAt(current.column()).editor != CellEditor::kOnOff ||
+        m_model.RecordAt(current.row())->IsEmpty())
+        return false;
+    const bool on = current.data().toString() == QLatin1String("On");
+    m_store(on ? QStringLiteral("OFF") : QStringLiteral("On"), CCellDelegate::Ending::kStay);
+    return true;
+}
+
+void CChannelListView::MoveAfterEdit(CCellDelegate::Ending ending) {
+    const QModelIndex current = currentIndex();
+    if (!current.isValid())
+        return;
+    using Ending = CCellDelegate::Ending;
+    if (ending == Ending::kDown && current.row() + 1 < m_model.RowCount()) {
+        const QModelIndex below = m_model.index(current.row() + 1, current.column());
+        selectionModel()->setCurrentIndex(below, QItemSelectionModel::ClearAndSelect |
+                                                     QItemSelectionModel::Rows);
+        scrollTo(below);
+    } else if (ending == Ending::kRight || ending == Ending::kLeft) {
+        const int column = current.column() + (ending == Ending::kRight ? 1 : -1);
+        if (column >= 0 && column < m_model.columnCount())
+            selectionModel()->setCurrentIndex(m_model.index(current.row(), column),
+                                              QItemSelectionModel::NoUpdate);
+    }
+}
+
 void CChannelListView::keyPressEvent(QKeyEvent* event) {
-    const bool menuKey = event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier;
+    const bool plain = event->modifiers() == Qt::NoModifier;
+    if (m_store && ((event->key() == Qt::Key_F2 && plain && EditCurrentCell()) ||
+                    (TypesCharacter(event) && EditCurrentCell(event->text())) ||
+                    (event->key() == Qt::Key_Space && plain && ToggleCurrentCell()))) {
+        event->accept();
+        return;
+    }
+    // Ctrl+Up and Ctrl+Down move the current cell and leave the selection,
+    // whatever the style would do with them.
+    if ((event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) &&
+        event->modifiers() == Qt::ControlModifier && currentIndex().isValid()) {
+        const QModelIndex current = currentIndex();
+        const int row = current.row() + (event->key() == Qt::Key_Up ? -1 : 1);
+        if (row >= 0 && row < m_model.RowCount()) {
+            const QModelIndex next = m_model.index(row, current.column());
+            selectionModel()->setCurrentIndex(next, QItemSelectionModel::NoUpdate);
+            scrollTo(next);
+        }
+        event->accept();
+        return;
+    }
+    const bool menuKey = event->key() == Qt::Key_Menu && plain;
     const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
     if (!menuKey && !shiftF10) {
         QTableView::keyPressEvent(event);

@@ -1,16 +1,23 @@
 #pragma once
 
+#include "CellDelegate.h"
 #include "ChannelTableModel.h"
 #include "RowSelection.h"
 
 #include <QTableView>
 
+#include <span>
 #include <vector>
 
 // The channel list of both windows: whole-row, extended selection, grid
 // lines, movable headers, column widths from the column table scaled to the
 // window font. The "selection mark" is the current row; commands set it
-// without touching the selection.
+// without touching the selection. The current index's column is the current
+// cell, framed: Left and Right move it, Ctrl+Up and Ctrl+Down move it
+// without changing the selection, and Ctrl+Space adds or removes its row.
+// Where the owner gives a store, the cells can be edited where they stand
+// (F2, or typing, opens the current cell's editor; Space toggles an On/OFF
+// cell); the list never writes a record itself.
 class CChannelListView : public QTableView {
     Q_OBJECT
 
@@ -20,6 +27,21 @@ public:
     CChannelTableModel& Channels() { return m_model; }
     const CChannelTableModel& Channels() const { return m_model; }
 
+    // Makes the cells editable, each edit ending in the store.
+    void SetCellStore(CCellDelegate::Store store);
+    // Opens the editor of the current cell, its text starting with typed
+    // when given; a row without a channel is edited in its RX Freq cell.
+    // False when the cell cannot be edited.
+    bool EditCurrentCell(const QString& typed = {});
+    // The column of the current cell; Column::Id when there is none.
+    Column CurrentColumn() const;
+    bool IsEditingCell() const { return state() == EditingState; }
+    // The keys the list takes, with what each does, for the keyboard help.
+    struct KeyHelp {
+        const char* keys;
+        const char* what;
+    };
+    static std::span<const KeyHelp> Keys(bool editable);
     bool HasSelection() const;
     std::vector<int> SelectedRows() const;
     void SetRowSelected(int row, bool selected);
@@ -47,7 +69,7 @@ protected:
     // rather than to the first and last column.
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     // The Menu key and Shift+F10 open the list's menu at the current row, as
-    // a right click would.
+    // a right click would; and the editing keys.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -55,6 +77,14 @@ private:
     // where the header or the widest possible cell text would not fit.
     int ColumnWidthFor(int section) const;
     void ApplyColumnWidths();
+    // After a stored edit: down a row (selecting it, as the Down key does),
+    // or to the next cell of the row.
+    void MoveAfterEdit(CCellDelegate::Ending ending);
+    // Space on an On/OFF cell: stores the other value. True when it did.
+    bool ToggleCurrentCell();
+    int SectionOf(Column column) const;
 
     CChannelTableModel m_model;
+    CCellDelegate* m_pDelegate = nullptr;
+    CCellDelegate::Store m_store;
 };

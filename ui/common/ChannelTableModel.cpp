@@ -87,11 +87,21 @@ QVariant CChannelTableModel::data(const QModelIndex& index, int role) const {
     const ColumnInfo& column = ColumnAt(index.column());
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(AlignmentOf(column));
+    // A screen reader names the cell by its channel and its column.
+    if (role == Qt::AccessibleDescriptionRole)
+        return QStringLiteral("ID %1, %2").arg(index.row()).arg(QString::fromLatin1(column.header));
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
     if (column.id == Column::Id)
         return QString::number(index.row());
     return m_rows[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(column.id)];
+}
+
+Qt::ItemFlags CChannelTableModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (m_bEditable && index.isValid() && ColumnAt(index.column()).editor != CellEditor::kNone)
+        flags |= Qt::ItemIsEditable;
+    return flags;
 }
 
 QVariant CChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -30,6 +30,8 @@ public:
     // The short set of columns, or every column of the radio.
     void SetShowAll(bool showAll);
     bool ShowsAll() const { return m_bShowAll; }
+    // Whether the cells of editable columns may be edited where they stand.
+    void SetEditable(bool editable) { m_bEditable = editable; }
     const ColumnInfo& ColumnAt(int section) const;
 
     int RowCount() const { return static_cast<int>(m_rows.size()); }
@@ -40,6 +42,7 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
     void OnRowsChanged(int first, int last) override;
@@ -50,6 +53,7 @@ private:
 
     RadioModel m_nModel = kTGUV2;
     bool m_bShowAll = false;
+    bool m_bEditable = false;
     std::vector<const ColumnInfo*> m_columns;
     std::vector<RowTexts> m_rows;
 };

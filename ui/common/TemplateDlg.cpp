@@ -120,6 +120,8 @@ QMenu* CTemplateDlg::MenuForKey(const QKeyEvent* key) const {
 }
 
 bool CTemplateDlg::TakeKey(QKeyEvent* key, bool pressed) {
+    if (IsEditingInPlace())
+        return false;
     // A window's menu keys work only in that window: another window's menu
     // bar, whose keys Qt keeps live for a tool window, never sees them, and
     // a key of no menu here opens none.

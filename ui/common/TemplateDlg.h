@@ -62,6 +62,9 @@ protected:
     // Enter and Esc, which a dialog would take to end itself: the window
     // takes them before its controls and decides what they do.
     virtual void HandleWindowKey(const QKeyEvent* key) = 0;
+    // While true (a cell being edited where it stands), the focused control
+    // has every key, the window's commands none.
+    virtual bool IsEditingInPlace() const { return false; }
 
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

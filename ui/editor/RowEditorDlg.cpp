@@ -1,12 +1,12 @@
 #include "RowEditorDlg.h"
 
 #include "Accessibility.h"
+#include "CellDelegate.h"
 #include "ChannelDocument.h"
 #include "CommandRunner.h"
 #include "DialogUnits.h"
 #include "FreqEdit.h"
 #include "NameEdit.h"
-#include "ToneItems.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -239,21 +239,9 @@ void CRowEditorDlg::FitToControls(const CDialogUnits& units) {
 // Qt selects the first item put into an empty list; here a list has no
 // selection until the form gives it one, so that rows that differ show none.
 void CRowEditorDlg::FillLists() {
-    FillToneList(*m_comboRxTone);
-    FillToneList(*m_comboTxTone);
-    for (Setting setting : {kStep, kReverse, kPower, kScramble, kWidth, kScanAdd, kBusySet}) {
-        QComboBox& list = *List(setting);
-        const std::vector<std::string> items = ListItems(setting);
-        for (std::size_t i = 0; i < items.size(); ++i)
-            list.insertItem(static_cast<int>(i), QString::fromStdString(items[i]));
-        list.setCurrentIndex(-1);
-    }
-}
-
-void CRowEditorDlg::FillToneList(QComboBox& list) {
-    for (int position = 0; position < kToneItemCount; ++position)
-        list.insertItem(position, QString::fromStdString(ToneItemText(position)));
-    list.setCurrentIndex(-1);
+    for (Setting setting :
+         {kRxTone, kTxTone, kStep, kReverse, kPower, kScramble, kWidth, kScanAdd, kBusySet})
+        FillSettingList(*List(setting), setting);
 }
 
 void CRowEditorDlg::DisableMissingSettings() {

@@ -39,9 +39,6 @@ public:
                   QWidget* owner);
     ~CRowEditorDlg() override;
 
-    // Puts the 259 tone items into an empty list, position = tone selection.
-    static void FillToneList(QComboBox& list);
-
     // OK, by its button, Enter or a direct call: validates, writes every row
     // back and closes, or stays open after showing why not.
     void accept() override;

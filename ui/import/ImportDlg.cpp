@@ -36,6 +36,19 @@ const QString kOpenFailed = QStringLiteral("Open operation failed.");
 // gives it: 40 times 50 ms.
 constexpr int kFrameLookInterval = 50;
 constexpr int kFrameLooks = 40;
+// The window's commands, in the order of ImportCommand.
+struct CommandInfo {
+    ImportCommand id;
+    const char* name;
+    const char* text;
+    const char* key;
+    void (CImportDlg::*handler)();
+};
+constexpr CommandInfo kCommands[] = {
+    {ImportCommand::kOpen, "open", "Open DAT File For Import", "", &CImportDlg::OnOpenForImport},
+    {ImportCommand::kCopy, "copy", "Copy", "Ctrl+C", &CImportDlg::OnCopy},
+};
+
 // The files the window takes when one is dropped on it.
 const QStringList kDroppable = {QStringLiteral(".dat"), QStringLiteral(".csv")};
 
@@ -69,12 +82,19 @@ CImportDlg::CImportDlg(const QString& path, bool showAllColumns, const CChannelD
 CImportDlg::~CImportDlg() = default;
 
 void CImportDlg::CreateCommands() {
-    QAction* open = AddCommand(static_cast<int>(ImportCommand::kOpen), "open",
-                               QStringLiteral("Open DAT File For Import"), {}, {},
-                               [this] { OnOpenForImport(); });
-    AddCommand(static_cast<int>(ImportCommand::kCopy), "copy", QStringLiteral("Copy"), {},
-               {QKeySequence(Qt::CTRL | Qt::Key_C)}, [this] { OnCopy(); });
-    MenuBar()->addMenu(QStringLiteral("&File"))->addAction(open);
+    for (const CommandInfo& info : kCommands)
+        AddCommand(static_cast<int>(info.id), info.name, QString::fromLatin1(info.text), {},
+                   QKeySequence::listFromString(QString::fromLatin1(info.key)),
+                   [this, handler = info.handler] { (this->*handler)(); });
+    MenuBar()->addMenu(QStringLiteral("&File"))->addAction(Command(ImportCommand::kOpen));
+}
+
+std::vector<std::pair<const char*, const char*>> CImportDlg::CommandKeys() {
+    std::vector<std::pair<const char*, const char*>> keys;
+    for (const CommandInfo& info : kCommands)
+        if (*info.key)
+            keys.emplace_back(info.key, info.text);
+    return keys;
 }
 
 void CImportDlg::CreateList() {

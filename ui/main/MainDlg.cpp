@@ -12,6 +12,7 @@
 #include "ListHistory.h"
 #include "ProgramInfo.h"
 #include "Prompts.h"
+#include "ShortcutsDlg.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -89,6 +90,10 @@ constexpr CommandInfo kCommands[] = {
     {C::kUp15, "up15", "Up 15", "Up 15", "", &CMainDlg::OnUp15, When::kFileLoaded},
     {C::kDown15, "down15", "Down 15", "Down 15", "", &CMainDlg::OnDown15, When::kFileLoaded},
     {C::kDelete, "delete", "Delete", "Delete", "", &CMainDlg::OnDelete, When::kFileLoaded},
+    {C::kInsertRow, "insertRow", "Insert Row", "", "Ins", &CMainDlg::OnInsertRow,
+     When::kFileLoaded},
+    {C::kDeleteAndCloseUp, "deleteAndCloseUp", "Delete and Close Up", "", "Ctrl+Del",
+     &CMainDlg::OnDeleteAndCloseUp, When::kFileLoaded},
     {C::kCut, "cut", "Cut", "", "Ctrl+X", &CMainDlg::OnCut, When::kFileLoaded},
     {C::kCopy, "copy", "Copy", "", "Ctrl+C", &CMainDlg::OnCopy, When::kFileLoaded},
     {C::kPaste, "paste", "Paste", "", "Ctrl+V", &CMainDlg::OnPaste, When::kFileLoaded},
@@ -96,6 +101,8 @@ constexpr CommandInfo kCommands[] = {
     {C::kNew, "new", "New", "", "", &CMainDlg::OnNew, When::kNewAllowed},
     {C::kImport, "import", "Import", "Import", "", &CMainDlg::OnImport, When::kFileLoaded},
     {C::kAbout, "about", "&About Velmora...", "", "", &CMainDlg::OnAbout, When::kAlways},
+    {C::kKeyboardShortcuts, "keyboardShortcuts", "Keyboard Shortcuts", "", "",
+     &CMainDlg::OnKeyboardShortcuts, When::kAlways},
     {C::kFind, "find", "Find...", "", "Ctrl+F", &CMainDlg::OnFind, When::kFileLoaded},
     {C::kFindNext, "findNext", "Find Next", "", "F3", &CMainDlg::OnFindNext, When::kFileLoaded},
     {C::kFindPrevious, "findPrevious", "Find Previous", "", "Shift+F3", &CMainDlg::OnFindPrevious,
@@ -103,8 +110,8 @@ constexpr CommandInfo kCommands[] = {
     {C::kSort, "sort", "Sort...", "", "", &CMainDlg::OnSort, When::kFileLoaded},
     {C::kCheckChannels, "checkChannels", "Check Channels...", "", "", &CMainDlg::OnCheckChannels,
      When::kFileLoaded},
-    {C::kUndo, "undo", "", "", "Ctrl+Z", nullptr, When::kHistory, HistoryAction::kUndo},
-    {C::kRedo, "redo", "", "", "Ctrl+Shift+Z; Ctrl+Y", nullptr, When::kHistory,
+    {C::kUndo, "undo", "Undo", "", "Ctrl+Z", nullptr, When::kHistory, HistoryAction::kUndo},
+    {C::kRedo, "redo", "Redo", "", "Ctrl+Shift+Z; Ctrl+Y", nullptr, When::kHistory,
      HistoryAction::kRedo},
 };
 static_assert([] {
@@ -126,9 +133,11 @@ constexpr std::optional<MainCommand> kSeparator;
 const std::optional<MainCommand> kFileMenu[] = {C::kOpen,   C::kSave,         C::kExportCsv,
                                                 C::kPrint,  C::kPrintPreview, C::kExportPdf,
                                                 kSeparator, C::kExit};
-const std::optional<MainCommand> kEditMenu[] = {C::kUndo,   C::kRedo,     kSeparator,
-                                                C::kFind,   C::kFindNext, C::kFindPrevious,
-                                                kSeparator, C::kSort,     C::kCheckChannels};
+const std::optional<MainCommand> kEditMenu[] = {
+    C::kUndo,   C::kRedo,         kSeparator,   C::kInsertRow,    C::kDeleteAndCloseUp,
+    kSeparator, C::kFind,         C::kFindNext, C::kFindPrevious, kSeparator,
+    C::kSort,   C::kCheckChannels};
+const std::optional<MainCommand> kHelpMenu[] = {C::kKeyboardShortcuts, kSeparator, C::kAbout};
 
 } // namespace
 
@@ -191,10 +200,8 @@ void CMainDlg::CreateMenus() {
     AddMenu(QStringLiteral("&Edit"), kEditMenu);
     // Desktops here have no window menu to extend, so the About box lives in
     // a Help menu (on macOS Qt moves it to the application menu).
-    QMenu* help = MenuBar()->addMenu(QStringLiteral("&Help"));
-    QAction* about = Command(C::kAbout);
-    about->setMenuRole(QAction::AboutRole);
-    help->addAction(about);
+    Command(C::kAbout)->setMenuRole(QAction::AboutRole);
+    AddMenu(QStringLiteral("&Help"), kHelpMenu);
 }
 
 void CMainDlg::UpdateCommands() {
@@ -240,6 +247,9 @@ void CMainDlg::CreateControls() {
     connect(m_listChannels, &QWidget::customContextMenuRequested, this,
             &CMainDlg::OnListContextMenu);
     connect(m_listChannels, &QAbstractItemView::doubleClicked, this, &CMainDlg::OnListDoubleClick);
+    m_listChannels->SetCellStore([this](const QString& text, CCellDelegate::Ending ending) {
+        return StoreCell(text, ending);
+    });
 
     for (const auto& [command, y] : kButtons) {
         const std::string name = std::string(kCommands[static_cast<int>(command)].name) + "Button";
@@ -262,14 +272,18 @@ void CMainDlg::Change(MainCommand command,
 
 void CMainDlg::Change(const QString& step,
                       const std::function<ListChange(const RowSelection&)>& work,
-                      std::optional<RowSelection> before) {
+                      std::optional<RowSelection> before, bool refusalIsMessage) {
     Run({}, [&] {
         if (!before)
             before = m_listChannels->Selection();
         ListChange change = work(m_listChannels->Selection());
-        if (!change.refusal.empty()) {
-            ShowMessage(QStringLiteral("Invalid frequency!"),
-                        QString::fromStdString(change.refusal));
+        const QString refusal = QString::fromStdString(change.refusal);
+        if (!refusal.isEmpty() && refusalIsMessage) {
+            ShowMessage(refusal);
+            return;
+        }
+        if (!refusal.isEmpty()) {
+            ShowMessage(QStringLiteral("Invalid frequency!"), refusal);
             return;
         }
         PushListChange(*m_pHistory, m_document, *m_listChannels, step, std::move(change), *before);
@@ -404,6 +418,46 @@ void CMainDlg::OnExportCsv() {
 
 void CMainDlg::OnExit() { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); }
 
+// The keys of windows that have no command table: the keys a dialog has.
+constexpr std::pair<const char*, const char*> kDialogKeys[][2] = {
+    {{"Return", "OK"}, {"Esc", "Cancel"}},
+    {{"Return", "Find Next"}, {"Esc", "Close"}},
+    {{"Return", "Show the finding's channel"}, {"Esc", "Close"}},
+};
+
+void CMainDlg::OnKeyboardShortcuts() {
+    Run({}, [this] {
+        if (!m_pShortcutsDlg) {
+            using Window = CShortcutsDlg::Window;
+            const auto commands = [](const auto& table) {
+                std::vector<CShortcutsDlg::Key> keys;
+                for (const auto& [key, text] : table)
+                    if (*key)
+                        keys.push_back(CShortcutsDlg::OfCommand(key, text));
+                return keys;
+            };
+            std::vector<std::pair<const char*, const char*>> main;
+            for (const CommandInfo& info : kCommands)
+                main.emplace_back(info.key, info.text);
+            std::vector<Window> windows = {{QStringLiteral("Main window"), commands(main)},
+                                           {QStringLiteral("Channel list"), {}}};
+            for (const bool editable : {false, true})
+                for (const CChannelListView::KeyHelp& key : CChannelListView::Keys(editable))
+                    windows.back().keys.push_back(
+                        {QString::fromLatin1(key.keys), QString::fromLatin1(key.what)});
+            windows.push_back(
+                {QStringLiteral("Import window"), commands(CImportDlg::CommandKeys())});
+            const char* const dialogs[] = {"Row Editor", "Find", "Check Channels"};
+            for (std::size_t i = 0; i < std::size(dialogs); ++i)
+                windows.push_back({QString::fromLatin1(dialogs[i]), commands(kDialogKeys[i])});
+            m_pShortcutsDlg = new CShortcutsDlg(windows, this);
+        }
+        m_pShortcutsDlg->show();
+        m_pShortcutsDlg->raise();
+        m_pShortcutsDlg->activateWindow();
+    });
+}
+
 void CMainDlg::OnAbout() {
     Run({}, [this] {
         CAboutDlg about(m_hIcon, this);
@@ -450,6 +504,8 @@ void CMainDlg::OnClientResized(int dx, int dy) {
 }
 
 void CMainDlg::HandleWindowKey(const QKeyEvent*) {}
+
+bool CMainDlg::IsEditingInPlace() const { return m_listChannels->IsEditingCell(); }
 
 void CMainDlg::closeEvent(QCloseEvent* event) {
     if (IsModified() && !m_prompts.AskYesNo(this, kExitQuestion)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CellDelegate.h"
 #include "ChannelDocument.h"
 #include "CheckChannelsDlg.h"
 #include "CommandLine.h"
@@ -43,6 +44,8 @@ enum class MainCommand {
     kUp15,
     kDown15,
     kDelete,
+    kInsertRow,
+    kDeleteAndCloseUp,
     kCut,
     kCopy,
     kPaste,
@@ -50,6 +53,7 @@ enum class MainCommand {
     kNew,
     kImport,
     kAbout,
+    kKeyboardShortcuts,
     kFind,
     kFindNext,
     kFindPrevious,
@@ -92,6 +96,9 @@ public:
     void OnUp15();
     void OnDown15();
     void OnDelete();
+    void OnInsertRow();
+    void OnDeleteAndCloseUp();
+    void OnKeyboardShortcuts();
     void OnCut();
     void OnCopy();
     void OnPaste();
@@ -132,6 +139,8 @@ protected:
     void OnClientResized(int dx, int dy) override;
     // Enter and Esc, which here do nothing rather than end the program unasked.
     void HandleWindowKey(const QKeyEvent* key) override;
+    // While a cell is edited, its editor has every key.
+    bool IsEditingInPlace() const override;
 
 private:
     void CreateCommands();
@@ -154,8 +163,13 @@ private:
     // history, named as the command is, that undoes to the selection before
     // (the list's now, unless given).
     void Change(MainCommand command, const std::function<ListChange(const RowSelection&)>& work);
+    // A refusal is shown as "Invalid frequency!" with the reason below it,
+    // or, for a command whose refusal is its own message, as that message.
     void Change(const QString& step, const std::function<ListChange(const RowSelection&)>& work,
-                std::optional<RowSelection> before = std::nullopt);
+                std::optional<RowSelection> before = std::nullopt, bool refusalIsMessage = false);
+    // Stores a cell's text the list hands over (the current cell's column,
+    // of the current row or of every selected channel); false when refused.
+    bool StoreCell(const QString& text, CCellDelegate::Ending ending);
     // Finds the text from the mark on, forwards (1) or backwards (-1), and
     // makes the row found the only one selected; says so when none matches.
     void FindChannel(const QString& text, int direction);
@@ -190,6 +204,7 @@ private:
     QPointer<CImportDlg> m_pImportDlg;
     QPointer<CFindDlg> m_pFindDlg;
     QPointer<CCheckChannelsDlg> m_pCheckDlg;
+    QPointer<QDialog> m_pShortcutsDlg;
     // The last text searched for.
     QString m_strFind;
 

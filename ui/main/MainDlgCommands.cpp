@@ -26,9 +26,10 @@ using C = MainCommand;
 
 // The list's popup, by command; an empty item is a separator.
 constexpr std::optional<MainCommand> kSeparator;
-const std::optional<MainCommand> kListMenu[] = {C::kCut,    C::kCopy, kSeparator, C::kPaste,
-                                                kSeparator, C::kNew,  C::kEdit,   C::kDelete,
-                                                kSeparator, C::kUndo, C::kRedo};
+const std::optional<MainCommand> kListMenu[] = {
+    C::kCut,  C::kCopy,   kSeparator, C::kPaste,     kSeparator,           C::kNew,
+    C::kEdit, C::kDelete, kSeparator, C::kInsertRow, C::kDeleteAndCloseUp, kSeparator,
+    C::kUndo, C::kRedo};
 
 } // namespace
 
@@ -52,6 +53,37 @@ void CMainDlg::OnDelete() {
     m_listChannels->setFocus();
     Change(C::kDelete,
            [this](const RowSelection& selection) { return m_document.Delete(selection); });
+}
+
+void CMainDlg::OnInsertRow() {
+    m_listChannels->setFocus();
+    Change(
+        Command(C::kInsertRow)->text(),
+        [this](const RowSelection& selection) { return m_document.InsertRow(selection); }, {},
+        true);
+}
+
+void CMainDlg::OnDeleteAndCloseUp() {
+    m_listChannels->setFocus();
+    Change(C::kDeleteAndCloseUp, [this](const RowSelection& selection) {
+        return m_document.DeleteAndCloseUp(selection);
+    });
+}
+
+bool CMainDlg::StoreCell(const QString& text, CCellDelegate::Ending ending) {
+    const Column column = m_listChannels->CurrentColumn();
+    bool refused = true;
+    Change(
+        QStringLiteral("Edit %1").arg(QString::fromLatin1(ColumnOf(column).header)),
+        [&](const RowSelection& selection) {
+            ListChange change =
+                m_document.EditColumn(selection, column, text.toStdString(),
+                                      ending == CCellDelegate::Ending::kAllSelected);
+            refused = !change.refusal.empty();
+            return change;
+        },
+        {}, true);
+    return !refused;
 }
 
 void CMainDlg::OnCopy() {

@@ -1,0 +1,44 @@
+#include "ShortcutsDlg.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+CShortcutsDlg::Key CShortcutsDlg::OfCommand(const char* keys, const char* text) {
+    QStringList shown;
+    for (const QKeySequence& key : QKeySequence::listFromString(QString::fromLatin1(keys)))
+        shown << key.toString(QKeySequence::NativeText);
+    QString what = QString::fromLatin1(text).remove(QLatin1Char('&'));
+    if (what.endsWith(QStringLiteral("...")))
+        what.chop(3);
+    return {shown.join(QStringLiteral(", ")), what};
+}
+
+CShortcutsDlg::CShortcutsDlg(const std::vector<Window>& windows, QWidget* owner) : QDialog(owner) {
+    setWindowTitle(QStringLiteral("Keyboard Shortcuts"));
+    setObjectName(QStringLiteral("shortcutsWindow"));
+    m_listKeys = new QTreeWidget(this);
+    m_listKeys->setObjectName(QStringLiteral("shortcutList"));
+    m_listKeys->setAccessibleName(QStringLiteral("Keyboard shortcuts"));
+    m_listKeys->setHeaderLabels({QStringLiteral("Keys"), QStringLiteral("What they do")});
+    m_listKeys->setUniformRowHeights(true);
+    for (const Window& window : windows) {
+        auto* group = new QTreeWidgetItem(m_listKeys, {window.name});
+        group->setFirstColumnSpanned(true);
+        for (const Key& key : window.keys)
+            new QTreeWidgetItem(group, {key.keys, key.what});
+    }
+    m_listKeys->expandAll();
+    m_listKeys->resizeColumnToContents(0);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("closeButton"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_listKeys);
+    layout->addWidget(buttons);
+    resize(fontMetrics().averageCharWidth() * 90, fontMetrics().height() * 34);
+}
