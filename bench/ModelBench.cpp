@@ -101,8 +101,8 @@ void BM_Sort200Rows(benchmark::State& state) {
     for (auto _ : state) {
         ListChange change = f.doc.Sort({}, SortKey::kRxFreq, false);
         state.PauseTiming();
-        if (change.step)
-            f.doc.Undo(*change.step);
+        if (change.stepped)
+            f.doc.Undo();
         state.ResumeTiming();
     }
 }

@@ -7,12 +7,14 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QTableView>
+#include <QTest>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <numeric>
 
 #include <malloc.h>
 
@@ -80,6 +82,43 @@ void BM_Paste200Records(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Paste200Records)->Unit(benchmark::kMicrosecond);
+
+// A cell stored as the user stores it: the editor opened by typing, Enter,
+// and the list drawn again; then the same over 200 selected channels with
+// Ctrl+Enter. Each store changes the channels, so each is a step.
+void StoreCells(benchmark::State& state, const std::vector<int>& rows, Column column,
+                const QStringList& texts, Qt::KeyboardModifiers modifiers) {
+    MainWindowFixture f(kTGUV2, 200);
+    f.window->findChild<QCheckBox*>(QStringLiteral("showAllColumns"))->setChecked(true);
+    CChannelListView& list = f.List();
+    int section = 0;
+    while (list.Channels().ColumnAt(section).id != column)
+        ++section;
+    int turn = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        list.SelectRows(rows);
+        list.selectionModel()->setCurrentIndex(list.Channels().index(rows.front(), section),
+                                               QItemSelectionModel::NoUpdate);
+        state.ResumeTiming();
+        list.EditCurrentCell(texts[turn++ % texts.size()]);
+        QTest::keyClick(list.indexWidget(list.currentIndex()), Qt::Key_Return, modifiers);
+        list.viewport()->repaint();
+    }
+    state.counters["steps"] = f.window->History().count();
+}
+
+void BM_StoreOneCell(benchmark::State& state) {
+    StoreCells(state, {5}, Column::RxFreq, {"145.5", "145.6"}, Qt::NoModifier);
+}
+BENCHMARK(BM_StoreOneCell)->Unit(benchmark::kMicrosecond);
+
+void BM_StoreInto200Rows(benchmark::State& state) {
+    std::vector<int> all(200);
+    std::iota(all.begin(), all.end(), 0);
+    StoreCells(state, all, Column::TxTone, {"88.5", "67.0"}, Qt::ControlModifier);
+}
+BENCHMARK(BM_StoreInto200Rows)->Unit(benchmark::kMicrosecond);
 
 void BM_RowEditorOn200Rows(benchmark::State& state) {
     LoadedWindow f;

@@ -1,11 +1,13 @@
 // Editing in the list with the keyboard alone: the current cell, its
 // editors, and the rows inserted and closed up, each change one undo step
 // (what each change stores is the document's and the rules' tests').
+#include "ShortcutsDlg.h"
 #include "UiHelpers.h"
 
 #include <QAccessible>
 #include <QComboBox>
 #include <QTest>
+#include <QTreeWidget>
 #include <QUndoStack>
 
 #include <gtest/gtest.h>
@@ -58,14 +60,11 @@ TEST(CellEditing, TheKeyboardAloneEditsCellsAndRows) {
     EXPECT_EQ(f.List().SelectedRows(), std::vector<int>{13}) << "Enter goes down a row";
 
     f.Go(3, Column::TxTone);
-    f.Keys({{Qt::Key_Down, Qt::ControlModifier},
-            {Qt::Key_Down, Qt::ControlModifier},
-            {Qt::Key_Down, Qt::ControlModifier},
-            {Qt::Key_Down, Qt::ControlModifier},
-            {Qt::Key_Space, Qt::ControlModifier},
-            {Qt::Key_Down, Qt::ControlModifier},
-            {Qt::Key_Down, Qt::ControlModifier},
-            {Qt::Key_Space, Qt::ControlModifier}});
+    for (const int downs : {4, 2}) {
+        for (int down = 0; down < downs; ++down)
+            f.Keys({{Qt::Key_Down, Qt::ControlModifier}});
+        f.Keys({{Qt::Key_Space, Qt::ControlModifier}});
+    }
     EXPECT_EQ(f.List().SelectedRows(), (std::vector<int>{3, 7, 9}));
     f.Keys({{Qt::Key_F2, kNone}});
     f.Type("88.5");
@@ -137,6 +136,26 @@ TEST(CellEditing, TheImportListIsReadOnlyAndCellsAreNamed) {
     EXPECT_FALSE(import.List().findChild<QWidget*>("cellEditor"));
     const QModelIndex cell = import.List().currentIndex();
     EXPECT_EQ(cell.data(Qt::AccessibleDescriptionRole).toString(), "ID 2, Name");
+}
+
+} // namespace
+
+namespace {
+
+// Help's Keyboard Shortcuts lists the keys of every window from their own
+// tables: a command's keys as the command has them.
+TEST(CellEditing, KeyboardShortcutsListEveryWindowsKeys) {
+    MainWindowFixture f;
+    MenuAction(*f.window, "Keyboard Shortcuts")->trigger();
+    ASSERT_TRUE(f.window->ShortcutsDlg() && f.window->ShortcutsDlg()->isVisible());
+    QTreeWidget& list = static_cast<CShortcutsDlg*>(f.window->ShortcutsDlg())->Keys();
+    QStringList rows;
+    for (QTreeWidgetItemIterator item(&list, QTreeWidgetItemIterator::NoChildren); *item; ++item)
+        rows << (*item)->parent()->text(0) + "|" + (*item)->text(0) + "|" + (*item)->text(1);
+    for (const char* row : {"Main window|Ins|Insert Row", "Main window|Ctrl+Shift+Z, Ctrl+Y|Redo",
+                            "Channel list|F2, or typing|Edit the cell", "Import window|Ctrl+C|Copy",
+                            "Row Editor|Esc|Cancel"})
+        EXPECT_TRUE(rows.contains(row)) << row;
 }
 
 } // namespace

@@ -95,6 +95,7 @@ bool CScreenshotTour::Run() {
     ShootFileFailures();
     ShootCsvImport();
     ShootSearchWindows();
+    ShootCellEditing();
     return m_bOk;
 }
 
@@ -386,6 +387,28 @@ void CScreenshotTour::ShootSearchWindows() {
         Settle(*check);
         Save(QStringLiteral("check-channels"), WindowPicture(*check));
         check->hide();
+    }
+}
+
+// A frequency being typed into a cell of the list, the keys shown under it
+// in the Keyboard Shortcuts window.
+void CScreenshotTour::ShootCellEditing() {
+    std::unique_ptr<CMainDlg> window = NewMainWindow(kTGUV2);
+    OpenExample(*window, kTgUv2Example);
+    CChannelListView& list = window->List();
+    list.setFocus();
+    list.SelectRows({kUv2Repeater});
+    list.selectionModel()->setCurrentIndex(list.Channels().index(kUv2Repeater, 2),
+                                           QItemSelectionModel::NoUpdate);
+    Expect(list.EditCurrentCell(QStringLiteral("145.62")),
+           QStringLiteral("the RX Freq cell did not open its editor"));
+    Settle(*window);
+    Save(QStringLiteral("cell-editing"), WindowPicture(*window));
+    window->OnKeyboardShortcuts();
+    if (QDialog* shortcuts = window->ShortcutsDlg()) {
+        Settle(*shortcuts);
+        Save(QStringLiteral("keyboard-shortcuts"), WindowPicture(*shortcuts));
+        shortcuts->hide();
     }
 }
 

@@ -45,6 +45,7 @@ private:
     void ShootFileFailures();
     void ShootCsvImport();
     void ShootSearchWindows();
+    void ShootCellEditing();
 
     // The next modal dialog (then cancelled) or message box is pictured under
     // this name.

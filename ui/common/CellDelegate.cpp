@@ -69,6 +69,9 @@ QWidget* CCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
         break;
     }
     }
+    if (auto* box = qobject_cast<QLineEdit*>(editor))
+        box->setAlignment((column->leftAligned ? Qt::AlignLeft : Qt::AlignRight) |
+                          Qt::AlignVCenter);
     editor->setObjectName(QStringLiteral("cellEditor"));
     editor->setAccessibleName(QString::fromLatin1(column->header));
     return editor;

@@ -420,9 +420,9 @@ void CMainDlg::OnExit() { QMetaObject::invokeMethod(this, &QWidget::close, Qt::Q
 
 // The keys of windows that have no command table: the keys a dialog has.
 constexpr std::pair<const char*, const char*> kDialogKeys[][2] = {
-    {{"Return", "OK"}, {"Esc", "Cancel"}},
-    {{"Return", "Find Next"}, {"Esc", "Close"}},
-    {{"Return", "Show the finding's channel"}, {"Esc", "Close"}},
+    {{"Enter", "OK"}, {"Esc", "Cancel"}},
+    {{"Enter", "Find Next"}, {"Esc", "Close"}},
+    {{"Enter", "Show the finding's channel"}, {"Esc", "Close"}},
 };
 
 void CMainDlg::OnKeyboardShortcuts() {

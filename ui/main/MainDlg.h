@@ -129,6 +129,7 @@ public:
     CImportDlg* ImportDlg() const { return m_pImportDlg; }
     CFindDlg* FindDlg() const { return m_pFindDlg; }
     CCheckChannelsDlg* CheckDlg() const { return m_pCheckDlg; }
+    QDialog* ShortcutsDlg() const { return m_pShortcutsDlg; }
     const CChannelDocument& Document() const { return m_document; }
 
 protected:

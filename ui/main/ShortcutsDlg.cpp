@@ -4,8 +4,11 @@
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 CShortcutsDlg::Key CShortcutsDlg::OfCommand(const char* keys, const char* text) {
     QStringList shown;
@@ -33,6 +36,7 @@ CShortcutsDlg::CShortcutsDlg(const std::vector<Window>& windows, QWidget* owner)
     }
     m_listKeys->expandAll();
     m_listKeys->resizeColumnToContents(0);
+    m_listKeys->resizeColumnToContents(1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("closeButton"));
@@ -40,5 +44,9 @@ CShortcutsDlg::CShortcutsDlg(const std::vector<Window>& windows, QWidget* owner)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_listKeys);
     layout->addWidget(buttons);
-    resize(fontMetrics().averageCharWidth() * 90, fontMetrics().height() * 34);
+    // Wide enough for every key and every text, whatever the font.
+    const int margins = layout->contentsMargins().left() + layout->contentsMargins().right();
+    const int width = m_listKeys->header()->length() + 2 * m_listKeys->frameWidth() +
+                      style()->pixelMetric(QStyle::PM_ScrollBarExtent) + margins;
+    resize(std::max(width, sizeHint().width()), fontMetrics().height() * 34);
 }
