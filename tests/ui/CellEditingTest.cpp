@@ -91,8 +91,10 @@ TEST(CellEditing, TheKeyboardAloneEditsCellsAndRows) {
 
 // A refused value keeps its editor open with the text as typed, Esc leaves
 // the record as it was; Tab stores and moves right; Space switches an On/OFF
-// cell; a row without a channel is edited in its RX Freq cell and becomes
-// the channel New would make; Enter and Esc outside an edit do nothing.
+// cell; letters that begin no item of a list are refused; Left and Right
+// keep the selection; closing the window stores the cell being edited first;
+// a row without a channel is edited in its RX Freq cell and becomes the
+// channel New would make; Enter and Esc outside an edit do nothing.
 TEST(CellEditing, RefusalsEscTabSpaceAndEmptyRows) {
     EditingFixture f;
     f.Go(5, Column::RxFreq);
@@ -115,6 +117,19 @@ TEST(CellEditing, RefusalsEscTabSpaceAndEmptyRows) {
     f.Keys({{Qt::Key_Space, kNone}});
     EXPECT_EQ(f.Cell(5, 12), "OFF");
     EXPECT_EQ(f.window->History().undoText(), "Edit Scan");
+
+    f.Go(5, Column::TxTone);
+    f.Type("89");
+    f.Keys({{Qt::Key_Return, kNone}, {Qt::Key_Escape, kNone}});
+    EXPECT_EQ(f.prompts.messages.back(), "\"89\" is not one of this column's values.");
+    f.List().SelectRows({3, 7}, 3);
+    f.Keys({{Qt::Key_Right, kNone}});
+    EXPECT_EQ(f.List().SelectedRows(), (std::vector<int>{3, 7})) << "Right keeps the selection";
+    f.Go(6, Column::Name);
+    f.Type("x");
+    f.window->close();
+    EXPECT_EQ(f.Cell(6, 1) + f.prompts.questions.back(),
+              "X     Changes are not saved. Exit anyway?");
 
     f.Go(60, Column::Power);
     f.Type("438.5");

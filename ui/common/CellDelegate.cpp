@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -16,6 +17,42 @@
 namespace {
 
 constexpr int kFrequencyLength = 9;
+
+// A drop-down that chooses by what is typed: the first item that begins
+// with the letters typed in a row, whatever their case. Letters that begin
+// no item are kept, so that storing them says so instead of storing the item
+// chosen before.
+class CValueList : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+    // The letters typed when they begin no item, else empty.
+    const QString& Unmatched() const { return m_strUnmatched; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const QString typed = event->text();
+        if (typed.size() != 1 || !typed.at(0).isPrint() ||
+            (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            QComboBox::keyPressEvent(event);
+            return;
+        }
+        if (!m_typing.isValid() || m_typing.elapsed() > QApplication::keyboardInputInterval())
+            m_strTyped.clear();
+        m_typing.start();
+        m_strTyped += typed;
+        const int found = findText(m_strTyped, Qt::MatchStartsWith);
+        m_strUnmatched = found < 0 ? m_strTyped : QString();
+        if (found >= 0)
+            setCurrentIndex(found);
+        event->accept();
+    }
+
+private:
+    QString m_strTyped;
+    QString m_strUnmatched;
+    QElapsedTimer m_typing;
+};
 
 const ColumnInfo* ColumnOfIndex(const QModelIndex& index) {
     const auto* model = qobject_cast<const CChannelTableModel*>(index.model());
@@ -63,7 +100,7 @@ QWidget* CCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
     }
     case CellEditor::kList:
     case CellEditor::kOnOff: {
-        auto* list = new QComboBox(parent);
+        auto* list = new CValueList(parent);
         FillSettingList(*list, *setting);
         editor = list;
         break;
@@ -88,6 +125,9 @@ void CCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) con
 }
 
 QString CCellDelegate::EditorText(const QWidget* editor) {
+    if (const auto* list = dynamic_cast<const CValueList*>(editor);
+        list && !list->Unmatched().isEmpty())
+        return list->Unmatched();
     if (const auto* list = qobject_cast<const QComboBox*>(editor))
         return list->currentData().toString();
     if (const auto* box = qobject_cast<const QLineEdit*>(editor))
@@ -139,22 +179,33 @@ bool CCellDelegate::eventFilter(QObject* object, QEvent* event) {
         if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
             return false;
         const QWidget* focus = QApplication::focusWidget();
-        if (!focus || !editor->isAncestorOf(focus))
-            Finish(editor, Ending::kStay);
+        // The user has gone on elsewhere: a refused text is dropped.
+        if ((!focus || !editor->isAncestorOf(focus)) && !Finish(editor, Ending::kStay))
+            Q_EMIT closeEditor(editor, RevertModelCache);
     }
     return false;
 }
 
-void CCellDelegate::Finish(QWidget* editor, Ending ending) {
-    if (!m_store)
-        return;
-    if (m_store(EditorText(editor), ending)) {
-        Q_EMIT closeEditor(editor, NoHint);
-        Q_EMIT stored(ending);
-    } else if (ending == Ending::kStay) {
-        // The user has gone on elsewhere: the refused text is dropped.
-        Q_EMIT closeEditor(editor, RevertModelCache);
+bool CCellDelegate::Finish(QWidget* editor, Ending ending) {
+    if (!m_store || !m_store(EditorText(editor), ending))
+        return false;
+    Q_EMIT closeEditor(editor, NoHint);
+    Q_EMIT stored(ending);
+    return true;
+}
+
+void CCellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                         const QModelIndex&) const {
+    // A drop-down is as wide as its items need, over the cells beside it,
+    // and inside the list.
+    QRect rect = option.rect;
+    if (qobject_cast<QComboBox*>(editor)) {
+        rect.setWidth(std::max(rect.width(), editor->sizeHint().width()));
+        if (const QWidget* viewport = editor->parentWidget();
+            viewport && rect.right() > viewport->width())
+            rect.moveRight(std::max(viewport->width(), option.rect.width()) - 1);
     }
+    editor->setGeometry(rect);
 }
 
 void CCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,

@@ -37,6 +37,9 @@ public:
     static QString EditorText(const QWidget* editor);
     // Starts the editor's text with what the user typed to open it.
     static void StartWith(QWidget* editor, const QString& typed);
+    // Stores what the editor holds, the edit ending in place; false, the
+    // editor left open, when the store refused it.
+    bool Commit(QWidget* editor) { return Finish(editor, Ending::kStay); }
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
@@ -44,6 +47,8 @@ public:
     void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const override;
 
 Q_SIGNALS:
     // The edit ended this way and was stored; the list moves on.
@@ -54,7 +59,7 @@ protected:
 
 private:
     // Hands the editor's text to the store; closes the editor if it took it.
-    void Finish(QWidget* editor, Ending ending);
+    bool Finish(QWidget* editor, Ending ending);
 
     Store m_store;
 };

@@ -235,6 +235,11 @@ bool CChannelListView::EditCurrentCell(const QString& typed) {
     return true;
 }
 
+bool CChannelListView::CommitEdit() {
+    QWidget* editor = IsEditingCell() ? indexWidget(currentIndex()) : nullptr;
+    return !editor || m_pDelegate->Commit(editor);
+}
+
 bool CChannelListView::ToggleCurrentCell() {
     const QModelIndex current = currentIndex();
     if (!m_store || !current.isValid() ||
@@ -272,14 +277,19 @@ void CChannelListView::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    // Ctrl+Up and Ctrl+Down move the current cell and leave the selection,
-    // whatever the style would do with them.
-    if ((event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) &&
-        event->modifiers() == Qt::ControlModifier && currentIndex().isValid()) {
+    // Ctrl+Up and Ctrl+Down move the current cell to another row, Left and
+    // Right to another cell of its row, and none of them touches the
+    // selection, whatever the style would do with them.
+    const bool upDown = (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) &&
+                        event->modifiers() == Qt::ControlModifier;
+    const bool leftRight = (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) && plain;
+    if ((upDown || leftRight) && currentIndex().isValid()) {
         const QModelIndex current = currentIndex();
-        const int row = current.row() + (event->key() == Qt::Key_Up ? -1 : 1);
-        if (row >= 0 && row < m_model.RowCount()) {
-            const QModelIndex next = m_model.index(row, current.column());
+        const int step = event->key() == Qt::Key_Up || event->key() == Qt::Key_Left ? -1 : 1;
+        const int row = current.row() + (upDown ? step : 0);
+        const int column = current.column() + (leftRight ? step : 0);
+        if (row >= 0 && row < m_model.RowCount() && column >= 0 && column < m_model.columnCount()) {
+            const QModelIndex next = m_model.index(row, column);
             selectionModel()->setCurrentIndex(next, QItemSelectionModel::NoUpdate);
             scrollTo(next);
         }

@@ -36,6 +36,9 @@ public:
     // The column of the current cell; Column::Id when there is none.
     Column CurrentColumn() const;
     bool IsEditingCell() const { return state() == EditingState; }
+    // Stores the cell being edited, if any; false when it was refused, the
+    // editor staying open.
+    bool CommitEdit();
     // The keys the list takes, with what each does, for the keyboard help.
     struct KeyHelp {
         const char* keys;

@@ -126,8 +126,16 @@ bool CTemplateDlg::TakeKey(QKeyEvent* key, bool pressed) {
     // bar, whose keys Qt keeps live for a tool window, never sees them, and
     // a key of no menu here opens none.
     if (IsMenuKey(key)) {
-        if (QMenu* menu = MenuForKey(key); menu && pressed)
+        if (QMenu* menu = MenuForKey(key); menu && pressed) {
             m_pMenuBar->setActiveAction(menu->menuAction());
+            // Opened from the keyboard, the menu starts on its first item,
+            // so that Enter chooses it.
+            for (QAction* item : menu->actions())
+                if (item->isEnabled() && !item->isSeparator()) {
+                    menu->setActiveAction(item);
+                    break;
+                }
+        }
         key->accept();
         return true;
     }

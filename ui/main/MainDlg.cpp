@@ -508,7 +508,9 @@ void CMainDlg::HandleWindowKey(const QKeyEvent*) {}
 bool CMainDlg::IsEditingInPlace() const { return m_listChannels->IsEditingCell(); }
 
 void CMainDlg::closeEvent(QCloseEvent* event) {
-    if (IsModified() && !m_prompts.AskYesNo(this, kExitQuestion)) {
+    // A cell being edited is stored first, or, refused, keeps the window.
+    if (!m_listChannels->CommitEdit() ||
+        (IsModified() && !m_prompts.AskYesNo(this, kExitQuestion))) {
         event->ignore();
         return;
     }
