@@ -140,6 +140,12 @@ bool CChannelDocument::LoadCsv(const std::filesystem::path& path, int unitBand, 
         m_strCsvProblem = read.error;
         return false;
     }
+    // A header and blank lines: nothing to show, and nothing to say about
+    // any line, so the file itself is the message.
+    if (read.channelLines == 0 && read.skippedCount == 0) {
+        m_strCsvProblem = path.filename().string() + " holds no channels.";
+        return false;
+    }
     m_pFile = std::make_unique<CDatFile>(m_nModel);
     m_rows = read.records;
     m_rows.resize(static_cast<std::size_t>(ChannelCount(m_nModel)));

@@ -88,7 +88,8 @@ public:
     bool LoadBytes(std::span<const std::uint8_t> bytes);
     // Reads a CSV list into rows of the model, with a blank image; read
     // receives what the reader made of the file, the lines it skipped among
-    // them. False, changing nothing, when the file cannot be read at all.
+    // them. False, changing nothing, when the file cannot be read at all, or
+    // holds no channel and no line that could not give one.
     // At most keptSkipped of those lines are kept with their reasons.
     bool LoadCsv(const std::filesystem::path& path, int unitBand, CsvChannels& read,
                  std::size_t keptSkipped = kCsvKeptSkippedLines);
@@ -121,6 +122,10 @@ public:
     // Writes the clipboard from the mark down, if it fits and this radio
     // takes every record; selects what it wrote.
     ListChange Paste(const RowSelection& selection);
+    // Whether the clipboard fits between the mark and the last row.
+    bool PasteFits(const RowSelection& selection) const;
+    // The selected rows' records with their IDs, as Copy takes them.
+    std::vector<ChannelRow> RowsOf(const RowSelection& selection) const;
     // A Row Editor session on the rows, and what its OK stored.
     CEditSession Edit(int firstRow, int lastRow, bool newMode,
                       const std::vector<bool>& selected) const;

@@ -111,11 +111,25 @@ std::string CChannelDocument::PasteRefusal(std::size_t index, int start, bool rx
 // between it and the last row. Records from another file are checked
 // against this file's radio, and every one must decode before any is
 // written, so a paste lands whole or not at all.
+bool CChannelDocument::PasteFits(const RowSelection& selection) const {
+    const int start = selection.mark;
+    return selection.Any() && start >= 0 && start < RowCount() &&
+           static_cast<int>(m_clipboard.size()) <= RowCount() - start;
+}
+
+std::vector<ChannelRow> CChannelDocument::RowsOf(const RowSelection& selection) const {
+    std::vector<ChannelRow> rows;
+    for (const int row : selection.Rows())
+        if (row < RowCount())
+            rows.push_back({row, Record(row)});
+    return rows;
+}
+
 ListChange CChannelDocument::Paste(const RowSelection& selection) {
     ListChange change{{}, selection, -1, {}};
     const int start = selection.mark;
     const int count = static_cast<int>(m_clipboard.size());
-    if (!selection.Any() || start < 0 || start >= RowCount() || count > RowCount() - start)
+    if (!PasteFits(selection))
         return change;
     for (std::size_t j = 0; j < m_clipboard.size(); ++j)
         for (const bool rx : {true, false})

@@ -3,19 +3,24 @@
 #include "CsvHeader.h"
 #include "CsvLineReader.h"
 #include "CsvText.h"
+#include "ListText.h"
 #include "Text.h"
 
 #include <algorithm>
 
 namespace {
 
-// Puts the channel of each line into the row its Location names, once.
+// Puts the channel of each line into the row its Location names, once; or,
+// in order, each after the one before.
 class CRowFiller {
 public:
-    CRowFiller(const CsvHeader& header, RadioModel model, int unitBand)
-        : m_header(header), m_location(header.columns.at("location")), m_model(model),
-          m_unitBand(unitBand), m_lineOfRow(static_cast<std::size_t>(ChannelCount(model)), 0),
-          m_lineOfChannel(m_lineOfRow) {
+    CRowFiller(const CsvHeader& header, RadioModel model, int unitBand, CsvPlacement placement)
+        : m_header(header), m_model(model), m_unitBand(unitBand), m_placement(placement) {
+        if (placement == CsvPlacement::kInOrder)
+            return;
+        m_location = header.columns.at("location");
+        m_lineOfRow.assign(static_cast<std::size_t>(ChannelCount(model)), 0);
+        m_lineOfChannel = m_lineOfRow;
         CChannel empty;
         empty.Clear(model);
         m_records.assign(m_lineOfRow.size(), empty);
@@ -28,9 +33,10 @@ public:
 
 private:
     const CsvHeader& m_header;
-    std::size_t m_location;
+    std::size_t m_location = 0;
     RadioModel m_model;
     int m_unitBand;
+    CsvPlacement m_placement;
     std::vector<int> m_lineOfRow;
     // Unlike m_lineOfRow, only lines that gave a channel.
     std::vector<int> m_lineOfChannel;
@@ -38,6 +44,15 @@ private:
 };
 
 std::string CRowFiller::Take(const CsvRecord& record) {
+    std::string reason;
+    if (m_placement == CsvPlacement::kInOrder) {
+        if (const std::optional<CChannel> channel =
+                ReadCsvLine(m_header, record, m_model, m_unitBand, reason)) {
+            m_records.push_back(*channel);
+            m_lineOfChannel.push_back(record.line);
+        }
+        return reason;
+    }
     const std::string_view given =
         m_location < record.fields.size() ? Trim(record.fields[m_location]) : std::string_view();
     const std::optional<Decimal> number = ParseDecimal(given, 0);
@@ -50,7 +65,6 @@ std::string CRowFiller::Take(const CsvRecord& record) {
         return "Location " + std::to_string(row) + " was given before, in line " +
                std::to_string(m_lineOfRow[row]) + ".";
     m_lineOfRow[row] = record.line;
-    std::string reason;
     if (const std::optional<CChannel> channel =
             ReadCsvLine(m_header, record, m_model, m_unitBand, reason)) {
         m_records[row] = *channel;
@@ -62,26 +76,30 @@ std::string CRowFiller::Take(const CsvRecord& record) {
 } // namespace
 
 CsvChannels ChannelsFromCsv(std::string_view text, RadioModel model, int unitBand,
-                            std::size_t keptSkipped) {
+                            std::size_t keptSkipped, CsvPlacement placement) {
     CsvChannels result;
     std::string decoded;
     CCsvScanner scanner(CsvTextOf(text, decoded));
-    const CsvHeader header = ReadCsvHeader(scanner, result.passedLines);
+    const CsvHeader header =
+        ReadCsvHeader(scanner, result.passedLines, placement == CsvPlacement::kByLocation);
     if (!header.error.empty()) {
         result.error = header.error;
         return result;
     }
-    CRowFiller filler(header, model, unitBand);
+    // Velmora's own list is read as the file's layout.
+    const CsvHeader& layout = header.listColumns ? CsvLayoutHeader() : header;
+    CRowFiller filler(layout, model, unitBand, placement);
     CsvRecord record;
-    while (scanner.Next(record, header.separator)) {
+    while (scanner.Next(record, header.separator, header.Width())) {
         result.passedLines += record.lines - 1;
         const auto blank = [](const std::string& field) { return Trim(field).empty(); };
-        if (!record.unclosed && std::ranges::all_of(record.fields, blank)) {
+        if (!record.unclosed && !record.moreText && std::ranges::all_of(record.fields, blank)) {
             ++result.passedLines;
             continue;
         }
-        std::string error =
-            record.unclosed ? std::string("a quoted field is not closed.") : filler.Take(record);
+        std::string error = record.unclosed      ? std::string("a quoted field is not closed.")
+                            : header.listColumns ? filler.Take(ListLineAsCsv(header, record))
+                                                 : filler.Take(record);
         if (error.empty())
             ++result.channelLines;
         else if (static_cast<std::size_t>(++result.skippedCount) <= keptSkipped)

@@ -2,13 +2,32 @@
 
 #include "Text.h"
 
+#include <algorithm>
+
 const std::vector<std::string_view> kCsvColumns = {
     "Location",  "Name",      "Frequency", "Duplex",       "Offset",     "Tone",
     "rToneFreq", "cToneFreq", "DtcsCode",  "DtcsPolarity", "RxDtcsCode", "CrossMode",
     "Mode",      "TStep",     "Skip",      "Power",        "Comment",    "URCALL",
     "RPT1CALL",  "RPT2CALL",  "DVCODE",    "Reverse",      "Scramble",   "BusySet"};
 
-CsvHeader ReadCsvHeader(CCsvScanner& scanner, int& passedLines) {
+std::size_t CsvHeader::Width() const {
+    std::size_t width = 0;
+    for (const auto& [name, at] : columns)
+        width = std::max(width, at + 1);
+    return width;
+}
+
+const CsvHeader& CsvLayoutHeader() {
+    static const CsvHeader header = [] {
+        CsvHeader layout;
+        for (std::size_t i = 0; i < kCsvColumns.size(); ++i)
+            layout.columns.emplace(AsciiLower(kCsvColumns[i]), i);
+        return layout;
+    }();
+    return header;
+}
+
+CsvHeader ReadCsvHeader(CCsvScanner& scanner, int& passedLines, bool needsLocation) {
     CsvHeader header;
     std::optional<char> separator = NamedSeparator(scanner.PeekLine());
     if (separator) {
@@ -27,7 +46,9 @@ CsvHeader ReadCsvHeader(CCsvScanner& scanner, int& passedLines) {
         passedLines += record.lines;
     for (std::size_t i = 0; i < record.fields.size(); ++i)
         header.columns.emplace(AsciiLower(Trim(record.fields[i])), i);
-    const bool location = header.Has("location"), frequency = header.Has("frequency");
+    header.listColumns = header.Has("rx freq") && !header.Has("frequency");
+    const bool location = header.Has("location") || !needsLocation,
+               frequency = header.Has("frequency") || header.listColumns;
     if (!location && !frequency)
         header.error = "The file has no header line naming its columns, such as Location and "
                        "Frequency.";

@@ -116,6 +116,10 @@ std::optional<int> CLineReader::TxFrequency(int rx, std::string& error) const {
         error = Quoted("Duplex", Field("duplex")) + " is not +, -, split, off or empty.";
         return std::nullopt;
     }
+    if (duplex == "split" && Field("offset").empty()) {
+        error = "a split channel needs its transmit frequency in the Offset column.";
+        return std::nullopt;
+    }
     const std::optional<int> offset = Frequency("offset", error);
     if (!offset)
         return std::nullopt;

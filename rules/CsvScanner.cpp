@@ -88,14 +88,17 @@ std::size_t CCsvScanner::LineEnd(std::size_t at) const {
     return m_text.substr(at).starts_with("\r\n") ? 2 : 1;
 }
 
-bool CCsvScanner::Next(CsvRecord& record, char separator) {
+bool CCsvScanner::Next(CsvRecord& record, char separator, std::size_t kept) {
     if (AtEnd())
         return false;
     record.fields.assign(1, std::string());
     record.line = m_line;
     record.lines = 1;
     record.unclosed = false;
+    record.moreText = false;
     bool started = false;
+    // The field being read, or null past the fields kept.
+    std::string* field = &record.fields.back();
     while (!AtEnd()) {
         const char c = m_text[m_at];
         if (const std::size_t end = LineEnd(m_at); end > 0) {
@@ -103,14 +106,19 @@ bool CCsvScanner::Next(CsvRecord& record, char separator) {
             break;
         }
         if (c == separator) {
-            record.fields.emplace_back();
+            field = record.fields.size() < std::max<std::size_t>(kept, 1)
+                        ? &record.fields.emplace_back()
+                        : nullptr;
             started = false;
         } else if (c == '"' && !started) {
             started = true;
-            ReadQuoted(record);
+            ReadQuoted(record, field);
             continue;
         } else {
-            record.fields.back() += c;
+            if (field)
+                *field += c;
+            else if (c != ' ' && c != '\t')
+                record.moreText = true;
             started = true;
         }
         ++m_at;
@@ -120,8 +128,7 @@ bool CCsvScanner::Next(CsvRecord& record, char separator) {
 }
 
 // From the opening quote at m_at to past the closing one.
-void CCsvScanner::ReadQuoted(CsvRecord& record) {
-    std::string& field = record.fields.back();
+void CCsvScanner::ReadQuoted(CsvRecord& record, std::string* field) {
     // The closing quote is the first that is not doubled. Found before
     // anything is copied, so that an unclosed one costs no copy of the rest.
     std::size_t close = m_at + 1;
@@ -129,18 +136,24 @@ void CCsvScanner::ReadQuoted(CsvRecord& record) {
            m_text.substr(close).starts_with("\"\""))
         close += 2;
     if (close == std::string_view::npos) {
-        field = RestOfLine(m_at + 1);
-        m_at += 1 + field.size();
+        const std::string_view rest = RestOfLine(m_at + 1);
+        if (field)
+            *field = rest;
+        m_at += 1 + rest.size();
         record.line = m_line;
         record.unclosed = true;
         return;
     }
     const std::string_view inside = m_text.substr(m_at + 1, close - m_at - 1);
-    field.reserve(inside.size());
-    for (std::size_t i = 0; i < inside.size(); ++i) {
-        field += inside[i];
-        if (inside[i] == '"')
-            ++i; // the second of a doubled quote
+    if (field) {
+        field->reserve(inside.size());
+        for (std::size_t i = 0; i < inside.size(); ++i) {
+            *field += inside[i];
+            if (inside[i] == '"')
+                ++i; // the second of a doubled quote
+        }
+    } else if (!Trim(inside).empty()) {
+        record.moreText = true;
     }
     const int ends = LineEnds(inside);
     m_line += ends;

@@ -21,12 +21,15 @@ std::optional<char> NamedSeparator(std::string_view line);
 char HeaderSeparator(std::string_view header);
 
 // The fields of one record of the file, the line it is counted at, how many
-// lines it spans, and whether a quote opened in it is never closed.
+// lines it spans, and whether a quote opened in it is never closed. Fields
+// past those a reader keeps are not stored; whether any of them held more
+// than spaces is.
 struct CsvRecord {
     std::vector<std::string> fields;
     int line = 1;
     int lines = 1;
     bool unclosed = false;
+    bool moreText = false;
 };
 
 // Reads a file's text one record at a time, as RFC 4180 splits it but with
@@ -43,15 +46,20 @@ public:
     // The next line's text, without its line end and without regard to quotes.
     std::string_view PeekLine() const { return RestOfLine(m_at); }
     void SkipLine();
-    // The next record, or false at the end of the text.
-    bool Next(CsvRecord& record, char separator);
+    // The next record, or false at the end of the text; of its fields, the
+    // first kept are stored, so that a line of a million separators costs no
+    // million strings.
+    bool Next(CsvRecord& record, char separator, std::size_t kept = kMostFields);
+    // More columns than any list of channels has.
+    static constexpr std::size_t kMostFields = 256;
 
 private:
     std::string_view RestOfLine(std::size_t at) const {
         return m_text.substr(at, m_text.find_first_of("\r\n", at) - at);
     }
     std::size_t LineEnd(std::size_t at) const;
-    void ReadQuoted(CsvRecord& record);
+    // Reads a quoted field into field, or past it when field is null.
+    void ReadQuoted(CsvRecord& record, std::string* field);
 
     std::string_view m_text;
     std::size_t m_at = 0;

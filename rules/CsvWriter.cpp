@@ -21,10 +21,7 @@ std::string CsvField(const std::string& text) {
     return quoted + "\"";
 }
 
-struct Tone {
-    ToneKind kind = ToneKind::kOff;
-    int index = 0;
-};
+using Tone = ToneCode;
 
 const char* KindName(ToneKind kind) {
     return kind == ToneKind::kOff ? "" : kind == ToneKind::kCtcss ? "Tone" : "DTCS";
@@ -36,13 +33,7 @@ struct ToneColumns {
                       cross = "Tone->Tone";
 };
 
-ToneColumns ToneColumnsOf(const CChannel& record) {
-    const auto read = [&](bool rx) {
-        const ToneCode code = record.GetTone(rx);
-        record.GetToneText(rx); // raises for a slot that names no tone
-        return Tone{code.kind, code.index};
-    };
-    const Tone tx = read(false), rx = read(true);
+ToneColumns ToneColumnsOf(Tone tx, Tone rx) {
     const auto ctcss = [](const Tone& t) {
         return std::string(ToneTables::kCtcss[static_cast<std::size_t>(t.index)]);
     };
@@ -100,7 +91,9 @@ std::vector<std::string> CsvLine(int location, const CChannel& record, RadioMode
     const int step = ToneTables::kStepUnits[static_cast<std::size_t>(record.GetStepIndex())];
     const std::string stepText = std::to_string(step / 100) + "." + (step % 100 < 10 ? "0" : "") +
                                  std::to_string(step % 100);
-    const ToneColumns tones = ToneColumnsOf(record);
+    record.GetToneText(true); // raises for a slot that names no tone
+    record.GetToneText(false);
+    const ToneColumns tones = ToneColumnsOf(record.GetTone(false), record.GetTone(true));
     return {std::to_string(location),
             name,
             FileMHz(rx),
@@ -127,18 +120,33 @@ std::vector<std::string> CsvLine(int location, const CChannel& record, RadioMode
             model == kTG6A ? record.GetBusySetText() : ""};
 }
 
+std::string CsvText(const std::vector<std::string>& fields) {
+    std::string text;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        text += (i ? "," : "") + CsvField(fields[i]);
+    return text + "\r\n";
+}
+
 } // namespace
 
+std::vector<std::string> CsvToneFields(ToneCode tx, ToneCode rx) {
+    const ToneColumns tones = ToneColumnsOf(tx, rx);
+    return {tones.mode,     tones.rTone,  tones.cTone, tones.dtcs,
+            tones.polarity, tones.rxDtcs, tones.cross};
+}
+
+std::string ChannelRowsToCsv(std::span<const ChannelRow> rows, RadioModel model) {
+    std::string csv = CsvText({kCsvColumns.begin(), kCsvColumns.end()});
+    for (const ChannelRow& row : rows)
+        if (!row.record.IsEmpty())
+            csv += CsvText(CsvLine(row.id, row.record, model));
+    return csv;
+}
+
 std::string ChannelsToCsv(std::span<const CChannel* const> rows, RadioModel model) {
-    const auto line = [](const std::vector<std::string>& fields) {
-        std::string text;
-        for (std::size_t i = 0; i < fields.size(); ++i)
-            text += (i ? "," : "") + CsvField(fields[i]);
-        return text + "\r\n";
-    };
-    std::string csv = line({kCsvColumns.begin(), kCsvColumns.end()});
+    std::string csv = CsvText({kCsvColumns.begin(), kCsvColumns.end()});
     for (std::size_t row = 0; row < rows.size(); ++row)
         if (!rows[row]->IsEmpty())
-            csv += line(CsvLine(static_cast<int>(row), *rows[row], model));
+            csv += CsvText(CsvLine(static_cast<int>(row), *rows[row], model));
     return csv;
 }

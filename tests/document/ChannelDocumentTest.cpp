@@ -238,7 +238,8 @@ TEST(ChannelDocument, PasteChecksRecordsAgainstThisFilesRadio) {
 // leaves nothing unsaved, but not once a new change has replaced the steps
 // that led there. A change that left every record as it was counts until
 // the next undo or redo. A Load starts afresh, keeping only the clipboard; a
-// Load that fails changes nothing and says why. A step keeps only what
+// Load that fails changes nothing and says why, as does a list that holds no
+// channel. A step keeps only what
 // changed.
 TEST(ChannelDocument, KnowsWhetherTheRowsDifferFromThoseSaved) {
     Loaded f;
@@ -264,6 +265,11 @@ TEST(ChannelDocument, KnowsWhetherTheRowsDifferFromThoseSaved) {
     EXPECT_EQ(g.doc.ProblemText(),
               "The file \"" + (g.dir / "missing.DAT").string() + "\" does not exist.");
     EXPECT_TRUE(g.Order(3, 1) == Rows{4} && g.doc.IsModified());
+    const std::string header = "Location,Frequency\n,\n";
+    ts::WriteBytes(g.dir / "none.csv", ts::Bytes(header.begin(), header.end()));
+    CsvChannels none;
+    EXPECT_FALSE(g.doc.LoadCsv(g.dir / "none.csv", 0, none));
+    EXPECT_EQ(g.doc.ProblemText(), "none.csv holds no channels.");
     ASSERT_TRUE(g.doc.Load(g.dir / "radio.DAT"));
     EXPECT_TRUE(g.Order(3, 1) == Rows{3} && !g.doc.IsModified() && g.doc.Clipboard().size() == 1);
 }

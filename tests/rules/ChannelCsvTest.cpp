@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <random>
 
@@ -240,6 +241,16 @@ TEST(ChannelCsv, ImportReadsPublishedListsAsTheRadioCanTakeThem) {
     };
     for (const auto& [name, model, unit, file, outcome] : cases)
         EXPECT_EQ(Outcome(file, model, unit), outcome) << name;
+}
+
+// A line of four million separators, which once made as many fields, is
+// read as fast as any file of its size, and passed over as empty.
+TEST(ChannelCsv, AHugeLineOfSeparatorsIsPassedOverQuickly) {
+    const std::string file = "Location,Frequency\n" + std::string(4 << 20, ',') + "\n1,145.5\n";
+    const auto start = std::chrono::steady_clock::now();
+    const CsvChannels read = ChannelsFromCsv(file, kTGUV2, 0);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_EQ(std::to_string(read.channelLines) + " " + std::to_string(read.passedLines), "1 2");
 }
 
 } // namespace

@@ -215,6 +215,14 @@ Column CChannelListView::CurrentColumn() const {
     return current.isValid() ? m_model.ColumnAt(current.column()).id : Column::Id;
 }
 
+std::vector<Column> CChannelListView::VisibleColumns() const {
+    std::vector<Column> columns;
+    for (int visual = 0; visual < m_model.columnCount(); ++visual)
+        if (const int section = horizontalHeader()->logicalIndex(visual); !isColumnHidden(section))
+            columns.push_back(m_model.ColumnAt(section).id);
+    return columns;
+}
+
 bool CChannelListView::EditCurrentCell(const QString& typed) {
     QModelIndex current = currentIndex();
     if (!m_store || !current.isValid())

@@ -35,6 +35,8 @@ public:
     bool EditCurrentCell(const QString& typed = {});
     // The column of the current cell; Column::Id when there is none.
     Column CurrentColumn() const;
+    // The columns shown, in the order the header shows them.
+    std::vector<Column> VisibleColumns() const;
     bool IsEditingCell() const { return state() == EditingState; }
     // Stores the cell being edited, if any; false when it was refused, the
     // editor staying open.

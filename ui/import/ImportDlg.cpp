@@ -8,6 +8,7 @@
 #include "FileKinds.h"
 #include "FilePaths.h"
 #include "Prompts.h"
+#include "SystemClipboard.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
@@ -150,19 +151,11 @@ void CImportDlg::LoadCsvFile() {
 }
 
 void CImportDlg::ReportSkippedLines(const std::vector<CsvSkippedLine>& skipped, int total) {
-    QStringList lines;
-    for (const CsvSkippedLine& line : skipped)
-        lines << QStringLiteral("Line %1: %2")
-                     .arg(line.line)
-                     .arg(QString::fromStdString(line.reason));
-    // A file of nothing but bad lines must not bury the user in them.
-    if (total > lines.size())
-        lines << QStringLiteral("... and %1 more.").arg(total - lines.size());
     const QString count =
         total == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(total);
     m_prompts.ShowMessage(
         this, QStringLiteral("%1 of %2 could not be imported.").arg(count, FileNameOf(m_strPath)),
-        {}, lines.join(QLatin1Char('\n')));
+        {}, SkippedDetails(skipped, total, false));
 }
 
 void CImportDlg::SetShowAllColumns(bool showAll) { m_listChannels->Channels().SetShowAll(showAll); }
@@ -279,6 +272,9 @@ void CImportDlg::OnCopy() {
             return;
         // The owner is told only about a complete list.
         m_document.Copy(m_listChannels->Selection());
+        CSystemClipboard::Get().Publish(m_document.Model(),
+                                        m_document.RowsOf(m_listChannels->Selection()),
+                                        m_listChannels->VisibleColumns());
         Q_EMIT rowsCopied();
     });
 }

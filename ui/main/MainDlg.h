@@ -154,6 +154,8 @@ private:
     // A new channel may only go where no channel is in use.
     bool IsNewAllowed() const;
     void OnRowsCopied();
+    // Puts the selected rows on the desktop's clipboard.
+    void PublishSelection();
     void SelectNeighbourRow(int step);
     void PlaceImportDlg();
     void ShowMessage(const QString& text, const QString& reason = {});

@@ -8,6 +8,7 @@
 #include "ListHistory.h"
 #include "Prompts.h"
 #include "RowEditorDlg.h"
+#include "SystemClipboard.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -86,17 +87,68 @@ bool CMainDlg::StoreCell(const QString& text, CCellDelegate::Ending ending) {
     return !refused;
 }
 
+void CMainDlg::PublishSelection() {
+    const std::vector<ChannelRow> rows = m_document.RowsOf(m_listChannels->Selection());
+    CSystemClipboard::Get().Publish(m_document.Model(), rows, m_listChannels->VisibleColumns());
+}
+
 void CMainDlg::OnCopy() {
-    Run({}, [this] { m_document.Copy(m_listChannels->Selection()); });
+    Run({}, [this] {
+        m_document.Copy(m_listChannels->Selection());
+        PublishSelection();
+    });
 }
 
 void CMainDlg::OnCut() {
+    Run({}, [this] { PublishSelection(); });
     Change(C::kCut, [this](const RowSelection& selection) { return m_document.Cut(selection); });
 }
 
+// Rows another program put on the desktop's clipboard are pasted first, and
+// count as taken only once they were; a paste refused leaves the row
+// clipboard as it was.
 void CMainDlg::OnPaste() {
-    Change(C::kPaste,
-           [this](const RowSelection& selection) { return m_document.Paste(selection); });
+    std::optional<TakenChannels> taken;
+    Run({}, [&] {
+        taken = CSystemClipboard::Get().PeekNew(m_document.Model(), m_document.UnitBand());
+    });
+    const auto paste = [this](bool& pasted) {
+        Change(C::kPaste, [&](const RowSelection& selection) {
+            ListChange change = m_document.Paste(selection);
+            pasted = change.refusal.empty() && m_document.PasteFits(selection);
+            return change;
+        });
+    };
+    bool pasted = false;
+    if (!taken || (!taken->holdsChannels && !m_document.Clipboard().empty())) {
+        paste(pasted);
+        return;
+    }
+    if (!taken->holdsChannels) {
+        ShowMessage(QStringLiteral("The clipboard holds no channels Velmora can read."));
+        return;
+    }
+    if (taken->skippedCount > 0) {
+        const int n = taken->skippedCount;
+        const QString what =
+            taken->byChannel
+                ? (n == 1 ? QStringLiteral("1 channel") : QStringLiteral("%1 channels").arg(n))
+                : (n == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(n));
+        m_prompts.ShowMessage(this,
+                              QStringLiteral("%1 of the clipboard could not be pasted.").arg(what),
+                              {}, SkippedDetails(taken->skipped, n, taken->byChannel));
+    }
+    if (taken->records.empty()) {
+        CSystemClipboard::Get().MarkTaken();
+        return;
+    }
+    const RowClipboard previous = m_document.Clipboard();
+    m_document.TakeRows(taken->records);
+    paste(pasted);
+    if (pasted)
+        CSystemClipboard::Get().MarkTaken();
+    else
+        m_document.TakeRows(previous);
 }
 
 void CMainDlg::OnListContextMenu(const QPoint& pos) {
