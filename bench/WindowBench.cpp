@@ -1,11 +1,15 @@
 #include "ChannelListView.h"
 #include "ChannelPages.h"
 #include "RowEditorDlg.h"
+#include "SystemClipboard.h"
 #include "UiHelpers.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLocale>
+#include <QMimeData>
 #include <QTableView>
 #include <QTest>
 #include <QUndoStack>
@@ -119,6 +123,47 @@ void BM_StoreInto200Rows(benchmark::State& state) {
     StoreCells(state, all, Column::TxTone, {"88.5", "67.0"}, Qt::ControlModifier);
 }
 BENCHMARK(BM_StoreInto200Rows)->Unit(benchmark::kMicrosecond);
+
+// Copy of 200 channels, published on the clipboard in all three forms; and
+// taking 200 channels back from another program's clipboard: the private
+// form of the same radio, and a spreadsheet's tab-separated text.
+void BM_CopyPublishes200Rows(benchmark::State& state) {
+    MainWindowFixture f(kTGUV2, 200);
+    std::vector<int> all(200);
+    std::iota(all.begin(), all.end(), 0);
+    f.List().SelectRows(all, 0);
+    for (auto _ : state)
+        f.window->OnCopy();
+}
+BENCHMARK(BM_CopyPublishes200Rows)->Unit(benchmark::kMicrosecond);
+
+void TakeBack(benchmark::State& state, const char* type) {
+    MainWindowFixture f(kTGUV2, 200);
+    std::vector<int> all(200);
+    std::iota(all.begin(), all.end(), 0);
+    f.List().SelectRows(all, 0);
+    f.window->OnCopy();
+    // Another program's: one byte nobody interprets differs from ours.
+    QByteArray bytes = QGuiApplication::clipboard()->mimeData()->data(type);
+    if (bytes.startsWith("VLMC"))
+        bytes[8 + 2 + 19] = 0x5A;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto* data = new QMimeData;
+        data->setData(type, bytes);
+        QGuiApplication::clipboard()->setMimeData(data);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(CSystemClipboard::Get().PeekNew(kTGUV2, 0));
+    }
+}
+
+void BM_Take200RowsPrivate(benchmark::State& state) {
+    TakeBack(state, "application/x-velmora-channels");
+}
+BENCHMARK(BM_Take200RowsPrivate)->Unit(benchmark::kMicrosecond);
+
+void BM_Take200RowsText(benchmark::State& state) { TakeBack(state, "text/plain"); }
+BENCHMARK(BM_Take200RowsText)->Unit(benchmark::kMicrosecond);
 
 void BM_RowEditorOn200Rows(benchmark::State& state) {
     LoadedWindow f;

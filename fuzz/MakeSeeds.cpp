@@ -1,6 +1,7 @@
 // Writes the seed corpora of the fuzz harnesses, made by the project's own
 // builders: usage MakeSeeds FOLDER. Each harness gets FOLDER/<harness>/.
 #include "ChannelCsv.h"
+#include "ChannelTransfer.h"
 #include "DatBuilder.h"
 
 #include <cstdio>
@@ -118,6 +119,38 @@ void CsvSeeds(const fs::path& folder) {
     write(0, many);
 }
 
+// The clipboard harness reads a model byte first, as the CSV harness does,
+// then what the clipboard held: the private form of either radio, whole,
+// cut short or with a count that lies, and texts as spreadsheets copy them.
+void ClipboardSeeds(const fs::path& folder) {
+    int n = 0;
+    const auto write = [&](int control, const std::string& bytes) {
+        Bytes input{static_cast<std::uint8_t>(control)};
+        input.insert(input.end(), bytes.begin(), bytes.end());
+        Write(folder, std::to_string(n++), input);
+    };
+    for (const RadioModel model : {kTGUV2, kTG6A}) {
+        std::vector<ChannelRow> rows;
+        for (int i = 0; i < 4; ++i)
+            rows.push_back({i * 60, testing_support::UsedChannel(model, i % 2 ? 43850000 : 14550000,
+                                                                 i % 2 ? 43850000 : 14550000)});
+        rows.push_back({199, testing_support::EmptyChannel(model)});
+        const std::string form = VelmoraChannels(model, rows);
+        std::string lying = form;
+        lying[6] = 9;
+        for (const int control : {0, 1, 5})
+            for (const std::string& bytes : {form, form.substr(0, form.size() - 3), lying})
+                write(control, bytes);
+    }
+    for (const char* text :
+         {"ID\tName\tRX Freq\tTX Freq\tQT/DQT Dec\tQT/DQT Enc\tStep\tW/N\tScan\n3\tA\t145.50000\t"
+          "146.10000\tD023N\t88.5\t12.5\tNarrow\tOFF\n4\t\t438.5\t\t\t\t\t\t\n",
+          "Location,Name,Frequency,Duplex,Offset\r\n1,A,145.5,split,\r\n2,B,438.5,-,5\r\n",
+          "Frequency\n145.5\n"})
+        for (const int control : {0, 1, 3})
+            write(control, text);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -129,5 +162,6 @@ int main(int argc, char** argv) {
     DatSeeds(root / "datfile");
     TextSeeds(root / "text");
     CsvSeeds(root / "csv");
+    ClipboardSeeds(root / "clipboard");
     return 0;
 }

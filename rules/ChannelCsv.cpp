@@ -90,7 +90,8 @@ CsvChannels ChannelsFromCsv(std::string_view text, RadioModel model, int unitBan
     const CsvHeader& layout = header.listColumns ? CsvLayoutHeader() : header;
     CRowFiller filler(layout, model, unitBand, placement);
     CsvRecord record;
-    while (scanner.Next(record, header.separator, header.Width())) {
+    const std::size_t width = header.Width();
+    while (scanner.Next(record, header.separator, width)) {
         result.passedLines += record.lines - 1;
         const auto blank = [](const std::string& field) { return Trim(field).empty(); };
         if (!record.unclosed && !record.moreText && std::ranges::all_of(record.fields, blank)) {

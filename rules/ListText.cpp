@@ -23,7 +23,9 @@ std::pair<std::string, std::string> DuplexOf(std::string_view rxText, std::strin
     const std::optional<Decimal> rx = ParseDecimal(rxText, 5), tx = ParseDecimal(txText, 5);
     if (txText.empty() || txText == rxText)
         return {};
-    if (!rx || !tx)
+    // A value past any frequency is handed on for the reader to refuse.
+    constexpr long long kLargest = 999999999;
+    if (!rx || !tx || rx->value > kLargest || tx->value > kLargest)
         return {"split", std::string(txText)};
     const auto a = static_cast<int>(rx->value), b = static_cast<int>(tx->value);
     if (a == b)

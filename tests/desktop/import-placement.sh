@@ -10,44 +10,10 @@
 # see frames or the window manager's activation: only a real desktop has them.
 #   import-placement.sh PROGRAM DAT-FILE [all-columns]
 set -euo pipefail
-program=$1 file=$2 columns=${3:-short}
+program=$(realpath "$1") file=$(realpath "$2") columns=${3:-short}
 name=$(basename "$file")
-screen_width=1280 screen_height=1024
-
-for display in $(seq 90 99); do
-    [ -e "/tmp/.X11-unix/X$display" ] || break
-done
-export DISPLAY=:$display
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb "$DISPLAY" -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-sleep 1
-(cd "$work" && HOME=$work XDG_RUNTIME_DIR=$work exec "$program" "$file") >"$work/program.log" 2>&1 &
-pids+=($!)
-program_pid=$!
-
-# The id of the visible window whose name matches, waiting for it to appear.
-window() {
-    local id
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    echo "no window named $1" >&2
-    cat "$work/program.log" >&2
-    return 1
-}
+. "$(dirname "$0")/session.sh"
+start_program "$program" "$file"
 
 # "top outer-height left right" of a window's frame: its client area as X
 # reports it, grown by the frame extents the window manager announces.

@@ -7,11 +7,13 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QLocale>
@@ -19,6 +21,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -96,6 +99,7 @@ bool CScreenshotTour::Run() {
     ShootCsvImport();
     ShootSearchWindows();
     ShootCellEditing();
+    ShootSpreadsheetPaste();
     return m_bOk;
 }
 
@@ -410,6 +414,32 @@ void CScreenshotTour::ShootCellEditing() {
         Save(QStringLiteral("keyboard-shortcuts"), WindowPicture(*shortcuts));
         shortcuts->hide();
     }
+}
+
+// Rows copied in the main window as a spreadsheet takes them from the
+// desktop's clipboard: the tab-separated text, one cell a field.
+void CScreenshotTour::ShootSpreadsheetPaste() {
+    std::unique_ptr<CMainDlg> window = NewMainWindow(kTGUV2);
+    OpenExample(*window, kTgUv2Example);
+    ShowAllColumns(*window);
+    window->List().SelectRows(Range(kUv2Repeater, kUv2Repeater + 3));
+    window->OnCopy();
+    const QStringList lines =
+        QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    Expect(lines.size() == 5, QStringLiteral("Copy put no rows on the clipboard"));
+    QTableWidget sheet(static_cast<int>(lines.size()), 0);
+    sheet.setWindowTitle(QStringLiteral("A spreadsheet, after Paste"));
+    for (int row = 0; row < lines.size(); ++row) {
+        const QStringList cells = lines[row].split(QLatin1Char('\t'));
+        sheet.setColumnCount(std::max(sheet.columnCount(), static_cast<int>(cells.size())));
+        for (int column = 0; column < cells.size(); ++column)
+            sheet.setItem(row, column, new QTableWidgetItem(cells[column]));
+    }
+    sheet.resizeColumnsToContents();
+    sheet.resize(sheet.horizontalHeader()->length() + sheet.verticalHeader()->width() + 4,
+                 sheet.verticalHeader()->length() + sheet.horizontalHeader()->height() + 4);
+    Settle(sheet);
+    Save(QStringLiteral("spreadsheet-paste"), WindowPicture(sheet));
 }
 
 void CScreenshotTour::PictureNextDialog(const QString& name) {

@@ -46,6 +46,7 @@ private:
     void ShootCsvImport();
     void ShootSearchWindows();
     void ShootCellEditing();
+    void ShootSpreadsheetPaste();
 
     // The next modal dialog (then cancelled) or message box is pictured under
     // this name.

@@ -53,7 +53,7 @@ void CSystemClipboard::Publish(RadioModel model, std::span<const ChannelRow> row
 std::optional<TakenChannels> CSystemClipboard::PeekNew(RadioModel model, int unitBand) {
     const QClipboard* clipboard = QGuiApplication::clipboard();
     const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
-    if (!data || m_nKnown == m_nChanges)
+    if (!data || data->formats().isEmpty() || m_nKnown == m_nChanges)
         return std::nullopt;
     // Our own rows come back as a change when the desktop tells of it late.
     if (data->hasFormat(kPrivateType) && data->data(kPrivateType) == m_published) {

@@ -41,9 +41,10 @@ private:
     void OnChanged(QClipboard::Mode mode);
 
     // Changes of the clipboard seen, and how many there were when this
-    // program last published or took what it held.
+    // program last published or took what it held; what it held before this
+    // program first looked is new.
     int m_nChanges = 0;
-    int m_nKnown = 0;
+    int m_nKnown = -1;
     // The private form last published, which is never taken back as new.
     QByteArray m_published;
 };
