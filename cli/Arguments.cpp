@@ -18,9 +18,9 @@ constexpr std::size_t kAny = 1000000;
 constexpr std::array<CommandForm, 5> kCommands = {{
     {"info", "info FILE... [--model TG-UV2|TG-6A] [--json]", " --json --model ", 1, kAny},
     {"export", "export FILE.DAT [-o OUT.csv]", " -o ", 1, 1},
-    {"import", "import BASE.DAT LIST.csv -o OUT.DAT [--keep]", " -o --keep ", 2, 2},
+    {"import", "import BASE.DAT LIST.csv|OTHER.DAT -o OUT.DAT [--keep]", " -o --keep ", 2, 2},
     {"check", "check FILE... [--model TG-UV2|TG-6A] [--json]", " --json --model ", 1, kAny},
-    {"diff", "diff A.DAT B.DAT [--json]", " --json ", 2, 2},
+    {"diff", "diff A.DAT B.DAT|B.csv [--json]", " --json ", 2, 2},
 }};
 
 const CommandForm* FindCommand(std::string_view name) {
@@ -42,10 +42,10 @@ std::string KindError(const Arguments& parsed) {
     const bool anyCsv = std::ranges::any_of(files, IsCsvName);
     if ((command == "info" || command == "check") && anyCsv && !parsed.model)
         return "a CSV list does not say which radio it is for: give --model TG-UV2 or TG-6A";
-    if ((command == "export" || command == "diff") && anyCsv)
-        return command + " reads DAT files, not CSV lists";
-    if (command == "import" && (IsCsvName(files[0]) || !IsCsvName(files[1])))
-        return "import takes a DAT file and then a CSV list (a name ending in .csv)";
+    if (command == "export" && anyCsv)
+        return "export reads DAT files, not CSV lists";
+    if ((command == "import" || command == "diff") && IsCsvName(files[0]))
+        return command + " takes a DAT file first, then a CSV list or a DAT file";
     return {};
 }
 

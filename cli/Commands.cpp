@@ -77,6 +77,12 @@ private:
     std::optional<DatBytes> ReadDat(const std::string& file);
     std::unique_ptr<CChannelDocument> LoadDat(const std::string& file);
     std::optional<CsvChannels> ReadCsv(const std::string& file, RadioModel model, int unitBand);
+    // A CSV list, or a DAT file of either radio, as channels of the base's
+    // radio; the document that holds them.
+    std::unique_ptr<CChannelDocument> ReadList(const std::string& file,
+                                               const CChannelDocument& base, CsvChannels& read);
+    // Lists each entry that gave no channel as FILE:N: error: REASON.
+    void ReportSkipped(const std::string& file, const CsvChannels& read);
 
     void Info();
     void Export();
@@ -144,6 +150,21 @@ std::optional<CsvChannels> CRun::ReadCsv(const std::string& file, RadioModel mod
     return read;
 }
 
+std::unique_ptr<CChannelDocument> CRun::ReadList(const std::string& file,
+                                                 const CChannelDocument& base, CsvChannels& read) {
+    auto list = std::make_unique<CChannelDocument>(base.Model());
+    if (!list->LoadAny(file, base.UnitBand(), read, std::numeric_limits<std::size_t>::max())) {
+        Trouble(file, list->ProblemText());
+        return nullptr;
+    }
+    return list;
+}
+
+void CRun::ReportSkipped(const std::string& file, const CsvChannels& read) {
+    for (const CsvSkippedLine& skipped : read.skipped)
+        m_err += file + ":" + std::to_string(skipped.line) + ": error: " + skipped.reason + "\n";
+}
+
 void CRun::Info() {
     std::vector<std::string> objects;
     for (const std::string& file : m_args.files) {
@@ -193,15 +214,14 @@ void CRun::Import() {
     const std::unique_ptr<CChannelDocument> document = LoadDat(base);
     if (!document)
         return;
-    const std::optional<CsvChannels> read = ReadCsv(list, document->Model(), document->UnitBand());
-    if (!read)
+    CsvChannels read;
+    if (!ReadList(list, *document, read))
         return;
-    for (const CsvSkippedLine& skipped : read->skipped)
-        m_err += list + ":" + std::to_string(skipped.line) + ": error: " + skipped.reason + "\n";
-    document->TakeCsvChannels(*read, m_args.keep);
+    ReportSkipped(list, read);
+    document->TakeCsvChannels(read, m_args.keep);
     if (!document->Save(*m_args.output))
         Trouble(*m_args.output, document->ProblemText());
-    else if (read->skippedCount > 0)
+    else if (read.skippedCount > 0)
         Found();
 }
 
@@ -246,17 +266,23 @@ void CRun::Check() {
 void CRun::Diff() {
     const std::string &nameA = m_args.files[0], &nameB = m_args.files[1];
     const std::unique_ptr<CChannelDocument> a = LoadDat(nameA);
-    const std::unique_ptr<CChannelDocument> b = LoadDat(nameB);
-    if (!a || !b)
+    if (!a)
+        return;
+    // B is read as rows of A's radio: another radio's file, or a list, goes
+    // through the CSV rules, and what they refuse counts as a difference.
+    CsvChannels read;
+    const std::unique_ptr<CChannelDocument> b = ReadList(nameB, *a, read);
+    if (!b)
         return;
     const RadioModel model = a->Model();
-    if (b->Model() != model) {
-        FileProblem problem;
-        problem.kind = FileProblem::kWrongSize;
-        problem.size = static_cast<std::uintmax_t>(FileSize(b->Model()));
-        Trouble(nameB, DescribeProblem(problem, model));
-        return;
-    }
+    ReportSkipped(nameB, read);
+    if (read.skippedCount > 0)
+        Found();
+    // Headers and trailers are compared only between two files of one radio.
+    std::error_code ec;
+    const bool sameRadioFile =
+        !IsCsvName(nameB) &&
+        std::filesystem::file_size(nameB, ec) == static_cast<std::uintmax_t>(FileSize(model));
     std::vector<std::string> lines, objects;
     const auto note = [&](int channel, const std::string& kind, const std::string& line,
                           const std::string* column = nullptr, const std::string* before = nullptr,
@@ -267,7 +293,12 @@ void CRun::Diff() {
             ", \"column\": " + JsonOrNull(column) + ", \"old\": " + JsonOrNull(before) +
             ", \"new\": " + JsonOrNull(after) + ", \"kind\": " + JsonString(kind) + "}");
     };
-    const PlanComparison comparison = CompareDocuments(*a, *b);
+    PlanComparison comparison = ComparePlans(a->Records(), b->Records(), model);
+    if (sameRadioFile && !ec) {
+        const PlanComparison files = CompareDocuments(*a, *b);
+        comparison.headerDiffers = files.headerDiffers;
+        comparison.trailerDiffers = files.trailerDiffers;
+    }
     if (comparison.headerDiffers)
         note(-1, "header", "Header differs");
     const auto shown = [](const std::string& text) { return text.empty() ? "\"\"" : text; };

@@ -52,16 +52,16 @@ _velmora_cli() {
 
     case $command in
     info | check) _filedir '@([dD][aA][tT]|[cC][sS][vV])' ;;
-    import)
-        # BASE.DAT, then LIST.csv.
+    import | diff)
+        # A DAT file, then a CSV list or another DAT file.
         local files=0 i
         for ((i = 1; i < cword; i++)); do
             case ${words[i]} in
-            import | -* ) ;;
+            import | diff | -* ) ;;
             *) [[ ${words[i - 1]} == @(-o|--output) ]] || files=$((files + 1)) ;;
             esac
         done
-        if ((files == 1)); then _filedir '[cC][sS][vV]'; else _filedir '[dD][aA][tT]'; fi
+        if ((files == 1)); then _filedir '@([dD][aA][tT]|[cC][sS][vV])'; else _filedir '[dD][aA][tT]'; fi
         ;;
     *) _filedir '[dD][aA][tT]' ;;
     esac

@@ -2,7 +2,9 @@
 // changes to the rows are in DocumentEdits.cpp.
 #include "ChannelDocument.h"
 
+#include "FileKinds.h"
 #include "FrequencyRules.h"
+#include "RadioConversion.h"
 
 #include <algorithm>
 #include <utility>
@@ -151,6 +153,52 @@ bool CChannelDocument::LoadCsv(const std::filesystem::path& path, int unitBand, 
     m_rows.resize(static_cast<std::size_t>(ChannelCount(m_nModel)));
     m_path = path;
     Stamp(path, bytes);
+    StartHistory();
+    return true;
+}
+
+bool CChannelDocument::LoadAny(const std::filesystem::path& path, int unitBand, CsvChannels& read,
+                               std::size_t keptSkipped) {
+    if (IsCsvName(path.string()))
+        return LoadCsv(path, unitBand, read, keptSkipped);
+    m_strCsvProblem.clear();
+    read = {};
+    read.byChannel = true;
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    std::string reason;
+    const std::optional<RadioModel> radio = ec ? std::nullopt : RadioOfDat(size, {}, reason);
+    if (!radio || *radio == m_nModel) {
+        if (!Load(path))
+            return false;
+        for (std::size_t row = 0; row < m_rows.size(); ++row) {
+            read.lines.push_back(m_rows[row].IsEmpty() ? 0 : static_cast<int>(row) + 1);
+            read.channelLines += m_rows[row].IsEmpty() ? 0 : 1;
+        }
+        read.records = m_rows;
+        read.lineCount = read.channelLines;
+        return true;
+    }
+    CDatFile other(*radio);
+    try {
+        if (!other.Load(path)) {
+            m_problem = other.Problem();
+            return false;
+        }
+    } catch (...) {
+        m_problem = other.Problem();
+        return false;
+    }
+    const CMemoryImage& image = other.GetImage();
+    read = ConvertRadioRows(
+        *radio, {image.GetChannels(), static_cast<std::size_t>(image.GetChannelCount())}, m_nModel,
+        unitBand, keptSkipped);
+    // Another radio's header and trailer are never carried over.
+    m_pFile = std::make_unique<CDatFile>(m_nModel);
+    m_rows = read.records;
+    m_path = path;
+    Stamp(path, other.Bytes(Pointers(
+                    {image.GetChannels(), static_cast<std::size_t>(image.GetChannelCount())})));
     StartHistory();
     return true;
 }

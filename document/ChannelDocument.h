@@ -93,6 +93,14 @@ public:
     // At most keptSkipped of those lines are kept with their reasons.
     bool LoadCsv(const std::filesystem::path& path, int unitBand, CsvChannels& read,
                  std::size_t keptSkipped = kCsvKeptSkippedLines);
+    // Loads a file of any kind a list of this radio can show: a CSV list
+    // (LoadCsv), a DAT file of this radio (Load), or a DAT file of the other
+    // radio, chosen by its size, whose channels are converted
+    // (ConvertRadioRows) into the rows of a blank image of this radio. read
+    // receives what was made of the entries (for a DAT file of this radio,
+    // every row in use as an entry of its own, numbered by channel).
+    bool LoadAny(const std::filesystem::path& path, int unitBand, CsvChannels& read,
+                 std::size_t keptSkipped = kCsvKeptSkippedLines);
     // Lets go of the file: no rows until the next load. The clipboard stays.
     void Unload();
     // Writes the header, the rows in their order and the trailer. False, with
@@ -122,6 +130,11 @@ public:
     // Writes the clipboard from the mark down, if it fits and this radio
     // takes every record; selects what it wrote.
     ListChange Paste(const RowSelection& selection);
+    // Writes channels of another list into the rows their IDs name ("Copy to
+    // Open File"), empty ones left out, with Paste's checks: each must have a
+    // row on this radio, lie on a TG-6A's side of 400 MHz and decode; one
+    // refused refuses them all. Selects the rows written.
+    ListChange PutRows(std::span<const ChannelRow> rows, const RowSelection& selection);
     // Whether the clipboard fits between the mark and the last row.
     bool PasteFits(const RowSelection& selection) const;
     // The selected rows' records with their IDs, as Copy takes them.
@@ -197,7 +210,9 @@ private:
     void SetClipboard(RowClipboard rows);
     // Notes the file as this document last read or wrote it.
     void Stamp(const std::filesystem::path& path, std::vector<std::uint8_t> bytes);
-    std::string PasteRefusal(std::size_t index, int start, bool rx, const std::string& text) const;
+    // Why this radio cannot take the record ("… has the RX frequency …, but
+    // this radio works only …"), after whose; empty when it can.
+    std::string SideRefusal(const std::string& whose, const CChannel& record) const;
 
     RadioModel m_nModel;
     std::unique_ptr<CDatFile> m_pFile;

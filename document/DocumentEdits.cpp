@@ -95,16 +95,47 @@ ListChange CChannelDocument::Delete(const RowSelection& selection) {
 
 ListChange CChannelDocument::Cut(const RowSelection& selection) { return Empty(selection, true); }
 
-std::string CChannelDocument::PasteRefusal(std::size_t index, int start, bool rx,
-                                           const std::string& text) const {
-    const std::string side = rx ? "RX" : "TX";
-    const std::string frequency =
-        text.empty() ? "no " + side + " frequency" : "the " + side + " frequency " + text + " MHz";
-    const bool uhf = Image().SameBandSide(kBandSplit);
-    return "Pasted channel " + std::to_string(index + 1) + " of " +
-           std::to_string(m_clipboard.size()) + ", for row " +
-           std::to_string(start + static_cast<int>(index)) + ", has " + frequency +
-           ", but this radio works only " + (uhf ? "at 400 MHz and above" : "below 400 MHz") + ".";
+std::string CChannelDocument::SideRefusal(const std::string& whose, const CChannel& record) const {
+    for (const bool rx : {true, false}) {
+        if (Image().SameBandSide(record.GetFrequency(rx)))
+            continue;
+        const std::string side = rx ? "RX" : "TX", text = record.GetFreqText(rx);
+        const std::string frequency = text.empty() ? "no " + side + " frequency"
+                                                   : "the " + side + " frequency " + text + " MHz";
+        const bool uhf = Image().SameBandSide(kBandSplit);
+        return whose + " has " + frequency + ", but this radio works only " +
+               (uhf ? "at 400 MHz and above" : "below 400 MHz") + ".";
+    }
+    return {};
+}
+
+ListChange CChannelDocument::PutRows(std::span<const ChannelRow> rows,
+                                     const RowSelection& selection) {
+    ListChange change{{}, selection, -1, {}};
+    std::vector<CChannel> after = m_rows;
+    std::vector<int> put;
+    for (const ChannelRow& row : rows) {
+        if (row.record.IsEmpty())
+            continue;
+        const std::string whose = "Channel " + std::to_string(row.id);
+        if (row.id < 0 || row.id >= RowCount()) {
+            change.refusal = whose + " has no place on a " + std::string(ModelName(m_nModel)) +
+                             " (channels 0\u2013" + std::to_string(RowCount() - 1) + ").";
+            return change;
+        }
+        change.refusal = SideRefusal(whose, row.record);
+        if (!change.refusal.empty())
+            return change;
+        CheckDecodesInEveryColumn(row.record, m_nModel);
+        after[static_cast<std::size_t>(row.id)] = row.record;
+        put.push_back(row.id);
+    }
+    if (put.empty())
+        return change;
+    ListChange made = Commit(std::move(after), Unmoved(RowCount()),
+                             RowSelection::Of(RowCount(), put, put.front()));
+    made.scrollTo = put.front();
+    return made;
 }
 
 // The block begins at the mark, whatever else is selected, and must fit
@@ -131,12 +162,14 @@ ListChange CChannelDocument::Paste(const RowSelection& selection) {
     const int count = static_cast<int>(m_clipboard.size());
     if (!PasteFits(selection))
         return change;
-    for (std::size_t j = 0; j < m_clipboard.size(); ++j)
-        for (const bool rx : {true, false})
-            if (!Image().SameBandSide(m_clipboard[j].GetFrequency(rx))) {
-                change.refusal = PasteRefusal(j, start, rx, m_clipboard[j].GetFreqText(rx));
-                return change;
-            }
+    for (std::size_t j = 0; j < m_clipboard.size(); ++j) {
+        change.refusal = SideRefusal("Pasted channel " + std::to_string(j + 1) + " of " +
+                                         std::to_string(m_clipboard.size()) + ", for row " +
+                                         std::to_string(start + static_cast<int>(j)) + ",",
+                                     m_clipboard[j]);
+        if (!change.refusal.empty())
+            return change;
+    }
     for (const CChannel& record : m_clipboard)
         CheckDecodesInEveryColumn(record, m_nModel);
     std::vector<CChannel> rows = m_rows;

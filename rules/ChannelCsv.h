@@ -72,6 +72,9 @@ struct CsvChannels {
     // The sep= line, the header, blank lines and lines of empty fields, and
     // the further lines of a quoted field that spans lines.
     int passedLines = 0;
+    // The entries are channels of another radio's file (RadioConversion.h):
+    // skipped entries carry channel numbers, not lines.
+    bool byChannel = false;
 };
 
 // Reads a file's text into channels of the model. The text is UTF-8, with or

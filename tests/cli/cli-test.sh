@@ -91,6 +91,23 @@ Channel 0: Step: 12.5 -> 5"
 cmp -s <(head -c 90 new.DAT) <(head -c 90 "$uv2") && cmp -s <(tail -c 1111 new.DAT) <(tail -c 1111 "$uv2") ||
     fail "import keeps BASE's header and trailer"
 
+# --- another radio's file, and a list, as the second file ------------------------
+run 0 diff "$uv2" "$examples/TG-UV2-example.csv"
+expect "diff with its own list: no header or trailer to compare" out ""
+run 1 import "$g6a" "$uv2" -o from-uv2.DAT
+grep -qx "$uv2:0: error: 145.50000 MHz is outside this TG-6A's band (400–469.995 MHz)." err ||
+    fail "import of a TG-UV2 file: each channel refused by its number"
+run 0 info from-uv2.DAT
+expect "import of a TG-UV2 file: its UHF channels" out "from-uv2.DAT: TG-6A, 20 of 100 channels in use"
+cp "$uv2" far.DAT
+copyrec far.DAT 31 150
+run 1 diff "$g6a" far.DAT
+grep -qx "far.DAT:150: error: Channel 150 has no place on a TG-6A (channels 0–99)." err ||
+    fail "diff: a channel with no place is a difference"
+run 0 import "$uv2" "$g6a" -o from-6a.DAT
+run 0 info from-6a.DAT
+expect "import of a TG-6A file" out "from-6a.DAT: TG-UV2, 30 of 200 channels in use"
+
 # --- check --------------------------------------------------------------------
 run 0 check "$uv2" "$g6a"
 expect "check of the examples" out ""
@@ -184,7 +201,8 @@ done
 run 2 check bad.DAT --model TG-6A
 expect "check of a file of the other radio" err \
     "velmora-cli: bad.DAT: The file has 10001 bytes where a TG-6A file has 5001. It is a TG-UV2 file."
-run 2 diff "$uv2" "$g6a"
+run 2 diff list.csv "$uv2"
+grep -q 'takes a DAT file first' err || fail "diff takes a DAT file first"
 run 2 export bad.DAT
 expect "export refuses a record that does not decode" err \
     "velmora-cli: bad.DAT: Channel 11 holds a value the radio does not know in the column \"Step\"."

@@ -1,0 +1,47 @@
+#include "RadioConversion.h"
+
+#include <algorithm>
+#include <string>
+
+CsvChannels ConvertRadioRows(RadioModel from, std::span<const CChannel> rows, RadioModel to,
+                             int unitBand, std::size_t keptSkipped) {
+    const int places = ChannelCount(to);
+    std::vector<CsvSkippedLine> skipped;
+    // The list the reader gets, and which channel each of its lines holds.
+    std::string csv = ChannelRowsToCsv({}, from);
+    std::vector<int> channelOfLine = {0, 0};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int channel = static_cast<int>(i);
+        if (rows[i].IsEmpty())
+            continue;
+        if (channel >= places) {
+            skipped.push_back({channel, "Channel " + std::to_string(channel) +
+                                            " has no place on a " + std::string(ModelName(to)) +
+                                            " (channels 0\u2013" + std::to_string(places - 1) +
+                                            ")."});
+            continue;
+        }
+        try {
+            const ChannelRow row{channel, rows[i]};
+            const std::string line = ChannelRowsToCsv({&row, 1}, from);
+            csv += line.substr(line.find("\r\n") + 2);
+            channelOfLine.push_back(channel);
+        } catch (...) {
+            skipped.push_back({channel, "the channel holds a value the radio cannot store."});
+        }
+    }
+    CsvChannels read = ChannelsFromCsv(csv, to, unitBand, keptSkipped);
+    read.byChannel = true;
+    for (CsvSkippedLine& line : read.skipped)
+        line.line = channelOfLine.at(static_cast<std::size_t>(line.line));
+    for (int& line : read.lines)
+        line = line == 0 ? 0 : channelOfLine.at(static_cast<std::size_t>(line)) + 1;
+    read.skippedCount += static_cast<int>(skipped.size());
+    read.skipped.insert(read.skipped.end(), skipped.begin(), skipped.end());
+    std::ranges::sort(read.skipped, {}, &CsvSkippedLine::line);
+    if (read.skipped.size() > keptSkipped)
+        read.skipped.resize(keptSkipped);
+    read.lineCount = read.channelLines + read.skippedCount;
+    read.passedLines = 0;
+    return read;
+}
