@@ -229,7 +229,7 @@ if [ -r /usr/share/bash-completion/bash_completion ]; then
             printf "%s\n" "${COMPREPLY[@]}" | grep -E "^(a\.|b\.|c\.|--)" | sort | tr "\n" " "; echo
         done' "$completion")
     expect "completion" <(printf '%s\n' "$got") "a.DAT b.Csv 
-b.Csv 
+a.DAT b.Csv 
 --json "
 fi
 
