@@ -4,11 +4,13 @@
 # the real file dialog, and checks that the Import window's frame has the main
 # window's top and outer height and stands against its right edge. With
 # all-columns, "Show all columns" is ticked first: the Import window is then
-# too wide to stand beside the main window on this screen, and its whole frame
-# must still be on the screen; and Alt+F, pressed three times in it, must open
-# its own File menu each time, never the main window's. Headless tests cannot
+# too wide to stand beside the main window on this screen, so it must stand
+# there narrower, its whole frame on the screen and over none of the main
+# window (whose buttons a user must still reach); and Alt+F, pressed three
+# times in it, must open its own File menu each time, never the main
+# window's. Headless tests cannot
 # see frames or the window manager's activation: only a real desktop has them.
-#   import-placement.sh PROGRAM DAT-FILE [all-columns]
+#   import-placement.sh PROGRAM DAT-FILE [all-columns|resized]
 set -euo pipefail
 program=$(realpath "$1") file=$(realpath "$2") columns=${3:-short}
 name=$(basename "$file")
@@ -43,6 +45,18 @@ xdotool type --delay 20 "$file"
 xdotool key Return
 import=$(window "^$name\$")
 
+# With resized, the user resizes the window as soon as it is there: the size
+# must stay the user's, not be placed again.
+if [ "$columns" = resized ]; then
+    sleep 0.5
+    xdotool windowsize "$import" 520 430
+    sleep 2.5
+    eval "$(xwininfo -id "$import" | awk '/Width:/ {print "w=" $2} /Height:/ {print "h=" $2}')"
+    echo "Import window resized by the user: ${w}x$h"
+    [ "$w" -eq 520 ] && [ "$h" -eq 430 ]
+    exit
+fi
+
 # Whether the frames stand as they should: beside the main window, at its top
 # and outer height, and for all columns within the screen.
 placed() {
@@ -50,7 +64,8 @@ placed() {
     read -r import_top import_height import_left import_right < <(frame "$import")
     [ "$import_top" -eq "$main_top" ] && [ "$import_height" -eq "$main_height" ] || return 1
     if [ "$columns" = all-columns ]; then
-        [ "$import_left" -ge 0 ] && [ "$import_right" -le "$screen_width" ]
+        [ "$import_left" -ge 0 ] && [ "$import_right" -le "$screen_width" ] &&
+            { [ "$import_left" -ge "$main_right" ] || [ "$import_right" -le "$main_left" ]; }
     else
         [ "$import_left" -eq "$main_right" ]
     fi
@@ -80,8 +95,8 @@ for press in 1 2 3; do
         menu_left=$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print $4}')
     done
     echo "Alt+F, press $press: a menu at x = ${menu_left:-none}"
-    [ -n "$menu_left" ] && [ "$menu_left" -ge "$import_left" ] && [ "$menu_left" -lt "$main_left" ] ||
-        exit 1
+    [ -n "$menu_left" ] && [ "$menu_left" -ge "$import_left" ] &&
+        [ "$menu_left" -lt "$import_right" ] || exit 1
     xdotool key Escape
     sleep 0.3
 done

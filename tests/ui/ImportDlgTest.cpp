@@ -1,5 +1,6 @@
 // The Import window: loading, the hand-over of copied rows to the main
 // window, its placement, and closing.
+#include "BesidePlacer.h"
 #include "UiHelpers.h"
 
 #include "ChannelColumns.h"
@@ -94,8 +95,9 @@ TEST(ImportDlg, AFailedLoadShowsNoRowsAndKeepsTheTitleMenuAndCopiedRows) {
     }
 }
 
-// Import places the window beside the main one at its height, a second time
-// without asking for a file; the list follows the frame. Closing, with the
+// Import places the window at the main one's height, a second time without
+// asking for a file, covering none of its buttons; the list follows the
+// frame. Closing, with the
 // close box, Esc or Enter, only hides it, with its file, rows and selection;
 // "Show all columns" changes its columns while hidden and clears its
 // selection.
@@ -115,9 +117,10 @@ TEST(ImportDlg, ImportPlacesTheWindowAgainAndClosingOnlyHidesIt) {
         EXPECT_FALSE(import.isVisible());
         f.MainWindowFixture::Import({});
         EXPECT_EQ(f.prompts.openDialogs, 2) << "the main file's and the first Import's";
-        EXPECT_EQ(import.frameGeometry().topLeft(),
-                  CImportDlg::PlaceBeside(f.window->frameGeometry(), import.frameGeometry().size(),
-                                          import.screen()->availableGeometry()));
+        for (const QPushButton* button : f.window->findChildren<QPushButton*>())
+            EXPECT_FALSE(import.frameGeometry().intersects(
+                QRect(button->mapToGlobal(QPoint(0, 0)), button->size())))
+                << "covers " << button->text().toStdString();
         EXPECT_EQ(import.frameGeometry().height(), f.window->frameGeometry().height());
         EXPECT_EQ(import.windowTitle() + RowTexts(import.List(), 9)[2], "club.DAT156.12500");
         EXPECT_EQ(import.List().SelectedRows(), (std::vector<int>{4, 9}));
@@ -130,18 +133,22 @@ TEST(ImportDlg, ImportPlacesTheWindowAgainAndClosingOnlyHidesIt) {
 }
 
 // Beside the main window where its whole frame fits on the screen, else on
-// the other side, else moved in until it fits; the keys of its menus open
-// only its own, every time, never the main window's.
+// the other side, else narrower, else over the main window's list but never
+// its buttons, and only on a screen too small for that over them; the keys
+// of its menus open only its own, every time, never the main window's.
 TEST(ImportDlg, PlacedWhereItFitsAndItsMenuKeysAreItsOwn) {
-    const QRect screen(0, 0, 1600, 900);
-    const std::tuple<QRect, QSize, QPoint> cases[] = {
-        {{100, 50, 600, 700}, {400, 700}, {700, 50}},
-        {{1000, 50, 500, 700}, {918, 700}, {82, 50}},
-        {{300, 50, 1000, 700}, {918, 700}, {682, 50}},
-        {{0, 0, 600, 1000}, {400, 1000}, {600, 0}},
+    const QRect screen(0, 0, 1600, 900), wide(300, 50, 1000, 700);
+    const QRect buttons(wide.right() - 99, 50, 100, 700);
+    const std::tuple<QRect, QSize, int, QRect> cases[] = {
+        {{100, 50, 600, 700}, {400, 700}, 400, {700, 50, 400, 700}},
+        {{1000, 50, 500, 700}, {918, 700}, 400, {82, 50, 918, 700}},
+        {wide, {918, 700}, 250, {1300, 50, 300, 700}},
+        {wide, {918, 700}, 400, {0, 50, 918, 700}},
+        {{0, 0, 600, 1000}, {400, 1000}, 400, {600, 0, 400, 900}},
+        {{0, 0, 1600, 900}, {1700, 900}, 1650, {0, 0, 1600, 900}},
     };
-    for (const auto& [owner, frame, place] : cases)
-        EXPECT_EQ(CImportDlg::PlaceBeside(owner, frame, screen), place) << owner.x();
+    for (const auto& [owner, frame, minWidth, place] : cases)
+        EXPECT_EQ(FrameBeside(owner, frame, minWidth, buttons, screen), place) << owner.x();
     ImportFixture f;
     CImportDlg& import = f.Import(f.dir / "club.DAT");
     import.activateWindow();

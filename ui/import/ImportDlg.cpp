@@ -1,5 +1,6 @@
 #include "ImportDlg.h"
 
+#include "BesidePlacer.h"
 #include "ChannelCsv.h"
 #include "ChannelListView.h"
 #include "CommandRunner.h"
@@ -18,8 +19,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QScreen>
-#include <QTimer>
 
 namespace {
 
@@ -33,10 +32,6 @@ constexpr int kListHeight = 185;
 
 const QString kCaption = QStringLiteral("IMPORT");
 const QString kOpenFailed = QStringLiteral("Open operation failed.");
-// How often and how long the window looks for the frame a window manager
-// gives it: 40 times 50 ms.
-constexpr int kFrameLookInterval = 50;
-constexpr int kFrameLooks = 40;
 // The window's commands, in the order of ImportCommand.
 struct CommandInfo {
     ImportCommand id;
@@ -65,15 +60,16 @@ CImportDlg::CImportDlg(const QString& path, bool showAllColumns, const CChannelD
     setWindowTitle(kCaption);
     setObjectName(QStringLiteral("importWindow"));
     setAcceptDrops(true);
-    m_pFrameWatch = new QTimer(this);
-    m_pFrameWatch->setInterval(kFrameLookInterval);
-    connect(m_pFrameWatch, &QTimer::timeout, this, &CImportDlg::LookForFrame);
+    m_pPlacer = new CBesidePlacer(*this);
 
     CreateCommands();
     CreateList();
     m_listChannels->Channels().Show(m_document);
-    m_listChannels->Channels().SetShowAll(showAllColumns);
+    // The smallest window is the one for the short columns: with all of
+    // them it starts wider, but may be narrowed, the list scrolling.
     FinishLayout(m_listChannels->MissingWidth());
+    m_listChannels->Channels().SetShowAll(showAllColumns);
+    resize(width() + m_listChannels->MissingWidth(), height());
     m_listChannels->setFocus();
 
     if (!m_strPath.isEmpty())
@@ -171,79 +167,8 @@ void CImportDlg::OnOpenForImport() {
     });
 }
 
-QPoint CImportDlg::PlaceBeside(const QRect& owner, const QSize& frame, const QRect& available) {
-    for (const int left : {owner.right() + 1, owner.left() - frame.width()}) {
-        const QRect beside(QPoint(left, owner.top()), frame);
-        if (available.contains(beside))
-            return beside.topLeft();
-    }
-    const int left = std::max(available.left(),
-                              std::min(owner.right() + 1, available.right() + 1 - frame.width()));
-    const int top =
-        std::max(available.top(), std::min(owner.top(), available.bottom() + 1 - frame.height()));
-    return {left, top};
-}
-
-void CImportDlg::PlaceBeside(const QRect& frame) {
-    m_placeBeside = frame;
-    m_nFrameLooks = m_nPlacements = 0;
-    m_pFrameWatch->start();
-    Place();
-}
-
-QRect CImportDlg::PlacedFrame() const {
-    const QScreen* screen = QGuiApplication::screenAt(m_placeBeside->center());
-    const QRect available = (screen ? screen : this->screen())->availableGeometry();
-    const QSize size(frameGeometry().width(), m_placeBeside->height());
-    return {PlaceBeside(*m_placeBeside, size, available), size};
-}
-
-QMargins CImportDlg::FrameMargins() const {
-    const QRect frame = frameGeometry(), client = geometry();
-    return {client.left() - frame.left(), client.top() - frame.top(),
-            frame.right() - client.right(), frame.bottom() - client.bottom()};
-}
-
-void CImportDlg::Place() {
-    m_placedMargins = FrameMargins();
-    const int frameExtraHeight = frameGeometry().height() - height();
-    resize(width(), std::max(minimumHeight(), m_placeBeside->height() - frameExtraHeight));
-    move(PlacedFrame().topLeft());
-}
-
-// A window manager frames a window after it is shown, and the margins of its
-// frame may reach the window late, or change once more: whenever they are not
-// those the window was placed with, it is placed again. While the window
-// manager is still busy framing it, it may also pass over a request to move
-// or size it, or apply two out of turn: so every quarter of a second, for the
-// first two seconds, the window is placed again where it does not stand as it
-// was put. A few times at most, so as never to wrestle with a window manager;
-// moves and resizes after that, as a user makes them, stay.
-void CImportDlg::PlaceAgainIfFramed(bool checkPlace) {
-    constexpr int kMostPlacements = 8;
-    const bool misplaced =
-        checkPlace && frameGeometry() != geometry() && frameGeometry() != PlacedFrame();
-    if (!m_placeBeside || m_nPlacements >= kMostPlacements ||
-        (FrameMargins() == m_placedMargins && !misplaced))
-        return;
-    ++m_nPlacements;
-    Place();
-}
-
-void CImportDlg::LookForFrame() {
-    constexpr int kLooksBetweenPlaces = 5;
-    PlaceAgainIfFramed(m_nFrameLooks % kLooksBetweenPlaces == 0);
-    if (++m_nFrameLooks >= kFrameLooks) {
-        m_pFrameWatch->stop();
-        m_placeBeside.reset();
-    }
-}
-
-bool CImportDlg::event(QEvent* event) {
-    const bool handled = CTemplateDlg::event(event);
-    if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
-        PlaceAgainIfFramed(false);
-    return handled;
+void CImportDlg::PlaceBeside(const QRect& ownerFrame, const QRect& keepClear) {
+    m_pPlacer->Place(ownerFrame, keepClear);
 }
 
 void CImportDlg::dragEnterEvent(QDragEnterEvent* event) {

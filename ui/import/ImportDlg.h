@@ -18,7 +18,7 @@ class CChannelListView;
 struct CsvSkippedLine;
 class Prompts;
 class QKeyEvent;
-class QTimer;
+class CBesidePlacer;
 
 // The commands of the Import window.
 enum class ImportCommand { kOpen, kCopy };
@@ -45,16 +45,9 @@ public:
     // The records taken by the last Copy that found a selection, in row order.
     const RowClipboard& CopiedRows() const { return m_document.Clipboard(); }
 
-    // Puts the window's frame against the right edge of the given frame, at
-    // its top and of its outer height, where it fits on the screen. A window
-    // manager frames a window only after it is shown, so until the frame is
-    // known this is done again whenever the window moves or changes size.
-    void PlaceBeside(const QRect& frame);
-    // Where a frame of the given size goes beside the owner's frame: to its
-    // right where the whole frame fits in the available area, else to its
-    // left, else as far right as the area lets it, and down from the
-    // owner's top as far as it fits.
-    static QPoint PlaceBeside(const QRect& owner, const QSize& frame, const QRect& available);
+    // Places the window's frame beside the owner's frame, of its outer
+    // height, keeping clear the owner's buttons (see FrameBeside).
+    void PlaceBeside(const QRect& ownerFrame, const QRect& keepClear);
 
     void OnOpenForImport();
     void OnCopy();
@@ -79,19 +72,12 @@ protected:
     // A single DAT or CSV file dragged onto the window is shown in it.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
     void CreateCommands();
     void CreateList();
     void LoadFile();
     void LoadCsvFile();
-    // Where the frame goes beside the owner's frame given to PlaceBeside.
-    QRect PlacedFrame() const;
-    QMargins FrameMargins() const;
-    void Place();
-    void PlaceAgainIfFramed(bool checkPlace);
-    void LookForFrame();
     void ReportSkippedLines(const std::vector<CsvSkippedLine>& skipped, int total);
     void Run(const QString& failureMessage, const std::function<void()>& work,
              const std::function<QString()>& reason = {});
@@ -103,13 +89,5 @@ private:
     CChannelDocument m_document;
     bool m_bLoaded = false;
     QString m_strPath;
-    // The owner's frame that PlaceBeside put the window beside, while the
-    // window may still have to be placed again once it is framed.
-    std::optional<QRect> m_placeBeside;
-    QMargins m_placedMargins;
-    int m_nPlacements = 0;
-    // Looks for the frame a while after the window was placed: a window
-    // manager may frame the window without moving or resizing it.
-    QTimer* m_pFrameWatch = nullptr;
-    int m_nFrameLooks = 0;
+    CBesidePlacer* m_pPlacer = nullptr;
 };

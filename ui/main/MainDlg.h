@@ -158,6 +158,9 @@ private:
     void PublishSelection();
     void SelectNeighbourRow(int step);
     void PlaceImportDlg();
+    // Where the buttons down the right edge stand, on the screen: a window
+    // placed beside this one leaves them clear.
+    QRect ButtonsFrame() const;
     void ShowMessage(const QString& text, const QString& reason = {});
     void Run(const QString& failureMessage, const std::function<void()>& work,
              const std::function<QString()>& reason = {});

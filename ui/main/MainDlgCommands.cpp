@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
+#include <QPushButton>
 
 #include <optional>
 
@@ -238,12 +239,19 @@ void CMainDlg::OnImport() {
 
 void CMainDlg::PlaceImportDlg() {
     CImportDlg& import = *m_pImportDlg;
-    import.PlaceBeside(frameGeometry());
+    import.PlaceBeside(frameGeometry(), ButtonsFrame());
     import.show();
-    import.PlaceBeside(frameGeometry());
+    import.PlaceBeside(frameGeometry(), ButtonsFrame());
     // The Import window sits behind the main window, which keeps the focus.
     raise();
     activateWindow();
+}
+
+QRect CMainDlg::ButtonsFrame() const {
+    QRect buttons = m_pExitButton->geometry();
+    for (const QPushButton* button : m_rightButtons)
+        buttons |= button->geometry();
+    return QRect(m_pExitButton->parentWidget()->mapToGlobal(buttons.topLeft()), buttons.size());
 }
 
 void CMainDlg::OnRowsCopied() {
