@@ -8,8 +8,9 @@
 # there narrower, its whole frame on the screen and over none of the main
 # window (whose buttons a user must still reach); and Alt+F, pressed three
 # times in it, must open its own File menu each time, never the main
-# window's. Headless tests cannot
-# see frames or the window manager's activation: only a real desktop has them.
+# window's. With resized, a size the user gives it at once must stay.
+# Headless tests cannot see frames or the window manager's activation: only a
+# real desktop has them.
 #   import-placement.sh PROGRAM DAT-FILE [all-columns|resized]
 set -euo pipefail
 program=$(realpath "$1") file=$(realpath "$2") columns=${3:-short}

@@ -55,7 +55,7 @@ struct ImportFixture : MainWindowFixture {
     }
 };
 
-// A failed load (another model's file, a missing one, one that does not decode
+// A failed load (a file of no radio, a missing one, one that does not decode
 // in a column not shown) shows the message and no rows; before any good load
 // the title stays "IMPORT" and no menu opens, after one the title and menu
 // stay as the last good load left them, and so do the rows copied before.
@@ -63,14 +63,14 @@ struct ImportFixture : MainWindowFixture {
 // the main window through a posted message, and puts them on the desktop's
 // clipboard too.
 TEST(ImportDlg, AFailedLoadShowsNoRowsAndKeepsTheTitleMenuAndCopiedRows) {
-    for (const std::string kind : {"otherModel", "missing", "undecodableHiddenColumn"}) {
+    for (const std::string kind : {"noRadio", "missing", "undecodableHiddenColumn"}) {
         SCOPED_TRACE(kind);
         ImportFixture f;
         std::vector<CChannel> records = UsedChannels(kTGUV2, 10);
         records[7].bytes[22] = 0x7F; // the step
         if (kind != "missing")
             WriteBytes(f.dir / "bad.DAT",
-                       kind == "otherModel" ? MakeDat(kTG6A) : MakeDat(kTGUV2, records));
+                       kind == "noRadio" ? Bytes(1234, 0) : MakeDat(kTGUV2, records));
         CImportDlg& import = f.Import(f.dir / "bad.DAT");
         EXPECT_EQ(import.List().Channels().RowCount(), 0);
         EXPECT_EQ(import.windowTitle() + f.RightClick(false), "IMPORT");
@@ -192,6 +192,25 @@ TEST(ImportDlg, ACsvFileFillsTheRowsAndListsTheLinesItSkipped) {
               "club.CSV200");
     const QStringList both = {"DAT Files (*.DAT)", "CSV Files (*.csv)"};
     EXPECT_EQ(f.prompts.fileKinds, (std::vector<QStringList>{{"DAT Files (*.DAT)"}, both, both}));
+}
+
+// A file of the other radio shows its channels as this radio's, each by its
+// number through the CSV rules, and lists those that cannot be held.
+TEST(ImportDlg, TheOtherRadiosFileIsConverted) {
+    std::vector<CChannel> uv2(200, EmptyChannel(kTGUV2));
+    uv2[3] = UsedChannel(kTGUV2, 43850000, 43850000);
+    uv2[4] = UsedChannel(kTGUV2, 14550000, 14550000);
+    uv2[150] = uv2[3];
+    MainWindowFixture f(kTG6A, UsedChannels(kTG6A, 2, 43800000));
+    WriteBytes(f.dir / "uv2.DAT", MakeDat(kTGUV2, uv2));
+    CImportDlg& import = f.Import(f.dir / "uv2.DAT");
+    EXPECT_EQ(RowTexts(import.List(), 3).join("|") + RowTexts(import.List(), 4).join("|"),
+              "3|438.50000|438.50000"
+              "4||");
+    EXPECT_EQ(f.prompts.messages.back(), "2 channels of uv2.DAT could not be imported.");
+    EXPECT_EQ(f.prompts.details.back(),
+              "Channel 4: 145.50000 MHz is outside this TG-6A's band (400\u2013469.995 MHz).\n"
+              "Channel 150 has no place on a TG-6A (channels 0\u201399).");
 }
 
 } // namespace

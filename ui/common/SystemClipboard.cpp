@@ -71,10 +71,16 @@ std::optional<TakenChannels> CSystemClipboard::PeekNew(RadioModel model, int uni
 
 QString SkippedDetails(const std::vector<CsvSkippedLine>& skipped, int total, bool byChannel) {
     QStringList lines;
-    for (const CsvSkippedLine& line : skipped)
-        lines << (byChannel ? QStringLiteral("Channel %1: %2") : QStringLiteral("Line %1: %2"))
-                     .arg(line.line)
-                     .arg(QString::fromStdString(line.reason));
+    for (const CsvSkippedLine& line : skipped) {
+        const QString reason = QString::fromStdString(line.reason);
+        // A reason that names its channel itself stands alone.
+        if (byChannel && reason.startsWith(QStringLiteral("Channel ")))
+            lines << reason;
+        else
+            lines << (byChannel ? QStringLiteral("Channel %1: %2") : QStringLiteral("Line %1: %2"))
+                         .arg(line.line)
+                         .arg(reason);
+    }
     // A list of nothing but bad lines must not bury the user in them.
     if (total > lines.size())
         lines << QStringLiteral("... and %1 more.").arg(total - lines.size());

@@ -108,50 +108,40 @@ void CImportDlg::Run(const QString& failureMessage, const std::function<void()>&
     RunCommand(m_prompts, this, failureMessage, work, reason);
 }
 
-// A failed load of a DAT file leaves the list without rows; the title and
-// m_bLoaded stay, still describing the last file that loaded.
+// A DAT file of either radio, or a CSV list. A failed load of a DAT file
+// leaves the list without rows, that of a list leaves the window as it was;
+// the title and m_bLoaded stay, still describing the last file that loaded.
+// A file that loads fills the rows, and then lists its lines, or the other
+// radio's channels, that gave no channel.
 void CImportDlg::LoadFile() {
-    if (IsCsvName(m_strPath.toStdString())) {
-        LoadCsvFile();
-        return;
-    }
+    const bool dat = !IsCsvName(m_strPath.toStdString());
     Run(
         kOpenFailed,
-        [this] {
-            if (!m_document.Load(ToFsPath(m_strPath))) {
-                m_document.Unload();
+        [this, dat] {
+            CsvChannels read;
+            // A TG-6A's channels must be of the band of the unit they go to.
+            if (!m_document.LoadAny(ToFsPath(m_strPath), m_target.UnitBand(), read)) {
+                if (dat)
+                    m_document.Unload();
                 RaiseFailure();
             }
             m_bLoaded = true;
             setWindowTitle(FileNameOf(m_strPath));
-        },
-        [this] { return QString::fromStdString(m_document.ProblemText()); });
-}
-
-// A CSV file that cannot be read leaves the window as it was; one that can
-// fills the rows and then lists the lines that gave no channel.
-void CImportDlg::LoadCsvFile() {
-    Run(
-        kOpenFailed,
-        [this] {
-            CsvChannels read;
-            // A TG-6A's channels must be of the band of the unit they go to.
-            if (!m_document.LoadCsv(ToFsPath(m_strPath), m_target.UnitBand(), read))
-                RaiseFailure();
-            m_bLoaded = true;
-            setWindowTitle(FileNameOf(m_strPath));
             if (read.skippedCount > 0)
-                ReportSkippedLines(read.skipped, read.skippedCount);
+                ReportSkipped(read);
         },
         [this] { return QString::fromStdString(m_document.ProblemText()); });
 }
 
-void CImportDlg::ReportSkippedLines(const std::vector<CsvSkippedLine>& skipped, int total) {
+void CImportDlg::ReportSkipped(const CsvChannels& read) {
+    const int total = read.skippedCount;
     const QString count =
-        total == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(total);
+        read.byChannel
+            ? (total == 1 ? QStringLiteral("1 channel") : QStringLiteral("%1 channels").arg(total))
+            : (total == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(total));
     m_prompts.ShowMessage(
         this, QStringLiteral("%1 of %2 could not be imported.").arg(count, FileNameOf(m_strPath)),
-        {}, SkippedDetails(skipped, total, false));
+        {}, SkippedDetails(read.skipped, total, read.byChannel));
 }
 
 void CImportDlg::SetShowAllColumns(bool showAll) { m_listChannels->Channels().SetShowAll(showAll); }

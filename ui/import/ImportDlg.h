@@ -15,7 +15,7 @@
 #include <vector>
 
 class CChannelListView;
-struct CsvSkippedLine;
+struct CsvChannels;
 class Prompts;
 class QKeyEvent;
 class CBesidePlacer;
@@ -23,9 +23,9 @@ class CBesidePlacer;
 // The commands of the Import window.
 enum class ImportCommand { kOpen, kCopy };
 
-// A second file of the same radio model, a DAT file or a CSV list of
-// channels, shown read-only beside the main window, from which rows are
-// copied into the main window's row clipboard.
+// A second file, a DAT file of either radio or a CSV list of channels, shown
+// read-only beside the main window as channels of the main window's radio,
+// from which rows are copied into the main window's row clipboard.
 // It never changes or saves its file. Closing it only hides it; the owner
 // shows it again and destroys it with itself.
 class CImportDlg : public CTemplateDlg {
@@ -77,8 +77,7 @@ private:
     void CreateCommands();
     void CreateList();
     void LoadFile();
-    void LoadCsvFile();
-    void ReportSkippedLines(const std::vector<CsvSkippedLine>& skipped, int total);
+    void ReportSkipped(const CsvChannels& read);
     void Run(const QString& failureMessage, const std::function<void()>& work,
              const std::function<QString()>& reason = {});
 
