@@ -100,6 +100,7 @@ bool CScreenshotTour::Run() {
     ShootSearchWindows();
     ShootCellEditing();
     ShootSpreadsheetPaste();
+    ShootCompare();
     return m_bOk;
 }
 
@@ -440,6 +441,33 @@ void CScreenshotTour::ShootSpreadsheetPaste() {
                  sheet.verticalHeader()->length() + sheet.horizontalHeader()->height() + 4);
     Settle(sheet);
     Save(QStringLiteral("spreadsheet-paste"), WindowPicture(sheet));
+}
+
+// Two channels changed in the open file, then compared with the file as it
+// is on the disk: both rows marked, the cells that differ coloured.
+void CScreenshotTour::ShootCompare() {
+    std::unique_ptr<CMainDlg> window = NewMainWindow(kTGUV2);
+    OpenExample(*window, kTgUv2Example);
+    CChannelListView& list = window->List();
+    for (const auto& [row, text] : {std::pair{kUv2Repeater + 1, "145.6375"},
+                                    std::pair{kUv2Repeater + 3, "145.7"}}) {
+        list.SelectRows({row});
+        list.selectionModel()->setCurrentIndex(list.Channels().index(row, 2),
+                                               QItemSelectionModel::NoUpdate);
+        list.EditCurrentCell(QString::fromLatin1(text));
+        list.CommitEdit();
+    }
+    m_prompts.openNames.push_back(QDir(m_examples).filePath(kTgUv2Example));
+    window->OnCompare();
+    CCompareDlg* compare = window->CompareDlg();
+    Expect(compare, QStringLiteral("Compare opened no window"));
+    if (!compare)
+        return;
+    compare->OnNextDifference();
+    compare->resize(compare->width(), window->height());
+    Settle(*compare);
+    Save(QStringLiteral("compare-window"), WindowPicture(*compare));
+    compare->hide();
 }
 
 void CScreenshotTour::PictureNextDialog(const QString& name) {

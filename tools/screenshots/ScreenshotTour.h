@@ -47,6 +47,7 @@ private:
     void ShootSearchWindows();
     void ShootCellEditing();
     void ShootSpreadsheetPaste();
+    void ShootCompare();
 
     // The next modal dialog (then cancelled) or message box is pictured under
     // this name.

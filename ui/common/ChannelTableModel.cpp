@@ -3,7 +3,15 @@
 #include "ChannelDocument.h"
 #include "Failure.h"
 
+#include <QGuiApplication>
+
+#include <algorithm>
+
 namespace {
+
+// The narrow first column of a list that shows a comparison.
+constexpr ColumnInfo kMarkColumn{Column::Id, "", 14, false, true,           true,
+                                 true,       nullptr, "\u2260", CellEditor::kNone};
 
 Qt::Alignment AlignmentOf(const ColumnInfo& column) {
     return (column.leftAligned ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter;
@@ -47,6 +55,8 @@ void CChannelTableModel::Rebuild() {
     beginResetModel();
     m_nModel = document ? document->Model() : kTGUV2;
     m_columns = ColumnSet(m_nModel, m_bShowAll);
+    if (m_bMarked)
+        m_columns.insert(m_columns.begin(), &kMarkColumn);
     m_rows.clear();
     if (document && document->IsLoaded()) {
         m_rows.reserve(static_cast<std::size_t>(document->RowCount()));
@@ -85,6 +95,21 @@ QVariant CChannelTableModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
     const ColumnInfo& column = ColumnAt(index.column());
+    const auto row = static_cast<std::size_t>(index.row());
+    const RowMark* mark = row < m_marks.size() ? &m_marks[row] : nullptr;
+    if (&column == &kMarkColumn) {
+        if (role == Qt::DisplayRole)
+            return mark ? mark->sign : QString();
+        if (role == Qt::AccessibleTextRole)
+            return mark ? mark->spoken : QString();
+        if (role == Qt::TextAlignmentRole)
+            return QVariant::fromValue(Qt::AlignCenter);
+        return {};
+    }
+    if (role == Qt::BackgroundRole && mark &&
+        ((mark->wholeRow && column.id != Column::Id) ||
+         std::ranges::find(mark->differing, column.id) != mark->differing.end()))
+        return DifferenceColor(QGuiApplication::palette());
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(AlignmentOf(column));
     // A screen reader names the cell by its channel and its column.
@@ -95,6 +120,26 @@ QVariant CChannelTableModel::data(const QModelIndex& index, int role) const {
     if (column.id == Column::Id)
         return QString::number(index.row());
     return m_rows[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(column.id)];
+}
+
+void CChannelTableModel::ShowMarks(std::vector<RowMark> marks) {
+    m_marks = std::move(marks);
+    if (!m_bMarked) {
+        m_bMarked = true;
+        Rebuild();
+    } else if (RowCount() > 0) {
+        Q_EMIT dataChanged(index(0, 0), index(RowCount() - 1, columnCount() - 1));
+    }
+}
+
+QColor CChannelTableModel::DifferenceColor(const QPalette& palette) {
+    // Amber over the base colour: light on a light palette, dark on a dark
+    // one, so that the text keeps its contrast.
+    const QColor base = palette.color(QPalette::Base), amber(255, 176, 0);
+    const float share = base.lightness() > 128 ? 0.35f : 0.3f;
+    return QColor::fromRgbF(base.redF() + (amber.redF() - base.redF()) * share,
+                            base.greenF() + (amber.greenF() - base.greenF()) * share,
+                            base.blueF() + (amber.blueF() - base.blueF()) * share);
 }
 
 Qt::ItemFlags CChannelTableModel::flags(const QModelIndex& index) const {
@@ -109,6 +154,8 @@ QVariant CChannelTableModel::headerData(int section, Qt::Orientation orientation
         return {};
     if (role == Qt::DisplayRole)
         return QString::fromLatin1(ColumnAt(section).header);
+    if (role == Qt::AccessibleTextRole && &ColumnAt(section) == &kMarkColumn)
+        return QStringLiteral("Difference");
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(AlignmentOf(ColumnAt(section)));
     return {};

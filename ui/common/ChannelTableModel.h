@@ -4,6 +4,8 @@
 #include "DocumentObserver.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
+#include <QPalette>
 #include <QString>
 
 #include <array>
@@ -22,6 +24,16 @@ class CChannelTableModel : public QAbstractTableModel, private CDocumentObserver
 
 public:
     using RowTexts = std::array<QString, kColumnKinds>;
+    // How a row compares with its counterpart in another list: the sign in
+    // the narrow first column ("≠", "+", "−"), the words a screen reader
+    // says for it, and the columns whose cells differ (every one of a row
+    // that only this list has in use).
+    struct RowMark {
+        QString sign;
+        QString spoken;
+        std::vector<Column> differing;
+        bool wholeRow = false;
+    };
 
     explicit CChannelTableModel(QObject* parent = nullptr);
 
@@ -32,6 +44,11 @@ public:
     bool ShowsAll() const { return m_bShowAll; }
     // Whether the cells of editable columns may be edited where they stand.
     void SetEditable(bool editable) { m_bEditable = editable; }
+    // Shows the marks of a comparison, by row, in a first column of their own
+    // and as the background of the cells that differ.
+    void ShowMarks(std::vector<RowMark> marks);
+    // The background of a cell that differs, readable in the palette.
+    static QColor DifferenceColor(const QPalette& palette);
     const ColumnInfo& ColumnAt(int section) const;
 
     int RowCount() const { return static_cast<int>(m_rows.size()); }
@@ -54,6 +71,8 @@ private:
     RadioModel m_nModel = kTGUV2;
     bool m_bShowAll = false;
     bool m_bEditable = false;
+    bool m_bMarked = false;
+    std::vector<RowMark> m_marks;
     std::vector<const ColumnInfo*> m_columns;
     std::vector<RowTexts> m_rows;
 };

@@ -84,6 +84,7 @@ constexpr CommandInfo kCommands[] = {
      When::kFileLoaded},
     {C::kExportPdf, "exportPdf", "Export PDF...", "", "", &CMainDlg::OnExportPdf,
      When::kFileLoaded},
+    {C::kCompare, "compare", "Compare...", "", "Ctrl+D", &CMainDlg::OnCompare, When::kFileLoaded},
     {C::kExit, "exit", "Exit", "Exit", "", &CMainDlg::OnExit, When::kAlways},
     {C::kUp, "up", "Up", "Up", "", &CMainDlg::OnUp, When::kFileLoaded},
     {C::kDown, "down", "Down", "Down", "", &CMainDlg::OnDown, When::kFileLoaded},
@@ -130,9 +131,9 @@ constexpr std::pair<MainCommand, int> kButtons[] = {
 
 // The menus, by their items; kSeparator draws a line.
 constexpr std::optional<MainCommand> kSeparator;
-const std::optional<MainCommand> kFileMenu[] = {C::kOpen,   C::kSave,         C::kExportCsv,
-                                                C::kPrint,  C::kPrintPreview, C::kExportPdf,
-                                                kSeparator, C::kExit};
+const std::optional<MainCommand> kFileMenu[] = {
+    C::kOpen,      C::kSave,    C::kExportCsv, C::kPrint, C::kPrintPreview, C::kExportPdf,
+    kSeparator,    C::kCompare, kSeparator,    C::kExit};
 const std::optional<MainCommand> kEditMenu[] = {
     C::kUndo,   C::kRedo,         kSeparator,   C::kInsertRow,    C::kDeleteAndCloseUp,
     kSeparator, C::kFind,         C::kFindNext, C::kFindPrevious, kSeparator,
@@ -471,6 +472,8 @@ void CMainDlg::OnShowAllColumns(bool checked) {
         m_listChannels->Channels().SetShowAll(checked);
         if (m_pImportDlg)
             m_pImportDlg->SetShowAllColumns(checked);
+        if (m_pCompareDlg)
+            m_pCompareDlg->SetShowAllColumns(checked);
     });
 }
 

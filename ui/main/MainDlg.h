@@ -4,6 +4,7 @@
 #include "ChannelDocument.h"
 #include "CheckChannelsDlg.h"
 #include "CommandLine.h"
+#include "CompareDlg.h"
 #include "FindDlg.h"
 #include "ImportDlg.h"
 #include "RadioModel.h"
@@ -38,6 +39,7 @@ enum class MainCommand {
     kPrint,
     kPrintPreview,
     kExportPdf,
+    kCompare,
     kExit,
     kUp,
     kDown,
@@ -89,6 +91,8 @@ public:
     void OnPrint();
     void OnPrintPreview();
     void OnExportPdf();
+    // Compares the open file with another, beside this window.
+    void OnCompare();
     void OnExit();
     void OnAbout();
     void OnUp();
@@ -129,6 +133,7 @@ public:
     CImportDlg* ImportDlg() const { return m_pImportDlg; }
     CFindDlg* FindDlg() const { return m_pFindDlg; }
     CCheckChannelsDlg* CheckDlg() const { return m_pCheckDlg; }
+    CCompareDlg* CompareDlg() const { return m_pCompareDlg; }
     QDialog* ShortcutsDlg() const { return m_pShortcutsDlg; }
     const CChannelDocument& Document() const { return m_document; }
 
@@ -154,6 +159,8 @@ private:
     // A new channel may only go where no channel is in use.
     bool IsNewAllowed() const;
     void OnRowsCopied();
+    // "Copy to Open File" in the Compare window: the rows at their IDs.
+    void OnCopyFromCompare(const std::vector<ChannelRow>& rows);
     // Puts the selected rows on the desktop's clipboard.
     void PublishSelection();
     void SelectNeighbourRow(int step);
@@ -211,6 +218,7 @@ private:
     QPointer<CFindDlg> m_pFindDlg;
     QPointer<CCheckChannelsDlg> m_pCheckDlg;
     QPointer<QDialog> m_pShortcutsDlg;
+    QPointer<CCompareDlg> m_pCompareDlg;
     // The last text searched for.
     QString m_strFind;
 

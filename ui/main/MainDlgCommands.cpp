@@ -247,6 +247,36 @@ void CMainDlg::PlaceImportDlg() {
     activateWindow();
 }
 
+void CMainDlg::OnCompare() {
+    if (!m_document.IsLoaded())
+        return;
+    Run(kDialogFailed, [this] {
+        const QString path =
+            m_prompts.GetOpenFileName(this, {Prompts::kDatFiles, Prompts::kCsvFiles});
+        if (path.isEmpty())
+            return;
+        auto* compare = new CCompareDlg(path, m_bShowAllColumns, m_document, m_prompts, this);
+        if (!compare->IsLoaded()) {
+            delete compare;
+            return;
+        }
+        // One comparison at a time: the newest.
+        delete m_pCompareDlg;
+        m_pCompareDlg = compare;
+        connect(compare, &CCompareDlg::copyRequested, this, &CMainDlg::OnCopyFromCompare);
+        compare->PlaceBeside(frameGeometry(), ButtonsFrame());
+        compare->show();
+        compare->PlaceBeside(frameGeometry(), ButtonsFrame());
+    });
+}
+
+void CMainDlg::OnCopyFromCompare(const std::vector<ChannelRow>& rows) {
+    if (!m_pCompareDlg)
+        return;
+    Change(QStringLiteral("Copy from %1").arg(m_pCompareDlg->FileName()),
+           [&](const RowSelection& selection) { return m_document.PutRows(rows, selection); });
+}
+
 QRect CMainDlg::ButtonsFrame() const {
     QRect buttons = m_pExitButton->geometry();
     for (const QPushButton* button : m_rightButtons)

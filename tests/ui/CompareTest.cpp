@@ -1,0 +1,79 @@
+// The Compare window: the open file against another, marked row by row,
+// following every change of the open file, and rows taken back into it.
+#include "CompareDlg.h"
+#include "UiHelpers.h"
+
+#include <QTest>
+#include <QUndoStack>
+
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace {
+
+QString Marks(const CChannelListView& list, int rows) {
+    QString marks;
+    for (int row = 0; row < rows; ++row)
+        marks += list.Channels().index(row, 0).data().toString() + ".";
+    return marks;
+}
+
+// Two rows changed in the open file are marked and counted; F8 and Shift+F8
+// step between them around the list; "<<" takes one back as one undo step,
+// after which the window shows it the same; the other file is never written.
+TEST(Compare, MarksStepsAndTakesRowsBack) {
+    MainWindowFixture f(kTGUV2, 6);
+    const Bytes disk = ReadBytes(f.dir / "radio.DAT");
+    f.Do(&CMainDlg::OnDelete, {1});
+    f.List().SelectRows({3});
+    f.List().selectionModel()->setCurrentIndex(f.List().Channels().index(3, 2),
+                                               QItemSelectionModel::NoUpdate);
+    f.List().EditCurrentCell("145.2");
+    f.List().CommitEdit();
+    f.prompts.openNames = {QPath(f.dir / "radio.DAT")};
+    MenuAction(*f.window, "Compare...")->trigger();
+    CCompareDlg* compare = f.window->CompareDlg();
+    ASSERT_TRUE(compare && compare->isVisible());
+    EXPECT_EQ(Marks(compare->Left(), 5), ".+..\u2260..");
+    EXPECT_EQ(compare->Left().Channels().index(1, 0).data(Qt::AccessibleTextRole).toString(),
+              "only in radio.DAT");
+    EXPECT_EQ(compare->Status(), "2 channels differ: 1 changed, 0 only here, 1 only in radio.DAT.");
+    QTest::keyClick(&compare->Right(), Qt::Key_F8);
+    QTest::keyClick(&compare->Right(), Qt::Key_F8);
+    EXPECT_EQ(compare->Right().SelectedRows(), std::vector<int>{3});
+    QTest::keyClick(&compare->Right(), Qt::Key_F8, Qt::ShiftModifier);
+    EXPECT_TRUE(compare->Left().SelectedRows() == std::vector<int>{1} &&
+                compare->Right().SelectedRows() == std::vector<int>{1});
+    Child<QPushButton>(*compare, "copyButton")->click();
+    EXPECT_EQ(f.window->History().undoText(), "Copy from radio.DAT");
+    EXPECT_EQ(compare->Status(), "1 channel differs: 1 changed, 0 only here, 0 only in radio.DAT.");
+    f.window->History().undo();
+    EXPECT_EQ(Marks(compare->Left(), 2), ".+.");
+    compare->Command(CompareCommand::kShowDifferencesOnly)->trigger();
+    EXPECT_TRUE(compare->Right().isRowHidden(0) && !compare->Right().isRowHidden(3));
+    EXPECT_EQ(ReadBytes(f.dir / "radio.DAT"), disk);
+}
+
+// A file of the other radio is compared as this radio's channels: a TG-UV2
+// file's channels past 99 count as only in it, and one taken across goes
+// through a TG-6A's checks.
+TEST(Compare, TheOtherRadiosFile) {
+    std::vector<CChannel> uv2(200, EmptyChannel(kTGUV2));
+    uv2[1] = UsedChannel(kTGUV2, 43850000, 43850000);
+    uv2[120] = uv2[1];
+    MainWindowFixture f(kTG6A, {});
+    WriteBytes(f.dir / "uv2.DAT", MakeDat(kTGUV2, uv2));
+    f.prompts.openNames = {QPath(f.dir / "uv2.DAT")};
+    f.window->OnCompare();
+    CCompareDlg* compare = f.window->CompareDlg();
+    ASSERT_TRUE(compare);
+    EXPECT_EQ(f.prompts.messages.back(), "1 channel of uv2.DAT could not be compared.");
+    EXPECT_EQ(compare->Status(), "2 channels differ: 0 changed, 0 only here, 2 only in uv2.DAT.");
+    compare->Right().SelectRows({1, 2});
+    compare->OnCopyToOpenFile();
+    EXPECT_EQ(f.Record(1).GetFreqText(true), "438.50000");
+    EXPECT_EQ(compare->Status(), "1 channel differs: 0 changed, 0 only here, 1 only in uv2.DAT.");
+}
+
+} // namespace

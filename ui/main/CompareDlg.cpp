@@ -1,0 +1,285 @@
+#include "CompareDlg.h"
+
+#include "BesidePlacer.h"
+#include "ChannelListView.h"
+#include "CommandRunner.h"
+#include "DialogUnits.h"
+#include "Failure.h"
+#include "FilePaths.h"
+#include "Prompts.h"
+#include "SystemClipboard.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace {
+
+// The window's client area in dialog units.
+constexpr int kClientWidth = 380;
+constexpr int kClientHeight = 242;
+
+struct CommandInfo {
+    CompareCommand id;
+    const char* name;
+    const char* text;
+    const char* buttonText;
+    const char* key;
+    void (CCompareDlg::*handler)();
+};
+
+constexpr CommandInfo kCommands[] = {
+    {CompareCommand::kNextDifference, "nextDifference", "Next Difference", "Next Difference", "F8",
+     &CCompareDlg::OnNextDifference},
+    {CompareCommand::kPreviousDifference, "previousDifference", "Previous Difference",
+     "Previous Difference", "Shift+F8", &CCompareDlg::OnPreviousDifference},
+    {CompareCommand::kShowDifferencesOnly, "showDifferencesOnly", "Show Differences Only", "", "",
+     &CCompareDlg::OnShowDifferencesOnly},
+    {CompareCommand::kCopy, "copyToOpenFile", "Copy to Open File", "<<", "Ctrl+Left",
+     &CCompareDlg::OnCopyToOpenFile},
+};
+
+} // namespace
+
+CCompareDlg::CCompareDlg(const QString& path, bool showAllColumns, const CChannelDocument& open,
+                         Prompts& prompts, QWidget* owner)
+    : CTemplateDlg(owner, kClientWidth, kClientHeight), m_prompts(prompts), m_open(open),
+      m_other(open.Model()), m_strName(FileNameOf(path)) {
+    setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Compare"));
+    setObjectName(QStringLiteral("compareWindow"));
+    m_pPlacer = new CBesidePlacer(*this);
+    CreateCommands();
+    CreateControls();
+    for (CChannelListView* list : {m_listLeft, m_listRight})
+        list->Channels().SetShowAll(showAllColumns);
+    m_listLeft->Channels().Show(m_open);
+    m_listRight->Channels().Show(m_other);
+    // Both lists show their columns side by side, whatever the font.
+    m_listLeft->Channels().ShowMarks({});
+    m_listRight->Channels().ShowMarks({});
+    FinishLayout(m_listLeft->MissingWidth() + m_listRight->MissingWidth());
+    Load(path);
+    Observe(&m_open);
+    Compare();
+}
+
+CCompareDlg::~CCompareDlg() = default;
+
+void CCompareDlg::CreateCommands() {
+    QMenu* menu = MenuBar()->addMenu(QStringLiteral("&Compare"));
+    for (const CommandInfo& info : kCommands) {
+        QAction* command = AddCommand(static_cast<int>(info.id), info.name,
+                                      QString::fromLatin1(info.text),
+                                      QString::fromLatin1(info.buttonText),
+                                      QKeySequence::listFromString(QString::fromLatin1(info.key)),
+                                      [this, handler = info.handler] { (this->*handler)(); });
+        menu->addAction(command);
+    }
+    Command(CompareCommand::kShowDifferencesOnly)->setCheckable(true);
+}
+
+void CCompareDlg::CreateControls() {
+    QWidget* client = Client();
+    const CDialogUnits& units = Units();
+    m_textLeft = new QLabel(QStringLiteral("Open file: %1")
+                                .arg(FileNameOf(QString::fromStdString(m_open.Path().string()))),
+                            client);
+    PlaceControl(m_textLeft, units, 7, 4, 168, 8);
+    m_textRight = new QLabel(m_strName, client);
+    PlaceControl(m_textRight, units, 205, 4, 168, 8);
+    m_listLeft = new CChannelListView(true, client);
+    m_listLeft->setObjectName(QStringLiteral("openList"));
+    m_listLeft->setAccessibleName(QStringLiteral("Channels of the open file"));
+    m_listLeft->setGeometry(units.Rect(7, 15, 168, 190));
+    m_listRight = new CChannelListView(true, client);
+    m_listRight->setObjectName(QStringLiteral("otherList"));
+    m_listRight->setAccessibleName(QStringLiteral("Channels of %1").arg(m_strName));
+    m_listRight->setGeometry(units.Rect(205, 15, 168, 190));
+    // The two lists scroll together, row beside row.
+    connect(m_listLeft->verticalScrollBar(), &QScrollBar::valueChanged,
+            m_listRight->verticalScrollBar(), &QScrollBar::setValue);
+    connect(m_listRight->verticalScrollBar(), &QScrollBar::valueChanged,
+            m_listLeft->verticalScrollBar(), &QScrollBar::setValue);
+    m_btnCopy = AddButton(Command(CompareCommand::kCopy), "copyButton", units.Rect(179, 100, 22, 14));
+    m_btnCopy->setAccessibleName(QStringLiteral("Copy to Open File"));
+    m_textStatus = new QLabel(client);
+    m_textStatus->setObjectName(QStringLiteral("compareStatus"));
+    PlaceControl(m_textStatus, units, 7, 209, 366, 8);
+    m_bottom = {m_textStatus,
+                AddButton(Command(CompareCommand::kPreviousDifference), "previousButton",
+                          units.Rect(7, 221, 75, 14)),
+                AddButton(Command(CompareCommand::kNextDifference), "nextButton",
+                          units.Rect(86, 221, 75, 14))};
+    m_checkOnlyDifferences = new QCheckBox(QStringLiteral("Show Differences Only"), client);
+    m_checkOnlyDifferences->setObjectName(QStringLiteral("onlyDifferences"));
+    PlaceControl(m_checkOnlyDifferences, units, 168, 223, 100, 10);
+    m_bottom.push_back(m_checkOnlyDifferences);
+    QAction* only = Command(CompareCommand::kShowDifferencesOnly);
+    connect(m_checkOnlyDifferences, &QCheckBox::clicked, only, &QAction::trigger);
+    connect(only, &QAction::toggled, m_checkOnlyDifferences, &QCheckBox::setChecked);
+}
+
+void CCompareDlg::Load(const QString& path) {
+    RunCommand(
+        m_prompts, this, QStringLiteral("Open operation failed."),
+        [&] {
+            CsvChannels read;
+            if (!m_other.LoadAny(ToFsPath(path), m_open.UnitBand(), read))
+                RaiseFailure();
+            for (const CsvSkippedLine& skipped : read.skipped)
+                m_nBeyond += read.byChannel && skipped.line >= m_open.RowCount() ? 1 : 0;
+            if (read.skippedCount == 0)
+                return;
+            const int total = read.skippedCount;
+            const QString count =
+                read.byChannel ? (total == 1 ? QStringLiteral("1 channel")
+                                             : QStringLiteral("%1 channels").arg(total))
+                               : (total == 1 ? QStringLiteral("1 line")
+                                             : QStringLiteral("%1 lines").arg(total));
+            m_prompts.ShowMessage(
+                this, QStringLiteral("%1 of %2 could not be compared.").arg(count, m_strName), {},
+                SkippedDetails(read.skipped, total, read.byChannel));
+        },
+        [this] { return QString::fromStdString(m_other.ProblemText()); });
+}
+
+void CCompareDlg::OnRowsChanged(int, int) { Compare(); }
+
+void CCompareDlg::OnRowsReloaded() { Compare(); }
+
+void CCompareDlg::Compare() {
+    if (!Observed() || !m_open.IsLoaded() || !m_other.IsLoaded())
+        return;
+    m_comparison = ComparePlans(m_open.Records(), m_other.Records(), m_open.Model());
+    std::vector<CChannelTableModel::RowMark> left, right;
+    const QString onlyThere = QStringLiteral("only in %1").arg(m_strName);
+    for (const RowComparison& row : m_comparison.rows) {
+        CChannelTableModel::RowMark mark;
+        bool here = false, there = false;
+        switch (row.kind) {
+        case RowDifference::kChanged:
+            mark = {QStringLiteral("\u2260"), QStringLiteral("changed"), row.columns, false};
+            here = there = true;
+            break;
+        case RowDifference::kOnlyLeft:
+            mark = {QStringLiteral("\u2212"), QStringLiteral("only here"), {}, false};
+            here = true;
+            break;
+        case RowDifference::kOnlyRight:
+            mark = {QStringLiteral("+"), onlyThere, {}, false};
+            there = true;
+            break;
+        default:
+            break;
+        }
+        CChannelTableModel::RowMark leftMark = mark, rightMark = mark;
+        leftMark.wholeRow = here && !there;
+        rightMark.wholeRow = there && !here;
+        left.push_back(leftMark);
+        right.push_back(rightMark);
+    }
+    m_listLeft->Channels().ShowMarks(std::move(left));
+    m_listRight->Channels().ShowMarks(std::move(right));
+    const int changed = m_comparison.Count(RowDifference::kChanged),
+              here = m_comparison.Count(RowDifference::kOnlyLeft),
+              there = m_comparison.Count(RowDifference::kOnlyRight) + m_nBeyond;
+    const int total = changed + here + there;
+    m_textStatus->setText(
+        total == 0 ? QStringLiteral("The channels are the same.")
+                   : QStringLiteral("%1 %2: %3 changed, %4 only here, %5 only in %6.")
+                         .arg(total)
+                         .arg(total == 1 ? QStringLiteral("channel differs")
+                                         : QStringLiteral("channels differ"))
+                         .arg(changed)
+                         .arg(here)
+                         .arg(there)
+                         .arg(m_strName));
+    OnShowDifferencesOnly();
+}
+
+QString CCompareDlg::Status() const { return m_textStatus->text(); }
+
+bool CCompareDlg::IsDifference(int row) const {
+    if (row < 0 || row >= static_cast<int>(m_comparison.rows.size()))
+        return false;
+    const RowDifference kind = m_comparison.rows[static_cast<std::size_t>(row)].kind;
+    return kind == RowDifference::kChanged || kind == RowDifference::kOnlyLeft ||
+           kind == RowDifference::kOnlyRight;
+}
+
+void CCompareDlg::OnShowDifferencesOnly() {
+    const bool only = Command(CompareCommand::kShowDifferencesOnly)->isChecked();
+    for (CChannelListView* list : {m_listLeft, m_listRight})
+        for (int row = 0; row < list->Channels().RowCount(); ++row)
+            list->setRowHidden(row, only && !IsDifference(row));
+}
+
+void CCompareDlg::OnNextDifference() { StepToDifference(1); }
+
+void CCompareDlg::OnPreviousDifference() { StepToDifference(-1); }
+
+// From the current row on, around the list as Find Next goes, the current
+// row's own last.
+void CCompareDlg::StepToDifference(int direction) {
+    const int count = static_cast<int>(m_comparison.rows.size());
+    if (count == 0)
+        return;
+    int start = m_listRight->SelectionMark();
+    if (start < 0)
+        start = direction > 0 ? count - 1 : 0;
+    for (int step = 1; step <= count; ++step) {
+        const int row = ((start + direction * step) % count + count) % count;
+        if (!IsDifference(row))
+            continue;
+        for (CChannelListView* list : {m_listLeft, m_listRight})
+            list->ShowSelection(RowSelection::Of(count, {row}, row), row);
+        return;
+    }
+}
+
+void CCompareDlg::OnCopyToOpenFile() {
+    std::vector<ChannelRow> rows;
+    for (const int row : m_listRight->SelectedRows())
+        rows.push_back({row, m_other.Record(row)});
+    if (!rows.empty())
+        Q_EMIT copyRequested(rows);
+}
+
+void CCompareDlg::SetShowAllColumns(bool showAll) {
+    for (CChannelListView* list : {m_listLeft, m_listRight})
+        list->Channels().SetShowAll(showAll);
+    OnShowDifferencesOnly();
+}
+
+void CCompareDlg::PlaceBeside(const QRect& ownerFrame, const QRect& keepClear) {
+    m_pPlacer->Place(ownerFrame, keepClear);
+}
+
+void CCompareDlg::OnClientResized(int dx, int dy) {
+    const int half = dx / 2;
+    m_listLeft->setGeometry(m_listLeft->geometry().adjusted(0, 0, half, dy));
+    m_listRight->setGeometry(m_listRight->geometry().adjusted(half, 0, dx, dy));
+    m_textRight->move(m_textRight->pos() + QPoint(half, 0));
+    m_btnCopy->move(m_btnCopy->pos() + QPoint(half, dy / 2));
+    for (QWidget* control : m_bottom)
+        control->move(control->pos() + QPoint(0, dy));
+}
+
+void CCompareDlg::HandleWindowKey(const QKeyEvent* key) {
+    if (key->key() == Qt::Key_Escape)
+        reject();
+}
+
+std::vector<std::pair<const char*, const char*>> CCompareDlg::CommandKeys() {
+    std::vector<std::pair<const char*, const char*>> keys;
+    for (const CommandInfo& info : kCommands)
+        if (*info.key)
+            keys.emplace_back(info.key, info.text);
+    return keys;
+}
