@@ -3,6 +3,7 @@
 #include "ChannelDocument.h"
 #include "DatBuilder.h"
 #include "DatFile.h"
+#include "PlanComparison.h"
 
 #include <benchmark/benchmark.h>
 
@@ -107,6 +108,14 @@ void BM_Sort200Rows(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Sort200Rows)->Unit(benchmark::kMicrosecond);
+
+void BM_Compare200Channels(benchmark::State& state) {
+    RandomDocument a, b;
+    b.doc.Delete(RowSelection::Of(200, {3, 50, 120}, 3));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ComparePlans(a.doc.Records(), b.doc.Records(), kTGUV2));
+}
+BENCHMARK(BM_Compare200Channels)->Unit(benchmark::kMicrosecond);
 
 void BM_Check200Channels(benchmark::State& state) {
     RandomDocument f;

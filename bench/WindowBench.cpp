@@ -1,5 +1,6 @@
 #include "ChannelListView.h"
 #include "ChannelPages.h"
+#include "CompareDlg.h"
 #include "RowEditorDlg.h"
 #include "SystemClipboard.h"
 #include "UiHelpers.h"
@@ -164,6 +165,37 @@ BENCHMARK(BM_Take200RowsPrivate)->Unit(benchmark::kMicrosecond);
 
 void BM_Take200RowsText(benchmark::State& state) { TakeBack(state, "text/plain"); }
 BENCHMARK(BM_Take200RowsText)->Unit(benchmark::kMicrosecond);
+
+// The Compare window of a 200-channel file against another, opened and
+// drawn; and the comparison shown again after one change of the open file.
+void BM_CompareOpens(benchmark::State& state) {
+    MainWindowFixture f(kTGUV2, 200);
+    WriteBytes(f.dir / "other.DAT", MakeDat(kTGUV2, UsedChannels(kTGUV2, 150, 14600000)));
+    const QString path = QPath(f.dir / "other.DAT");
+    for (auto _ : state) {
+        CCompareDlg compare(path, true, f.window->Document(), f.prompts, f.window.get());
+        benchmark::DoNotOptimize(compare.grab());
+    }
+}
+BENCHMARK(BM_CompareOpens)->Unit(benchmark::kMillisecond);
+
+void BM_CompareAfterOneChange(benchmark::State& state) {
+    MainWindowFixture f(kTGUV2, 200);
+    WriteBytes(f.dir / "other.DAT", MakeDat(kTGUV2, UsedChannels(kTGUV2, 150, 14600000)));
+    CCompareDlg compare(QPath(f.dir / "other.DAT"), true, f.window->Document(), f.prompts,
+                        f.window.get());
+    int turn = 0;
+    for (auto _ : state) {
+        f.List().SelectRows({7});
+        f.List().selectionModel()->setCurrentIndex(f.List().Channels().index(7, 1),
+                                                   QItemSelectionModel::NoUpdate);
+        f.List().EditCurrentCell(turn++ % 2 ? "A" : "B");
+        f.List().CommitEdit();
+        compare.Left().viewport()->repaint();
+        compare.Right().viewport()->repaint();
+    }
+}
+BENCHMARK(BM_CompareAfterOneChange)->Unit(benchmark::kMicrosecond);
 
 void BM_RowEditorOn200Rows(benchmark::State& state) {
     LoadedWindow f;

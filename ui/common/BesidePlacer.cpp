@@ -23,9 +23,11 @@ constexpr int kMostPlacements = 8;
 QRect FrameBeside(const QRect& owner, const QSize& frame, int minWidth, const QRect& keepClear,
                   const QRect& available) {
     const int height = std::min(frame.height(), available.height());
-    const int top = std::max(available.top(), std::min(owner.top(), available.bottom() + 1 - height));
+    const int top =
+        std::max(available.top(), std::min(owner.top(), available.bottom() + 1 - height));
     const auto at = [&](int left, int width) { return QRect(left, top, width, height); };
-    const int rightRoom = available.right() - owner.right(), leftRoom = owner.left() - available.left();
+    const int rightRoom = available.right() - owner.right(),
+              leftRoom = owner.left() - available.left();
     if (frame.width() <= rightRoom)
         return at(owner.right() + 1, frame.width());
     if (frame.width() <= leftRoom)
@@ -39,8 +41,9 @@ QRect FrameBeside(const QRect& owner, const QSize& frame, int minWidth, const QR
     if (beforeButtons >= minWidth)
         return at(available.left(), std::min(frame.width(), beforeButtons));
     const int width = std::min(frame.width(), available.width());
-    return at(std::max(available.left(), std::min(owner.right() + 1, available.right() + 1 - width)),
-              width);
+    return at(
+        std::max(available.left(), std::min(owner.right() + 1, available.right() + 1 - width)),
+        width);
 }
 
 CBesidePlacer::CBesidePlacer(QWidget& window)
@@ -69,9 +72,7 @@ QRect CBesidePlacer::PlacedFrame() const {
     const QRect available = (screen ? screen : m_window.screen())->availableGeometry();
     const QMargins margins = FrameMargins();
     const int extraWidth = margins.left() + margins.right();
-    return FrameBeside(*m_owner,
-                       {m_window.sizeHint().expandedTo(m_window.size()).width() + extraWidth,
-                        m_owner->height()},
+    return FrameBeside(*m_owner, {m_window.width() + extraWidth, m_owner->height()},
                        m_window.minimumWidth() + extraWidth, m_keepClear, available);
 }
 
@@ -79,10 +80,9 @@ void CBesidePlacer::PlaceNow() {
     const QRect frame = PlacedFrame();
     const QMargins margins = FrameMargins();
     m_placedMargins = margins;
-    m_placedSize = QSize(std::max(m_window.minimumWidth(),
-                                  frame.width() - margins.left() - margins.right()),
-                         std::max(m_window.minimumHeight(),
-                                  frame.height() - margins.top() - margins.bottom()));
+    m_placedSize = QSize(
+        std::max(m_window.minimumWidth(), frame.width() - margins.left() - margins.right()),
+        std::max(m_window.minimumHeight(), frame.height() - margins.top() - margins.bottom()));
     m_bPlacing = true;
     m_window.resize(m_placedSize);
     m_window.move(frame.topLeft());

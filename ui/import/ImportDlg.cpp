@@ -66,10 +66,14 @@ CImportDlg::CImportDlg(const QString& path, bool showAllColumns, const CChannelD
     CreateList();
     m_listChannels->Channels().Show(m_document);
     // The smallest window is the one for the short columns: with all of
-    // them it starts wider, but may be narrowed, the list scrolling.
-    FinishLayout(m_listChannels->MissingWidth());
+    // them it starts wider, but may be narrowed, the list scrolling. (The
+    // list takes its new size only once shown, so both widths are measured
+    // against the size it has now.)
+    const int shortColumns = m_listChannels->MissingWidth();
+    FinishLayout(shortColumns);
     m_listChannels->Channels().SetShowAll(showAllColumns);
-    resize(width() + m_listChannels->MissingWidth(), height());
+    if (showAllColumns)
+        resize(width() + m_listChannels->MissingWidth() - shortColumns, height());
     m_listChannels->setFocus();
 
     if (!m_strPath.isEmpty())
