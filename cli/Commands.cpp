@@ -7,6 +7,7 @@
 #include "FrequencyRules.h"
 #include "Json.h"
 #include "PlanComparison.h"
+#include "RadioConversion.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -293,7 +294,10 @@ void CRun::Diff() {
             ", \"column\": " + JsonOrNull(column) + ", \"old\": " + JsonOrNull(before) +
             ", \"new\": " + JsonOrNull(after) + ", \"kind\": " + JsonString(kind) + "}");
     };
-    PlanComparison comparison = ComparePlans(a->Records(), b->Records(), model);
+    // What the other radio's file cannot hold is not a difference.
+    const std::vector<Column> notHeld =
+        read.otherRadio ? ColumnsNotHeld(*read.otherRadio, model) : std::vector<Column>{};
+    PlanComparison comparison = ComparePlans(a->Records(), b->Records(), model, notHeld);
     if (sameRadioFile && !ec) {
         const PlanComparison files = CompareDocuments(*a, *b);
         comparison.headerDiffers = files.headerDiffers;

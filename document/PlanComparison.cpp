@@ -25,17 +25,20 @@ ColumnTexts ComparedTexts(const CChannel& record, RadioModel model) {
 
 namespace {
 
-RowComparison CompareRows(const CChannel* left, const CChannel* right, RadioModel model) {
+RowComparison CompareRows(const CChannel* left, const CChannel* right, RadioModel model,
+                          std::span<const Column> notCompared) {
     const bool leftUsed = left && !left->IsEmpty(), rightUsed = right && !right->IsEmpty();
     if (leftUsed != rightUsed)
         return {leftUsed ? RowDifference::kOnlyLeft : RowDifference::kOnlyRight, {}};
     if (!left || !right || *left == *right)
         return {};
-    RowComparison row{RowDifference::kOtherBytes, {}};
+    // Channels made from another radio's texts have bytes of their own.
+    RowComparison row{notCompared.empty() ? RowDifference::kOtherBytes : RowDifference::kSame, {}};
     const ColumnTexts before = ComparedTexts(*left, model), after = ComparedTexts(*right, model);
     for (const ColumnInfo* column : ColumnSet(model, true)) {
         const auto at = static_cast<std::size_t>(column->id);
-        if (column->id != Column::Id && before[at] != after[at])
+        if (column->id != Column::Id && before[at] != after[at] &&
+            std::ranges::find(notCompared, column->id) == notCompared.end())
             row.columns.push_back(column->id);
     }
     if (!row.columns.empty())
@@ -46,12 +49,13 @@ RowComparison CompareRows(const CChannel* left, const CChannel* right, RadioMode
 } // namespace
 
 PlanComparison ComparePlans(std::span<const CChannel> left, std::span<const CChannel> right,
-                            RadioModel model) {
+                            RadioModel model, std::span<const Column> notCompared) {
     PlanComparison comparison;
     const std::size_t rows = std::max(left.size(), right.size());
     for (std::size_t row = 0; row < rows; ++row)
         comparison.rows.push_back(CompareRows(row < left.size() ? &left[row] : nullptr,
-                                              row < right.size() ? &right[row] : nullptr, model));
+                                              row < right.size() ? &right[row] : nullptr, model,
+                                              notCompared));
     return comparison;
 }
 

@@ -41,9 +41,12 @@ struct PlanComparison {
 ColumnTexts ComparedTexts(const CChannel& record, RadioModel model);
 
 // The rows of two plans of the model, row i against row i; a row that only
-// one plan has counts as in use on that side only, if it is.
+// one plan has counts as in use on that side only, if it is. notCompared:
+// the columns the right plan's file does not hold, when its channels were
+// converted from the other radio (ColumnsNotHeld); bytes no column shows
+// are then not compared either.
 PlanComparison ComparePlans(std::span<const CChannel> left, std::span<const CChannel> right,
-                            RadioModel model);
+                            RadioModel model, std::span<const Column> notCompared = {});
 // Two loaded documents of one radio: their rows, and also their headers and
 // trailers.
 PlanComparison CompareDocuments(const CChannelDocument& left, const CChannelDocument& right);

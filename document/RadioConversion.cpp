@@ -1,5 +1,7 @@
 #include "RadioConversion.h"
 
+#include "CellEdit.h"
+
 #include <algorithm>
 #include <string>
 
@@ -32,6 +34,7 @@ CsvChannels ConvertRadioRows(RadioModel from, std::span<const CChannel> rows, Ra
     }
     CsvChannels read = ChannelsFromCsv(csv, to, unitBand, keptSkipped);
     read.byChannel = true;
+    read.otherRadio = from;
     for (CsvSkippedLine& line : read.skipped)
         line.line = channelOfLine.at(static_cast<std::size_t>(line.line));
     for (int& line : read.lines)
@@ -44,4 +47,29 @@ CsvChannels ConvertRadioRows(RadioModel from, std::span<const CChannel> rows, Ra
     read.lineCount = read.channelLines + read.skippedCount;
     read.passedLines = 0;
     return read;
+}
+
+std::vector<Column> ColumnsNotHeld(RadioModel from, RadioModel to) {
+    std::vector<Column> columns;
+    for (const ColumnInfo* column : ColumnSet(to, true))
+        if (!std::ranges::any_of(ColumnSet(from, true),
+                                 [&](const ColumnInfo* held) { return held->id == column->id; }))
+            columns.push_back(column->id);
+    return columns;
+}
+
+void KeepSettings(CChannel& taken, const CChannel& kept, std::span<const Column> columns,
+                  RadioModel model, int unitBand) {
+    if (kept.IsEmpty() || taken.IsEmpty())
+        return;
+    for (const Column column : columns)
+        if (SettingOfColumn(column)) {
+            const CChannel before = taken;
+            // A setting the other radio has no word for cannot break a
+            // channel; should it anyway, the channel stays as taken.
+            if (!EditCell(taken, column, TextsOf(kept, model)[static_cast<std::size_t>(column)],
+                          model, unitBand)
+                     .empty())
+                taken = before;
+        }
 }

@@ -5,6 +5,7 @@
 #include "RadioModel.h"
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -75,6 +76,9 @@ struct CsvChannels {
     // The entries are channels of another radio's file (RadioConversion.h):
     // skipped entries carry channel numbers, not lines.
     bool byChannel = false;
+    // The other radio whose file the channels were converted from; none for
+    // a list, or a file of the reader's own radio.
+    std::optional<RadioModel> otherRadio;
 };
 
 // Reads a file's text into channels of the model. The text is UTF-8, with or

@@ -78,6 +78,36 @@ TEST(PlanComparison, AnotherRadiosChannelsByTheirNumbers) {
         << "the other radio's header is not carried over";
 }
 
+// What a TG-6A's file cannot hold (a name, the scan setting) neither counts
+// as a difference nor is lost when its channel is taken into a TG-UV2 plan;
+// nor do the bytes the conversion made up count.
+TEST(PlanComparison, WhatTheOtherRadioCannotHoldIsKept) {
+    EXPECT_EQ(ColumnsNotHeld(kTG6A, kTGUV2),
+              (std::vector<Column>{Column::Name, Column::Range, Column::Scan}));
+    EXPECT_EQ(ColumnsNotHeld(kTGUV2, kTG6A), std::vector<Column>{Column::BusySet});
+    CChannel here = ts::UsedChannel(kTGUV2, 14550000, 14550000);
+    here.SetNameText("HILL  ");
+    here.SetScanText("OFF");
+    std::vector<CChannel> sixA(100, ts::EmptyChannel(kTG6A));
+    sixA[0] = ts::UsedChannel(kTG6A, 14550000, 14550000);
+    sixA[1] = ts::UsedChannel(kTG6A, 14560000, 14560000);
+    const std::vector<CChannel> there = ConvertRadioRows(kTG6A, sixA, kTGUV2, 0).records;
+    const std::vector<Column> notHeld = ColumnsNotHeld(kTG6A, kTGUV2);
+    const PlanComparison comparison =
+        ComparePlans(std::vector<CChannel>{here, here}, there, kTGUV2, notHeld);
+    EXPECT_EQ(comparison.rows[0].kind, RowDifference::kSame);
+    EXPECT_EQ(comparison.rows[1].columns, (std::vector<Column>{Column::RxFreq, Column::TxFreq}));
+    ASSERT_NE(there[1].GetScanText(), here.GetScanText());
+    CChannel taken = there[1];
+    KeepSettings(taken, here, notHeld, kTGUV2, 0);
+    EXPECT_EQ(taken.GetNameText(), "HILL  ");
+    EXPECT_EQ(taken.GetScanText(), here.GetScanText());
+    EXPECT_EQ(taken.GetFreqText(true), "145.60000");
+    CChannel fresh = there[1];
+    KeepSettings(fresh, ts::EmptyChannel(kTGUV2), notHeld, kTGUV2, 0);
+    EXPECT_TRUE(fresh == there[1]) << "nothing to keep from an empty row";
+}
+
 // Copy to Open File puts channels at their IDs with Paste's checks: one that
 // has no row here, or lies on the other side of a TG-6A's 400 MHz, refuses
 // them all; empty ones are left out; it is one step.

@@ -1,8 +1,10 @@
 // The Compare window: the open file against another, marked row by row,
 // following every change of the open file, and rows taken back into it.
 #include "CompareDlg.h"
+#include "FrequencyRules.h"
 #include "UiHelpers.h"
 
+#include <QMessageBox>
 #include <QTest>
 #include <QUndoStack>
 
@@ -56,24 +58,61 @@ TEST(Compare, MarksStepsAndTakesRowsBack) {
 }
 
 // A file of the other radio is compared as this radio's channels: a TG-UV2
-// file's channels past 99 count as only in it, and one taken across goes
-// through a TG-6A's checks.
+// file's channels past 99 count as only in it, one outside the band is told
+// over the window once it shows and in its status line, and one taken
+// across goes through a TG-6A's checks.
 TEST(Compare, TheOtherRadiosFile) {
     std::vector<CChannel> uv2(200, EmptyChannel(kTGUV2));
     uv2[1] = UsedChannel(kTGUV2, 43850000, 43850000);
+    uv2[5] = UsedChannel(kTGUV2, 14550000, 14550000);
     uv2[120] = uv2[1];
     MainWindowFixture f(kTG6A, {});
     WriteBytes(f.dir / "uv2.DAT", MakeDat(kTGUV2, uv2));
     f.prompts.openNames = {QPath(f.dir / "uv2.DAT")};
+    QWidget* messageOwner = nullptr;
+    f.prompts.onMessage = [&](QMessageBox& box) { messageOwner = box.parentWidget(); };
     f.window->OnCompare();
     CCompareDlg* compare = f.window->CompareDlg();
     ASSERT_TRUE(compare);
-    EXPECT_EQ(f.prompts.messages.back(), "1 channel of uv2.DAT could not be compared.");
-    EXPECT_EQ(compare->Status(), "2 channels differ: 0 changed, 0 only here, 2 only in uv2.DAT.");
+    EXPECT_EQ(f.prompts.messages.back(), "2 channels of uv2.DAT could not be compared.");
+    EXPECT_EQ(messageOwner, compare);
+    EXPECT_EQ(compare->Status(), "2 channels differ: 0 changed, 0 only here, 2 only in uv2.DAT. "
+                                 "1 channel of uv2.DAT could not be compared.");
+    compare->Right().SelectRows({2});
+    EXPECT_FALSE(compare->Command(CompareCommand::kCopy)->isEnabled()) << "nothing to take";
     compare->Right().SelectRows({1, 2});
     compare->OnCopyToOpenFile();
     EXPECT_EQ(f.Record(1).GetFreqText(true), "438.50000");
-    EXPECT_EQ(compare->Status(), "1 channel differs: 0 changed, 0 only here, 1 only in uv2.DAT.");
+    EXPECT_EQ(compare->Status(), "1 channel differs: 0 changed, 0 only here, 1 only in uv2.DAT. "
+                                 "1 channel of uv2.DAT could not be compared.");
+}
+
+// A TG-6A's file against a TG-UV2 plan: the names and scan settings it
+// cannot hold are not differences, and stay when its channels are taken.
+// The window has the keys at once, and Ctrl+D there asks for another file.
+TEST(Compare, WhatATg6aCannotHoldStays) {
+    std::vector<CChannel> plan = UsedChannels(kTGUV2, 2);
+    plan[0].SetNameText("HILL  ");
+    plan[1].SetNameText("MOUNT ");
+    std::vector<CChannel> sixA = UsedChannels(kTG6A, 3);
+    sixA[1].SetFrequencies(14600000, 14600000, 1, kBandVhf1, kTG6A);
+    MainWindowFixture f(kTGUV2, plan);
+    WriteBytes(f.dir / "six.DAT", MakeDat(kTG6A, sixA, false));
+    f.prompts.openNames = {QPath(f.dir / "six.DAT")};
+    f.window->OnCompare();
+    CCompareDlg* compare = f.window->CompareDlg();
+    ASSERT_TRUE(compare);
+    EXPECT_EQ(compare->focusWidget(), &compare->Right());
+    EXPECT_EQ(compare->Status(), "2 channels differ: 1 changed, 0 only here, 1 only in six.DAT.");
+    compare->Right().SelectRows({1, 2});
+    compare->OnCopyToOpenFile();
+    EXPECT_EQ(f.Record(1).GetNameText(), "MOUNT ");
+    EXPECT_EQ(f.Record(1).GetFreqText(true), "146.00000");
+    EXPECT_EQ(compare->Status(), "The channels are the same.");
+    QTest::keyClick(&compare->Right(), Qt::Key_D, Qt::ControlModifier);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(f.prompts.openTitles, (std::vector<QString>{"", "Compare With", "Compare With"}));
+    EXPECT_EQ(f.window->CompareDlg(), compare) << "a cancelled choice keeps the comparison";
 }
 
 } // namespace

@@ -134,7 +134,8 @@ TEST(ImportDlg, ImportPlacesTheWindowAgainAndClosingOnlyHidesIt) {
 
 // Beside the main window where its whole frame fits on the screen, else on
 // the other side, else narrower, else over the main window's list but never
-// its buttons, and only on a screen too small for that over them; the keys
+// its buttons nor its menu bar, and only on a screen too small for that over
+// them; the keys
 // of its menus open only its own, every time, never the main window's.
 TEST(ImportDlg, PlacedWhereItFitsAndItsMenuKeysAreItsOwn) {
     const QRect screen(0, 0, 1600, 900), wide(300, 50, 1000, 700);
@@ -143,12 +144,12 @@ TEST(ImportDlg, PlacedWhereItFitsAndItsMenuKeysAreItsOwn) {
         {{100, 50, 600, 700}, {400, 700}, 400, {700, 50, 400, 700}},
         {{1000, 50, 500, 700}, {918, 700}, 400, {82, 50, 918, 700}},
         {wide, {918, 700}, 250, {1300, 50, 300, 700}},
-        {wide, {918, 700}, 400, {0, 50, 918, 700}},
+        {wide, {918, 700}, 400, {0, 80, 918, 700}},
         {{0, 0, 600, 1000}, {400, 1000}, 400, {600, 0, 400, 900}},
         {{0, 0, 1600, 900}, {1700, 900}, 1650, {0, 0, 1600, 900}},
     };
     for (const auto& [owner, frame, minWidth, place] : cases)
-        EXPECT_EQ(FrameBeside(owner, frame, minWidth, buttons, screen), place) << owner.x();
+        EXPECT_EQ(FrameBeside(owner, frame, minWidth, buttons, screen, 80), place) << owner.x();
     ImportFixture f;
     CImportDlg& import = f.Import(f.dir / "club.DAT");
     import.activateWindow();

@@ -224,7 +224,8 @@ TEST(MainDlgCommands, TheEditMenuNamesTheStepAndTheRowEditorKeepsTextUndo) {
                          (item->isEnabled() ? "" : "(grayed)");
         return texts.join(",");
     };
-    const QString search = ", ,Insert Row Ins%1,Delete and Close Up Ctrl+Del%1, ,Find... "
+    const QString search = ", ,Cut Ctrl+X%1,Copy Ctrl+C%1,Paste Ctrl+V%1, ,Insert Row Ins%1,Delete "
+                           "and Close Up Ctrl+Del%1, ,Find... "
                            "Ctrl+F%1,Find Next F3%1,Find Previous Shift+F3%1, ,Sort... "
                            "%1,Check Channels... %1";
     EXPECT_EQ(items(), "Undo Ctrl+Z(grayed),Redo Ctrl+Shift+Z(grayed)" + search.arg("(grayed)"));

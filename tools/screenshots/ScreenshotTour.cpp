@@ -449,8 +449,8 @@ void CScreenshotTour::ShootCompare() {
     std::unique_ptr<CMainDlg> window = NewMainWindow(kTGUV2);
     OpenExample(*window, kTgUv2Example);
     CChannelListView& list = window->List();
-    for (const auto& [row, text] : {std::pair{kUv2Repeater + 1, "145.6375"},
-                                    std::pair{kUv2Repeater + 3, "145.7"}}) {
+    for (const auto& [row, text] :
+         {std::pair{kUv2Repeater + 1, "145.6375"}, std::pair{kUv2Repeater + 3, "145.7"}}) {
         list.SelectRows({row});
         list.selectionModel()->setCurrentIndex(list.Channels().index(row, 2),
                                                QItemSelectionModel::NoUpdate);

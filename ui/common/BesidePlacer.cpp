@@ -21,11 +21,14 @@ constexpr int kMostPlacements = 8;
 } // namespace
 
 QRect FrameBeside(const QRect& owner, const QSize& frame, int minWidth, const QRect& keepClear,
-                  const QRect& available) {
-    const int height = std::min(frame.height(), available.height());
-    const int top =
-        std::max(available.top(), std::min(owner.top(), available.bottom() + 1 - height));
-    const auto at = [&](int left, int width) { return QRect(left, top, width, height); };
+                  const QRect& available, int topClear) {
+    const auto placedAt = [&](int wantedTop) {
+        const int height = std::min(frame.height(), available.height());
+        const int top =
+            std::max(available.top(), std::min(wantedTop, available.bottom() + 1 - height));
+        return [=](int left, int width) { return QRect(left, top, width, height); };
+    };
+    const auto at = placedAt(owner.top());
     const int rightRoom = available.right() - owner.right(),
               leftRoom = owner.left() - available.left();
     if (frame.width() <= rightRoom)
@@ -36,12 +39,13 @@ QRect FrameBeside(const QRect& owner, const QSize& frame, int minWidth, const QR
         return rightRoom >= leftRoom ? at(owner.right() + 1, rightRoom)
                                      : at(available.left(), leftRoom);
     // A screen too small for both: the owner's list may be covered, its
-    // buttons not.
+    // buttons and its menu bar not.
+    const auto over = placedAt(std::max(owner.top(), topClear));
     const int beforeButtons = keepClear.isValid() ? keepClear.left() - available.left() : 0;
     if (beforeButtons >= minWidth)
-        return at(available.left(), std::min(frame.width(), beforeButtons));
+        return over(available.left(), std::min(frame.width(), beforeButtons));
     const int width = std::min(frame.width(), available.width());
-    return at(
+    return over(
         std::max(available.left(), std::min(owner.right() + 1, available.right() + 1 - width)),
         width);
 }
@@ -53,9 +57,10 @@ CBesidePlacer::CBesidePlacer(QWidget& window)
     window.installEventFilter(this);
 }
 
-void CBesidePlacer::Place(const QRect& ownerFrame, const QRect& keepClear) {
+void CBesidePlacer::Place(const QRect& ownerFrame, const QRect& keepClear, int topClear) {
     m_owner = ownerFrame;
     m_keepClear = keepClear;
+    m_nTopClear = topClear;
     m_nLooks = m_nPlacements = 0;
     m_pWatch->start();
     PlaceNow();
@@ -73,7 +78,7 @@ QRect CBesidePlacer::PlacedFrame() const {
     const QMargins margins = FrameMargins();
     const int extraWidth = margins.left() + margins.right();
     return FrameBeside(*m_owner, {m_window.width() + extraWidth, m_owner->height()},
-                       m_window.minimumWidth() + extraWidth, m_keepClear, available);
+                       m_window.minimumWidth() + extraWidth, m_keepClear, available, m_nTopClear);
 }
 
 void CBesidePlacer::PlaceNow() {

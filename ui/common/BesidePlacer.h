@@ -14,11 +14,12 @@ class QWidget;
 // area of the screen: against the owner's right edge where the whole frame
 // fits, else against its left edge; else narrower, down to minWidth, on the
 // side with more room; else over the owner's part left of keepClear (its
-// buttons), as wide as that leaves; only when even that is narrower than
-// minWidth, as far right as the area lets it. It is the owner's height and
-// stands at the owner's top, both within the area.
+// buttons), as wide as that leaves, and below topClear (its menu bar); only
+// when even that is narrower than minWidth, as far right as the area lets it.
+// It is the owner's height and stands at the owner's top (or at topClear
+// when over the owner), both within the area.
 QRect FrameBeside(const QRect& owner, const QSize& frame, int minWidth, const QRect& keepClear,
-                  const QRect& available);
+                  const QRect& available, int topClear = 0);
 
 // Places a window beside its owner (FrameBeside), and again while a window
 // manager is still framing it: the frame may reach the window late, or change
@@ -32,8 +33,8 @@ class CBesidePlacer : public QObject {
 public:
     explicit CBesidePlacer(QWidget& window);
 
-    // ownerFrame and keepClear in the screen's coordinates.
-    void Place(const QRect& ownerFrame, const QRect& keepClear);
+    // ownerFrame, keepClear and topClear in the screen's coordinates.
+    void Place(const QRect& ownerFrame, const QRect& keepClear, int topClear);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,6 +50,7 @@ private:
     QWidget& m_window;
     std::optional<QRect> m_owner;
     QRect m_keepClear;
+    int m_nTopClear = 0;
     QMargins m_placedMargins;
     QSize m_placedSize;
     bool m_bPlacing = false;

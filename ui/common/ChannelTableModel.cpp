@@ -10,8 +10,8 @@
 namespace {
 
 // The narrow first column of a list that shows a comparison.
-constexpr ColumnInfo kMarkColumn{Column::Id, "", 14, false, true,           true,
-                                 true,       nullptr, "\u2260", CellEditor::kNone};
+constexpr ColumnInfo kMarkColumn{Column::Id, "",   14,      false,    true,
+                                 true,       true, nullptr, "\u2260", CellEditor::kNone};
 
 Qt::Alignment AlignmentOf(const ColumnInfo& column) {
     return (column.leftAligned ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter;

@@ -34,8 +34,9 @@ QString RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QStrin
 
 } // namespace
 
-QString CDesktopPrompts::GetOpenFileName(QWidget* owner, const QStringList& kinds) {
-    return RunFileDialog(owner, QFileDialog::AcceptOpen, kinds);
+QString CDesktopPrompts::GetOpenFileName(QWidget* owner, const QStringList& kinds,
+                                         const QString& title) {
+    return RunFileDialog(owner, QFileDialog::AcceptOpen, kinds, title);
 }
 
 QString CDesktopPrompts::GetSaveFileName(QWidget* owner, const QStringList& kinds,

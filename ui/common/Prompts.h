@@ -23,9 +23,10 @@ public:
 
     // The chosen path, or an empty text when the user cancelled. The dialog
     // offers the kinds of file given, the first one chosen at the start; a
-    // name saved without an ending gets the first kind's. A Save dialog may
-    // have a title of its own and start on a file name, in its folder.
-    virtual QString GetOpenFileName(QWidget* owner, const QStringList& kinds = {kDatFiles}) = 0;
+    // name saved without an ending gets the first kind's. A dialog may have a
+    // title of its own, and a Save dialog start on a file name, in its folder.
+    virtual QString GetOpenFileName(QWidget* owner, const QStringList& kinds = {kDatFiles},
+                                    const QString& title = {}) = 0;
     virtual QString GetSaveFileName(QWidget* owner, const QStringList& kinds = {kDatFiles},
                                     const QString& title = {}, const QString& start = {}) = 0;
     // A fixed message with the warning icon and an OK button; the informative

@@ -26,8 +26,10 @@ void Present(const CScriptedPrompts& prompts, QWidget* owner, const QString& tex
 
 } // namespace
 
-QString CScriptedPrompts::GetOpenFileName(QWidget*, const QStringList& kinds) {
+QString CScriptedPrompts::GetOpenFileName(QWidget*, const QStringList& kinds,
+                                          const QString& title) {
     ++openDialogs;
+    openTitles.push_back(title);
     fileKinds.push_back(kinds);
     return Take(openNames);
 }

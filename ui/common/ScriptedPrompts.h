@@ -35,17 +35,20 @@ public:
     // had none.
     std::vector<QString> reasons;
     std::vector<QString> details;
-    // The kinds of file each file dialog offered; the title and the file
-    // name each Save dialog started on ("" for the default ones).
+    // The kinds of file each file dialog offered; the title of each Open
+    // and Save dialog, and the file name each Save dialog started on (""
+    // for the default ones).
     std::vector<QStringList> fileKinds;
     std::vector<QString> saveTitles;
+    std::vector<QString> openTitles;
     std::vector<QString> saveStarts;
     std::vector<QString> questions;
     int openDialogs = 0;
     int modalDialogs = 0;
     int menus = 0;
 
-    QString GetOpenFileName(QWidget* owner, const QStringList& kinds = {kDatFiles}) override;
+    QString GetOpenFileName(QWidget* owner, const QStringList& kinds = {kDatFiles},
+                            const QString& title = {}) override;
     QString GetSaveFileName(QWidget* owner, const QStringList& kinds = {kDatFiles},
                             const QString& title = {}, const QString& start = {}) override;
     void ShowMessage(QWidget* owner, const QString& text, const QString& informative = {},

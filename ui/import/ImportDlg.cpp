@@ -109,8 +109,12 @@ void CImportDlg::CreateList() {
 
 void CImportDlg::Run(const QString& failureMessage, const std::function<void()>& work,
                      const std::function<QString()>& reason) {
-    RunCommand(m_prompts, this, failureMessage, work, reason);
+    RunCommand(m_prompts, MessageOwner(), failureMessage, work, reason);
 }
+
+// The first file is read before the window shows: what is told of it stands
+// over the main window, not at the corner of a window not yet placed.
+QWidget* CImportDlg::MessageOwner() { return isVisible() ? this : parentWidget(); }
 
 // A DAT file of either radio, or a CSV list. A failed load of a DAT file
 // leaves the list without rows, that of a list leaves the window as it was;
@@ -144,8 +148,9 @@ void CImportDlg::ReportSkipped(const CsvChannels& read) {
             ? (total == 1 ? QStringLiteral("1 channel") : QStringLiteral("%1 channels").arg(total))
             : (total == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(total));
     m_prompts.ShowMessage(
-        this, QStringLiteral("%1 of %2 could not be imported.").arg(count, FileNameOf(m_strPath)),
-        {}, SkippedDetails(read.skipped, total, read.byChannel));
+        MessageOwner(),
+        QStringLiteral("%1 of %2 could not be imported.").arg(count, FileNameOf(m_strPath)), {},
+        SkippedDetails(read.skipped, total, read.byChannel));
 }
 
 void CImportDlg::SetShowAllColumns(bool showAll) { m_listChannels->Channels().SetShowAll(showAll); }
@@ -159,10 +164,6 @@ void CImportDlg::OnOpenForImport() {
         m_strPath = path;
         LoadFile();
     });
-}
-
-void CImportDlg::PlaceBeside(const QRect& ownerFrame, const QRect& keepClear) {
-    m_pPlacer->Place(ownerFrame, keepClear);
 }
 
 void CImportDlg::dragEnterEvent(QDragEnterEvent* event) {

@@ -45,9 +45,8 @@ public:
     // The records taken by the last Copy that found a selection, in row order.
     const RowClipboard& CopiedRows() const { return m_document.Clipboard(); }
 
-    // Places the window's frame beside the owner's frame, of its outer
-    // height, keeping clear the owner's buttons (see FrameBeside).
-    void PlaceBeside(const QRect& ownerFrame, const QRect& keepClear);
+    // What places the window beside its owner.
+    CBesidePlacer& Placer() const { return *m_pPlacer; }
 
     void OnOpenForImport();
     void OnCopy();
@@ -77,6 +76,7 @@ private:
     void CreateCommands();
     void CreateList();
     void LoadFile();
+    QWidget* MessageOwner();
     void ReportSkipped(const CsvChannels& read);
     void Run(const QString& failureMessage, const std::function<void()>& work,
              const std::function<QString()>& reason = {});

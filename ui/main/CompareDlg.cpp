@@ -7,6 +7,7 @@
 #include "Failure.h"
 #include "FilePaths.h"
 #include "Prompts.h"
+#include "RadioConversion.h"
 #include "SystemClipboard.h"
 
 #include <QAction>
@@ -16,6 +17,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+
+#include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -41,7 +46,19 @@ constexpr CommandInfo kCommands[] = {
      &CCompareDlg::OnShowDifferencesOnly},
     {CompareCommand::kCopy, "copyToOpenFile", "Copy to Open File", "<<", "Ctrl+Left",
      &CCompareDlg::OnCopyToOpenFile},
+    {CompareCommand::kCompareAnother, "compareAnother", "Compare With Another File...", "",
+     "Ctrl+D", &CCompareDlg::compareAnotherRequested},
 };
+
+// The menu, by its items; nothing draws a line.
+constexpr std::optional<CompareCommand> kMenu[] = {CompareCommand::kCompareAnother,
+                                                   std::nullopt,
+                                                   CompareCommand::kNextDifference,
+                                                   CompareCommand::kPreviousDifference,
+                                                   std::nullopt,
+                                                   CompareCommand::kShowDifferencesOnly,
+                                                   std::nullopt,
+                                                   CompareCommand::kCopy};
 
 } // namespace
 
@@ -72,14 +89,17 @@ CCompareDlg::CCompareDlg(const QString& path, bool showAllColumns, const CChanne
 CCompareDlg::~CCompareDlg() = default;
 
 void CCompareDlg::CreateCommands() {
+    for (const CommandInfo& info : kCommands)
+        AddCommand(static_cast<int>(info.id), info.name, QString::fromLatin1(info.text),
+                   QString::fromLatin1(info.buttonText),
+                   QKeySequence::listFromString(QString::fromLatin1(info.key)),
+                   [this, handler = info.handler] { (this->*handler)(); });
     QMenu* menu = MenuBar()->addMenu(QStringLiteral("&Compare"));
-    for (const CommandInfo& info : kCommands) {
-        QAction* command = AddCommand(static_cast<int>(info.id), info.name,
-                                      QString::fromLatin1(info.text),
-                                      QString::fromLatin1(info.buttonText),
-                                      QKeySequence::listFromString(QString::fromLatin1(info.key)),
-                                      [this, handler = info.handler] { (this->*handler)(); });
-        menu->addAction(command);
+    for (const std::optional<CompareCommand>& item : kMenu) {
+        if (item)
+            menu->addAction(Command(*item));
+        else
+            menu->addSeparator();
     }
     Command(CompareCommand::kShowDifferencesOnly)->setCheckable(true);
 }
@@ -106,7 +126,8 @@ void CCompareDlg::CreateControls() {
             m_listRight->verticalScrollBar(), &QScrollBar::setValue);
     connect(m_listRight->verticalScrollBar(), &QScrollBar::valueChanged,
             m_listLeft->verticalScrollBar(), &QScrollBar::setValue);
-    m_btnCopy = AddButton(Command(CompareCommand::kCopy), "copyButton", units.Rect(179, 100, 22, 14));
+    m_btnCopy =
+        AddButton(Command(CompareCommand::kCopy), "copyButton", units.Rect(179, 100, 22, 14));
     m_btnCopy->setAccessibleName(QStringLiteral("Copy to Open File"));
     m_textStatus = new QLabel(client);
     m_textStatus->setObjectName(QStringLiteral("compareStatus"));
@@ -123,30 +144,51 @@ void CCompareDlg::CreateControls() {
     QAction* only = Command(CompareCommand::kShowDifferencesOnly);
     connect(m_checkOnlyDifferences, &QCheckBox::clicked, only, &QAction::trigger);
     connect(only, &QAction::toggled, m_checkOnlyDifferences, &QCheckBox::setChecked);
+    connect(m_listRight->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CCompareDlg::UpdateCopy);
 }
 
+namespace {
+
+QString CountOf(int total, bool byChannel) {
+    return byChannel
+               ? (total == 1 ? QStringLiteral("1 channel")
+                             : QStringLiteral("%1 channels").arg(total))
+               : (total == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(total));
+}
+
+} // namespace
+
+// The window is not shown yet: a file that cannot be read is told over the
+// owner.
 void CCompareDlg::Load(const QString& path) {
     RunCommand(
-        m_prompts, this, QStringLiteral("Open operation failed."),
+        m_prompts, parentWidget(), QStringLiteral("Open operation failed."),
         [&] {
             CsvChannels read;
             if (!m_other.LoadAny(ToFsPath(path), m_open.UnitBand(), read))
                 RaiseFailure();
+            if (read.otherRadio)
+                m_notHeld = ColumnsNotHeld(*read.otherRadio, m_open.Model());
             for (const CsvSkippedLine& skipped : read.skipped)
                 m_nBeyond += read.byChannel && skipped.line >= m_open.RowCount() ? 1 : 0;
+            // Channels past the last row count as only in the other file;
+            // the rest stay out of the count, and the status line says so.
+            m_nUnread = read.skippedCount - m_nBeyond;
             if (read.skippedCount == 0)
                 return;
-            const int total = read.skippedCount;
-            const QString count =
-                read.byChannel ? (total == 1 ? QStringLiteral("1 channel")
-                                             : QStringLiteral("%1 channels").arg(total))
-                               : (total == 1 ? QStringLiteral("1 line")
-                                             : QStringLiteral("%1 lines").arg(total));
-            m_prompts.ShowMessage(
-                this, QStringLiteral("%1 of %2 could not be compared.").arg(count, m_strName), {},
-                SkippedDetails(read.skipped, total, read.byChannel));
+            m_strUnread = QStringLiteral("%1 of %2 could not be compared.")
+                              .arg(CountOf(read.skippedCount, read.byChannel), m_strName);
+            m_strUnreadDetails = SkippedDetails(read.skipped, read.skippedCount, read.byChannel);
         },
         [this] { return QString::fromStdString(m_other.ProblemText()); });
+}
+
+void CCompareDlg::ReportUnread() {
+    if (m_strUnread.isEmpty())
+        return;
+    m_prompts.ShowMessage(this, std::exchange(m_strUnread, {}), {},
+                          std::exchange(m_strUnreadDetails, {}));
 }
 
 void CCompareDlg::OnRowsChanged(int, int) { Compare(); }
@@ -156,7 +198,7 @@ void CCompareDlg::OnRowsReloaded() { Compare(); }
 void CCompareDlg::Compare() {
     if (!Observed() || !m_open.IsLoaded() || !m_other.IsLoaded())
         return;
-    m_comparison = ComparePlans(m_open.Records(), m_other.Records(), m_open.Model());
+    m_comparison = ComparePlans(m_open.Records(), m_other.Records(), m_open.Model(), m_notHeld);
     std::vector<CChannelTableModel::RowMark> left, right;
     const QString onlyThere = QStringLiteral("only in %1").arg(m_strName);
     for (const RowComparison& row : m_comparison.rows) {
@@ -190,17 +232,22 @@ void CCompareDlg::Compare() {
               here = m_comparison.Count(RowDifference::kOnlyLeft),
               there = m_comparison.Count(RowDifference::kOnlyRight) + m_nBeyond;
     const int total = changed + here + there;
-    m_textStatus->setText(
-        total == 0 ? QStringLiteral("The channels are the same.")
-                   : QStringLiteral("%1 %2: %3 changed, %4 only here, %5 only in %6.")
-                         .arg(total)
-                         .arg(total == 1 ? QStringLiteral("channel differs")
-                                         : QStringLiteral("channels differ"))
-                         .arg(changed)
-                         .arg(here)
-                         .arg(there)
-                         .arg(m_strName));
+    QString status = total == 0 ? QStringLiteral("The channels are the same.")
+                                : QStringLiteral("%1 %2: %3 changed, %4 only here, %5 only in %6.")
+                                      .arg(total)
+                                      .arg(total == 1 ? QStringLiteral("channel differs")
+                                                      : QStringLiteral("channels differ"))
+                                      .arg(changed)
+                                      .arg(here)
+                                      .arg(there)
+                                      .arg(m_strName);
+    // "The same" must not hide the channels that were not compared.
+    if (m_nUnread > 0)
+        status += QStringLiteral(" %1 of %2 could not be compared.")
+                      .arg(CountOf(m_nUnread, true), m_strName);
+    m_textStatus->setText(status);
     OnShowDifferencesOnly();
+    UpdateCopy();
 }
 
 QString CCompareDlg::Status() const { return m_textStatus->text(); }
@@ -243,10 +290,21 @@ void CCompareDlg::StepToDifference(int direction) {
     }
 }
 
+void CCompareDlg::UpdateCopy() {
+    const std::vector<int> rows = m_listRight->SelectedRows();
+    Command(CompareCommand::kCopy)->setEnabled(std::ranges::any_of(rows, [this](int row) {
+        return !m_other.Record(row).IsEmpty();
+    }));
+}
+
 void CCompareDlg::OnCopyToOpenFile() {
     std::vector<ChannelRow> rows;
-    for (const int row : m_listRight->SelectedRows())
-        rows.push_back({row, m_other.Record(row)});
+    for (const int row : m_listRight->SelectedRows()) {
+        CChannel record = m_other.Record(row);
+        if (row < m_open.RowCount())
+            KeepSettings(record, m_open.Record(row), m_notHeld, m_open.Model(), m_open.UnitBand());
+        rows.push_back({row, record});
+    }
     if (!rows.empty())
         Q_EMIT copyRequested(rows);
 }
@@ -255,10 +313,6 @@ void CCompareDlg::SetShowAllColumns(bool showAll) {
     for (CChannelListView* list : {m_listLeft, m_listRight})
         list->Channels().SetShowAll(showAll);
     OnShowDifferencesOnly();
-}
-
-void CCompareDlg::PlaceBeside(const QRect& ownerFrame, const QRect& keepClear) {
-    m_pPlacer->Place(ownerFrame, keepClear);
 }
 
 void CCompareDlg::OnClientResized(int dx, int dy) {

@@ -18,7 +18,13 @@ class QCheckBox;
 class QLabel;
 
 // The commands of the Compare window.
-enum class CompareCommand { kNextDifference, kPreviousDifference, kShowDifferencesOnly, kCopy };
+enum class CompareCommand {
+    kNextDifference,
+    kPreviousDifference,
+    kShowDifferencesOnly,
+    kCopy,
+    kCompareAnother,
+};
 
 // "Compare": the open file as it is now, with its unsaved changes, on the
 // left, and another file (a DAT file of either radio, or a CSV list) read as
@@ -41,8 +47,11 @@ public:
     bool IsLoaded() const { return m_other.IsLoaded(); }
     const QString& FileName() const { return m_strName; }
     void SetShowAllColumns(bool showAll);
-    // Places the window beside the owner's frame, its buttons kept clear.
-    void PlaceBeside(const QRect& ownerFrame, const QRect& keepClear);
+    // What places the window beside its owner.
+    CBesidePlacer& Placer() const { return *m_pPlacer; }
+    // Tells, over the window now shown, which channels of the other file
+    // could not be read as this radio's (once).
+    void ReportUnread();
 
     void OnNextDifference();
     void OnPreviousDifference();
@@ -59,6 +68,8 @@ public:
 Q_SIGNALS:
     // "Copy to Open File" with these rows of the right-hand file.
     void copyRequested(const std::vector<ChannelRow>& rows);
+    // "Compare With Another File...": the owner asks for the file.
+    void compareAnotherRequested();
 
 protected:
     void OnClientResized(int dx, int dy) override;
@@ -75,6 +86,9 @@ private:
     void Compare();
     void StepToDifference(int direction);
     bool IsDifference(int row) const;
+    // "Copy to Open File" only while a selected row on the right holds a
+    // channel: rows empty there are not taken.
+    void UpdateCopy();
 
     Prompts& m_prompts;
     const CChannelDocument& m_open;
@@ -82,6 +96,13 @@ private:
     QString m_strName;
     // Channels of the other file that have no row on this radio.
     int m_nBeyond = 0;
+    // Channels of the other file that could not be read as this radio's
+    // for other reasons, and what to tell of them once the window shows.
+    int m_nUnread = 0;
+    QString m_strUnread, m_strUnreadDetails;
+    // Columns the other file cannot hold (the other radio's file): neither
+    // compared nor taken across.
+    std::vector<Column> m_notHeld;
     PlanComparison m_comparison;
     CChannelListView* m_listLeft = nullptr;
     CChannelListView* m_listRight = nullptr;

@@ -132,12 +132,15 @@ constexpr std::pair<MainCommand, int> kButtons[] = {
 // The menus, by their items; kSeparator draws a line.
 constexpr std::optional<MainCommand> kSeparator;
 const std::optional<MainCommand> kFileMenu[] = {
-    C::kOpen,      C::kSave,    C::kExportCsv, C::kPrint, C::kPrintPreview, C::kExportPdf,
-    kSeparator,    C::kCompare, kSeparator,    C::kExit};
+    C::kOpen,      C::kSave,   C::kExportCsv, C::kPrint,  C::kPrintPreview,
+    C::kExportPdf, kSeparator, C::kCompare,   kSeparator, C::kExit};
 const std::optional<MainCommand> kEditMenu[] = {
-    C::kUndo,   C::kRedo,         kSeparator,   C::kInsertRow,    C::kDeleteAndCloseUp,
-    kSeparator, C::kFind,         C::kFindNext, C::kFindPrevious, kSeparator,
-    C::kSort,   C::kCheckChannels};
+    C::kUndo,         C::kRedo,      kSeparator,
+    C::kCut,          C::kCopy,      C::kPaste,
+    kSeparator,       C::kInsertRow, C::kDeleteAndCloseUp,
+    kSeparator,       C::kFind,      C::kFindNext,
+    C::kFindPrevious, kSeparator,    C::kSort,
+    C::kCheckChannels};
 const std::optional<MainCommand> kHelpMenu[] = {C::kKeyboardShortcuts, kSeparator, C::kAbout};
 
 } // namespace

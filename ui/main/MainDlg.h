@@ -168,6 +168,8 @@ private:
     // Where the buttons down the right edge stand, on the screen: a window
     // placed beside this one leaves them clear.
     QRect ButtonsFrame() const;
+    // Shows a tool window beside this one.
+    void ShowBeside(QWidget& window, CBesidePlacer& placer);
     void ShowMessage(const QString& text, const QString& reason = {});
     void Run(const QString& failureMessage, const std::function<void()>& work,
              const std::function<QString()>& reason = {});

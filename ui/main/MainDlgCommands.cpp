@@ -3,6 +3,7 @@
 // into the Row Editor and the Import window.
 #include "MainDlg.h"
 
+#include "BesidePlacer.h"
 #include "ChannelListView.h"
 #include "ImportDlg.h"
 #include "ListHistory.h"
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 
 #include <optional>
@@ -238,21 +240,29 @@ void CMainDlg::OnImport() {
 }
 
 void CMainDlg::PlaceImportDlg() {
-    CImportDlg& import = *m_pImportDlg;
-    import.PlaceBeside(frameGeometry(), ButtonsFrame());
-    import.show();
-    import.PlaceBeside(frameGeometry(), ButtonsFrame());
+    ShowBeside(*m_pImportDlg, m_pImportDlg->Placer());
     // The Import window sits behind the main window, which keeps the focus.
     raise();
     activateWindow();
+}
+
+// Placed before it shows, so that it does not flash elsewhere, and again
+// once shown, when its frame is known. Should it have to cover this window,
+// the buttons and the menu bar stay clear.
+void CMainDlg::ShowBeside(QWidget& window, CBesidePlacer& placer) {
+    const QRect buttons = ButtonsFrame();
+    const int belowMenus = MenuBar()->mapToGlobal(QPoint(0, MenuBar()->height())).y();
+    placer.Place(frameGeometry(), buttons, belowMenus);
+    window.show();
+    placer.Place(frameGeometry(), buttons, belowMenus);
 }
 
 void CMainDlg::OnCompare() {
     if (!m_document.IsLoaded())
         return;
     Run(kDialogFailed, [this] {
-        const QString path =
-            m_prompts.GetOpenFileName(this, {Prompts::kDatFiles, Prompts::kCsvFiles});
+        const QString path = m_prompts.GetOpenFileName(
+            this, {Prompts::kDatFiles, Prompts::kCsvFiles}, QStringLiteral("Compare With"));
         if (path.isEmpty())
             return;
         auto* compare = new CCompareDlg(path, m_bShowAllColumns, m_document, m_prompts, this);
@@ -264,9 +274,15 @@ void CMainDlg::OnCompare() {
         delete m_pCompareDlg;
         m_pCompareDlg = compare;
         connect(compare, &CCompareDlg::copyRequested, this, &CMainDlg::OnCopyFromCompare);
-        compare->PlaceBeside(frameGeometry(), ButtonsFrame());
-        compare->show();
-        compare->PlaceBeside(frameGeometry(), ButtonsFrame());
+        connect(compare, &CCompareDlg::compareAnotherRequested, this, &CMainDlg::OnCompare,
+                Qt::QueuedConnection);
+        ShowBeside(*compare, compare->Placer());
+        compare->ReportUnread();
+        // The user came for the comparison: its keys work at once, also
+        // after a message about it.
+        compare->raise();
+        compare->activateWindow();
+        compare->Right().setFocus();
     });
 }
 
