@@ -5,10 +5,13 @@
 #include "UiHelpers.h"
 
 #include <QMessageBox>
+#include <QPalette>
 #include <QTest>
 #include <QUndoStack>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 using namespace testing_support;
 
@@ -113,6 +116,27 @@ TEST(Compare, WhatATg6aCannotHoldStays) {
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(f.prompts.openTitles, (std::vector<QString>{"", "Compare With", "Compare With"}));
     EXPECT_EQ(f.window->CompareDlg(), compare) << "a cancelled choice keeps the comparison";
+}
+
+// A differing cell's colour keeps its text readable (WCAG's 4.5:1) in a
+// light and in a dark palette.
+TEST(Compare, DifferingCellsStayReadable) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](float v) {
+            return v <= 0.04045f ? v / 12.92f : std::pow((v + 0.055f) / 1.055f, 2.4f);
+        };
+        return 0.2126f * linear(c.redF()) + 0.7152f * linear(c.greenF()) +
+               0.0722f * linear(c.blueF());
+    };
+    for (const auto& [base, text] : {std::pair{QColor(255, 255, 255), QColor(0, 0, 0)},
+                                     std::pair{QColor(30, 30, 30), QColor(230, 230, 230)}}) {
+        QPalette palette;
+        palette.setColor(QPalette::Base, base);
+        const float a = luminance(CChannelTableModel::DifferenceColor(palette)),
+                    b = luminance(text);
+        EXPECT_GE((std::max(a, b) + 0.05f) / (std::min(a, b) + 0.05f), 4.5f)
+            << base.name().toStdString();
+    }
 }
 
 } // namespace
