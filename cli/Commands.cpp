@@ -65,6 +65,11 @@ public:
 
 private:
     // Notes that the file cannot be used, and why; the status becomes 2.
+    // Reasons are written in English, whatever the user's language: scripts
+    // read them.
+    void Trouble(const std::string& file, const Message& reason) {
+        Trouble(file, reason.English());
+    }
     void Trouble(const std::string& file, const std::string& reason) {
         m_err += "velmora-cli: " + file + ": " + reason + "\n";
         m_status = kTrouble;
@@ -118,7 +123,7 @@ std::optional<CRun::DatBytes> CRun::ReadDat(const std::string& file) {
             return std::nullopt;
         }
     }
-    std::string reason;
+    Message reason;
     const std::optional<RadioModel> model = RadioOfDat(size, m_args.model, reason);
     if (!model) {
         Trouble(file, reason);
@@ -163,7 +168,8 @@ std::unique_ptr<CChannelDocument> CRun::ReadList(const std::string& file,
 
 void CRun::ReportSkipped(const std::string& file, const CsvChannels& read) {
     for (const CsvSkippedLine& skipped : read.skipped)
-        m_err += file + ":" + std::to_string(skipped.line) + ": error: " + skipped.reason + "\n";
+        m_err += file + ":" + std::to_string(skipped.line) +
+                 ": error: " + skipped.reason.English() + "\n";
 }
 
 void CRun::Info() {
@@ -252,10 +258,10 @@ void CRun::Check() {
                 objects.push_back("{\"file\": " + JsonString(file) +
                                   ", \"n\": " + std::to_string(finding.n) +
                                   ", \"severity\": " + JsonString(severity) +
-                                  ", \"text\": " + JsonString(finding.text) + "}");
+                                  ", \"text\": " + JsonString(finding.text.English()) + "}");
             else
                 m_out += file + ":" + std::to_string(finding.n) + ": " + severity + ": " +
-                         finding.text + "\n";
+                         finding.text.English() + "\n";
         }
         if (!findings.empty())
             Found();

@@ -50,13 +50,15 @@ std::vector<ChannelFinding> CheckChannels(std::span<const CChannel> rows, RadioM
         }
         if (record.IsEmpty())
             continue;
-        const std::string_view error = FrequencyValueError(
-            record.GetFrequency(true), record.GetFrequency(false), record.GetStepIndex(), unitBand);
+        Message error = FrequencyValueError(record.GetFrequency(true), record.GetFrequency(false),
+                                            record.GetStepIndex(), unitBand);
         if (!error.empty())
-            findings.push_back({id, false, std::string(error)});
+            findings.push_back({id, false, error});
         else if (const int earlier = first.Note(record, id); earlier != id)
             findings.push_back(
-                {id, true, "same frequencies and tones as channel " + std::to_string(earlier)});
+                {id, true,
+                 Message(VM_TR("Messages", "same frequencies and tones as channel %1"))
+                     .Arg(earlier)});
     }
     return findings;
 }
@@ -75,7 +77,8 @@ std::vector<ChannelFinding> CheckCsvChannels(const CsvChannels& read) {
     for (const auto& [line, row] : byLine)
         if (const int earlier = first.Note(read.records[row], line); earlier != line)
             findings.push_back(
-                {line, true, "same frequencies and tones as line " + std::to_string(earlier)});
+                {line, true,
+                 Message(VM_TR("Messages", "same frequencies and tones as line %1")).Arg(earlier)});
     std::ranges::stable_sort(findings, {}, &ChannelFinding::n);
     return findings;
 }

@@ -13,8 +13,10 @@
 struct ChannelFinding {
     int n;        // the channel's ID in a DAT file, the line in a CSV list
     bool warning; // false for an error
-    std::string text;
-    bool operator==(const ChannelFinding&) const = default;
+    Message text;
+    bool operator==(const ChannelFinding& other) const {
+        return n == other.n && warning == other.warning && text.English() == other.text.English();
+    }
 };
 
 // Every finding about the rows of a file of the model, by row: a record

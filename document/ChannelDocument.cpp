@@ -94,7 +94,7 @@ void CChannelDocument::Adopt(std::unique_ptr<CDatFile> file) {
 
 bool CChannelDocument::Load(const std::filesystem::path& path) {
     auto file = std::make_unique<CDatFile>(m_nModel);
-    m_strCsvProblem.clear();
+    m_csvProblem = {};
     try {
         const bool loaded = file->Load(path);
         m_problem = file->Problem();
@@ -114,7 +114,7 @@ bool CChannelDocument::Load(const std::filesystem::path& path) {
 
 bool CChannelDocument::LoadBytes(std::span<const std::uint8_t> bytes) {
     auto file = std::make_unique<CDatFile>(m_nModel);
-    m_strCsvProblem.clear();
+    m_csvProblem = {};
     try {
         file->LoadBytes(bytes);
         file->CheckDecodable();
@@ -131,7 +131,7 @@ bool CChannelDocument::LoadBytes(std::span<const std::uint8_t> bytes) {
 
 bool CChannelDocument::LoadCsv(const std::filesystem::path& path, int unitBand, CsvChannels& read,
                                std::size_t keptSkipped) {
-    m_strCsvProblem.clear();
+    m_csvProblem = {};
     const std::vector<std::uint8_t> bytes = ReadFileUpTo(path, kLargestCsvFile, m_problem);
     if (m_problem)
         return false;
@@ -139,13 +139,14 @@ bool CChannelDocument::LoadCsv(const std::filesystem::path& path, int unitBand, 
         ChannelsFromCsv(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
                         m_nModel, unitBand, keptSkipped);
     if (!read.error.empty()) {
-        m_strCsvProblem = read.error;
+        m_csvProblem = read.error;
         return false;
     }
     // A header and blank lines: nothing to show, and nothing to say about
     // any line, so the file itself is the message.
     if (read.channelLines == 0 && read.skippedCount == 0) {
-        m_strCsvProblem = path.filename().string() + " holds no channels.";
+        m_csvProblem =
+            Message(VM_TR("Messages", "%1 holds no channels.")).Arg(path.filename().string());
         return false;
     }
     m_pFile = std::make_unique<CDatFile>(m_nModel);
@@ -161,12 +162,12 @@ bool CChannelDocument::LoadAny(const std::filesystem::path& path, int unitBand, 
                                std::size_t keptSkipped) {
     if (IsCsvName(path.string()))
         return LoadCsv(path, unitBand, read, keptSkipped);
-    m_strCsvProblem.clear();
+    m_csvProblem = {};
     read = {};
     read.byChannel = true;
     std::error_code ec;
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    std::string reason;
+    Message reason;
     const std::optional<RadioModel> radio = ec ? std::nullopt : RadioOfDat(size, {}, reason);
     if (!radio || *radio == m_nModel) {
         if (!Load(path))
@@ -214,7 +215,7 @@ void CChannelDocument::Unload() {
 bool CChannelDocument::Save(const std::filesystem::path& path) {
     if (!IsLoaded())
         return false;
-    m_strCsvProblem.clear();
+    m_csvProblem = {};
     bool saved = false;
     try {
         saved = m_pFile->Save(path, Pointers(m_rows));
@@ -234,7 +235,7 @@ bool CChannelDocument::Save(const std::filesystem::path& path) {
 std::string CChannelDocument::ToCsv() const { return ChannelsToCsv(Pointers(m_rows), m_nModel); }
 
 bool CChannelDocument::ExportCsv(const std::filesystem::path& path) {
-    m_strCsvProblem.clear();
+    m_csvProblem = {};
     const std::string csv = ToCsv();
     const std::vector<std::uint8_t> bytes(csv.begin(), csv.end());
     if (!WriteWholeFile(path, bytes, m_problem))
@@ -246,8 +247,8 @@ bool CChannelDocument::ExportCsv(const std::filesystem::path& path) {
     return true;
 }
 
-std::string CChannelDocument::ProblemText() const {
-    return m_strCsvProblem.empty() ? DescribeProblem(m_problem, m_nModel) : m_strCsvProblem;
+Message CChannelDocument::ProblemText() const {
+    return m_csvProblem.empty() ? DescribeProblem(m_problem, m_nModel) : m_csvProblem;
 }
 
 // A change that moved no row and changed no record is no step, but still

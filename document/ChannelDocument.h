@@ -34,7 +34,7 @@ struct ListChange {
     bool stepped = false;
     RowSelection selection;
     int scrollTo = -1;
-    std::string refusal;
+    Message refusal;
 };
 
 // One open file of a radio, apart from any window: its image (header,
@@ -113,7 +113,7 @@ public:
     const std::filesystem::path& Path() const { return m_path; }
     // Why the last Load, LoadCsv, Save or ExportCsv failed.
     const FileProblem& Problem() const { return m_problem; }
-    std::string ProblemText() const;
+    Message ProblemText() const;
 
     // The row clipboard: filled by Copy and Cut, or with rows handed over
     // from another list; kept across loads.
@@ -212,7 +212,7 @@ private:
     void Stamp(const std::filesystem::path& path, std::vector<std::uint8_t> bytes);
     // Why this radio cannot take the record ("… has the RX frequency …, but
     // this radio works only …"), after whose; empty when it can.
-    std::string SideRefusal(const std::string& whose, const CChannel& record) const;
+    Message SideRefusal(const Message& whose, const CChannel& record) const;
 
     RadioModel m_nModel;
     std::unique_ptr<CDatFile> m_pFile;
@@ -220,7 +220,7 @@ private:
     std::vector<CChannel> m_rows;
     RowClipboard m_clipboard;
     FileProblem m_problem;
-    std::string m_strCsvProblem;
+    Message m_csvProblem;
 
     // The history's steps, oldest first; the first m_nDone of them are done.
     // The rows are as saved after m_nSaved steps; never again when that is

@@ -1,6 +1,7 @@
 #include "ChannelTransfer.h"
 
 #include "ChannelColumns.h"
+#include "CsvLineReader.h"
 
 #include <algorithm>
 #include <cstring>
@@ -52,7 +53,7 @@ TakenChannels FromOtherRadio(RadioModel from, const std::vector<ChannelRow>& row
             ids.push_back(row.id);
         } catch (...) {
             ++taken.skippedCount;
-            taken.skipped.push_back({row.id, "the channel holds a value the radio cannot store."});
+            taken.skipped.push_back({row.id, UnstorableChannel()});
         }
     }
     const CsvChannels read =

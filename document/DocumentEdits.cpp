@@ -6,6 +6,7 @@
 #include "ChannelColumns.h"
 #include "Failure.h"
 #include "Frequency.h"
+#include "RadioConversion.h"
 #include "Text.h"
 
 #include <algorithm>
@@ -95,16 +96,26 @@ ListChange CChannelDocument::Delete(const RowSelection& selection) {
 
 ListChange CChannelDocument::Cut(const RowSelection& selection) { return Empty(selection, true); }
 
-std::string CChannelDocument::SideRefusal(const std::string& whose, const CChannel& record) const {
+Message CChannelDocument::SideRefusal(const Message& whose, const CChannel& record) const {
     for (const bool rx : {true, false}) {
         if (Image().SameBandSide(record.GetFrequency(rx)))
             continue;
-        const std::string side = rx ? "RX" : "TX", text = record.GetFreqText(rx);
-        const std::string frequency = text.empty() ? "no " + side + " frequency"
-                                                   : "the " + side + " frequency " + text + " MHz";
+        const std::string text = record.GetFreqText(rx);
         const bool uhf = Image().SameBandSide(kBandSplit);
-        return whose + " has " + frequency + ", but this radio works only " +
-               (uhf ? "at 400 MHz and above" : "below 400 MHz") + ".";
+        Message refusal(
+            text.empty()
+                ? (uhf ? VM_TR("Messages", "%1 has no %2 frequency, but this radio works only at "
+                                           "400 MHz and above.")
+                       : VM_TR("Messages", "%1 has no %2 frequency, but this radio works only "
+                                           "below 400 MHz."))
+                : (uhf ? VM_TR("Messages", "%1 has the %2 frequency %3 MHz, but this radio works "
+                                           "only at 400 MHz and above.")
+                       : VM_TR("Messages", "%1 has the %2 frequency %3 MHz, but this radio works "
+                                           "only below 400 MHz.")));
+        refusal.Arg(whose).Arg(rx ? "RX" : "TX");
+        if (!text.empty())
+            refusal.Arg(text);
+        return refusal;
     }
     return {};
 }
@@ -117,10 +128,9 @@ ListChange CChannelDocument::PutRows(std::span<const ChannelRow> rows,
     for (const ChannelRow& row : rows) {
         if (row.record.IsEmpty())
             continue;
-        const std::string whose = "Channel " + std::to_string(row.id);
+        const Message whose = Message(VM_TR("Messages", "Channel %1")).Arg(row.id);
         if (row.id < 0 || row.id >= RowCount()) {
-            change.refusal = whose + " has no place on a " + std::string(ModelName(m_nModel)) +
-                             " (channels 0\u2013" + std::to_string(RowCount() - 1) + ").";
+            change.refusal = NoPlaceFor(row.id, m_nModel);
             return change;
         }
         change.refusal = SideRefusal(whose, row.record);
@@ -163,10 +173,12 @@ ListChange CChannelDocument::Paste(const RowSelection& selection) {
     if (!PasteFits(selection))
         return change;
     for (std::size_t j = 0; j < m_clipboard.size(); ++j) {
-        change.refusal = SideRefusal("Pasted channel " + std::to_string(j + 1) + " of " +
-                                         std::to_string(m_clipboard.size()) + ", for row " +
-                                         std::to_string(start + static_cast<int>(j)) + ",",
-                                     m_clipboard[j]);
+        change.refusal =
+            SideRefusal(Message(VM_TR("Messages", "Pasted channel %1 of %2, for row %3,"))
+                            .Arg(static_cast<int>(j) + 1)
+                            .Arg(count)
+                            .Arg(start + static_cast<int>(j)),
+                        m_clipboard[j]);
         if (!change.refusal.empty())
             return change;
     }
@@ -204,12 +216,13 @@ ListChange CChannelDocument::EditColumn(const RowSelection& selection, Column co
             rows.push_back(row);
     std::vector<CChannel> records = m_rows;
     for (const int row : rows)
-        if (const std::string refusal = EditCell(records[static_cast<std::size_t>(row)], column,
-                                                 text, m_nModel, UnitBand());
+        if (Message refusal = EditCell(records[static_cast<std::size_t>(row)], column, text,
+                                       m_nModel, UnitBand());
             !refusal.empty()) {
             ListChange refused{{}, selection, -1, refusal};
             if (allSelected)
-                refused.refusal = "Channel " + std::to_string(row) + ": " + refusal;
+                refused.refusal =
+                    Message(VM_TR("Messages", "Channel %1: %2")).Arg(row).Arg(refusal);
             return refused;
         }
     if (rows.empty())
@@ -222,7 +235,8 @@ ListChange CChannelDocument::InsertRow(const RowSelection& selection) {
     if (mark < 0 || mark > last)
         return {{}, selection, -1, {}};
     if (!Record(last).IsEmpty())
-        return {{}, selection, -1, "The last row holds a channel; delete it first."};
+        return {
+            {}, selection, -1, VM_TR("Messages", "The last row holds a channel; delete it first.")};
     // The empty last row, whatever bytes it carries, moves up to the mark.
     std::vector<int> sources = Unmoved(RowCount());
     std::rotate(sources.begin() + mark, sources.end() - 1, sources.end());

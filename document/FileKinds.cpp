@@ -8,7 +8,7 @@ bool IsCsvName(std::string_view name) {
 }
 
 std::optional<RadioModel> RadioOfDat(std::uintmax_t size, std::optional<RadioModel> named,
-                                     std::string& reason) {
+                                     Message& reason) {
     const std::optional<RadioModel> bySize = ModelOfFileSize(size);
     if (named && bySize != named) {
         FileProblem problem;

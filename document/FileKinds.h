@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Message.h"
 #include "RadioModel.h"
 
 #include <cstdint>
@@ -17,4 +18,4 @@ bool IsCsvName(std::string_view name);
 // or, when the user named one, that one if the size is its files'. Nothing,
 // with the reason in the user's terms, when the size does not fit.
 std::optional<RadioModel> RadioOfDat(std::uintmax_t size, std::optional<RadioModel> named,
-                                     std::string& reason);
+                                     Message& reason);

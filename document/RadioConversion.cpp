@@ -1,6 +1,7 @@
 #include "RadioConversion.h"
 
 #include "CellEdit.h"
+#include "CsvLineReader.h"
 
 #include <algorithm>
 #include <string>
@@ -17,10 +18,7 @@ CsvChannels ConvertRadioRows(RadioModel from, std::span<const CChannel> rows, Ra
         if (rows[i].IsEmpty())
             continue;
         if (channel >= places) {
-            skipped.push_back({channel, "Channel " + std::to_string(channel) +
-                                            " has no place on a " + std::string(ModelName(to)) +
-                                            " (channels 0\u2013" + std::to_string(places - 1) +
-                                            ")."});
+            skipped.push_back({channel, NoPlaceFor(channel, to)});
             continue;
         }
         try {
@@ -29,7 +27,7 @@ CsvChannels ConvertRadioRows(RadioModel from, std::span<const CChannel> rows, Ra
             csv += line.substr(line.find("\r\n") + 2);
             channelOfLine.push_back(channel);
         } catch (...) {
-            skipped.push_back({channel, "the channel holds a value the radio cannot store."});
+            skipped.push_back({channel, UnstorableChannel()});
         }
     }
     CsvChannels read = ChannelsFromCsv(csv, to, unitBand, keptSkipped);
@@ -72,4 +70,11 @@ void KeepSettings(CChannel& taken, const CChannel& kept, std::span<const Column>
                      .empty())
                 taken = before;
         }
+}
+
+Message NoPlaceFor(int channel, RadioModel model) {
+    return Message(VM_TR("Messages", "Channel %1 has no place on a %2 (channels 0\u2013%3)."))
+        .Arg(channel)
+        .Arg(ModelName(model))
+        .Arg(ChannelCount(model) - 1);
 }

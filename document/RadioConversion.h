@@ -18,6 +18,9 @@
 CsvChannels ConvertRadioRows(RadioModel from, std::span<const CChannel> rows, RadioModel to,
                              int unitBand, std::size_t keptSkipped = kCsvKeptSkippedLines);
 
+// "Channel 150 has no place on a TG-6A (channels 0–99)."
+Message NoPlaceFor(int channel, RadioModel model);
+
 // The columns of the radio `to` that a file of the radio `from` does not hold
 // (a TG-6A's channels have no name, no scan setting and no band of the
 // TG-UV2's; a TG-UV2's no busy setting): channels converted from `from`

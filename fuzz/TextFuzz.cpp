@@ -31,7 +31,7 @@ void CheckFrequencyText(std::string_view text, int step) {
 
 void CheckValidation(std::string_view rx, std::string_view tx, int step, RadioModel model,
                      const CMemoryImage& image) {
-    const std::string_view error = FrequencyError(rx, tx, step, model, image);
+    const Message error = FrequencyError(rx, tx, step, model, image);
     if (!error.empty())
         return;
     const int rxValue = ParseFrequency(rx);

@@ -17,8 +17,6 @@ std::unique_ptr<CMemoryImage> MakeImage(RadioModel model) {
     return std::make_unique<CImageTG6A>(ChannelCount(kTG6A));
 }
 
-std::string Quoted(const fs::path& path) { return "\"" + path.string() + "\""; }
-
 } // namespace
 
 std::optional<RadioModel> ModelOfFileSize(std::uintmax_t size) {
@@ -28,10 +26,14 @@ std::optional<RadioModel> ModelOfFileSize(std::uintmax_t size) {
     return std::nullopt;
 }
 
-std::string DescribeSizeOfNoRadio(std::uintmax_t size) {
-    return "The file has " + std::to_string(size) + " bytes; a " + std::string(ModelName(kTGUV2)) +
-           " file has " + std::to_string(FileSize(kTGUV2)) + " bytes and a " +
-           std::string(ModelName(kTG6A)) + " file " + std::to_string(FileSize(kTG6A)) + ".";
+Message DescribeSizeOfNoRadio(std::uintmax_t size) {
+    return Message(VM_TR("Messages", "The file has %1 bytes; a %2 file has %3 bytes and a %4 file "
+                                     "%5."))
+        .Arg(std::to_string(size))
+        .Arg(ModelName(kTGUV2))
+        .Arg(FileSize(kTGUV2))
+        .Arg(ModelName(kTG6A))
+        .Arg(FileSize(kTG6A));
 }
 
 CDatFile::CDatFile(RadioModel model) : m_pImage(MakeImage(model)), m_nModel(model) {}
@@ -98,49 +100,63 @@ void CDatFile::CheckDecodable() {
         }
 }
 
-std::string DescribeProblem(const FileProblem& p, RadioModel model) {
+Message DescribeProblem(const FileProblem& p, RadioModel model) {
+    const std::string path = p.path.string();
     switch (p.kind) {
     case FileProblem::kNone:
         return {};
     case FileProblem::kMissing:
-        return "The file " + Quoted(p.path) + " does not exist.";
+        return Message(VM_TR("Messages", "The file \"%1\" does not exist.")).Arg(path);
     case FileProblem::kNotAFile: {
         std::error_code ec;
-        return Quoted(p.path) +
-               (fs::is_directory(p.path, ec) ? " is a folder, not a file." : " is not a file.");
+        return Message(fs::is_directory(p.path, ec)
+                           ? VM_TR("Messages", "\"%1\" is a folder, not a file.")
+                           : VM_TR("Messages", "\"%1\" is not a file."))
+            .Arg(path);
     }
     case FileProblem::kUnreadable:
-        return "You may not read the file " + Quoted(p.path) + ".";
+        return Message(VM_TR("Messages", "You may not read the file \"%1\".")).Arg(path);
     case FileProblem::kWriteProtected:
-        return "The file " + Quoted(p.path) + " is write-protected.";
+        return Message(VM_TR("Messages", "The file \"%1\" is write-protected.")).Arg(path);
     case FileProblem::kFolderMissing:
-        return "The folder " + Quoted(p.path) + " does not exist.";
+        return Message(VM_TR("Messages", "The folder \"%1\" does not exist.")).Arg(path);
     case FileProblem::kFolderLocked:
-        return "You may not write in the folder " + Quoted(p.path) + ".";
+        return Message(VM_TR("Messages", "You may not write in the folder \"%1\".")).Arg(path);
     case FileProblem::kLinkLoop:
-        return "The symbolic links of " + Quoted(p.path) + " lead around in a circle.";
+        return Message(VM_TR("Messages", "The symbolic links of \"%1\" lead around in a circle."))
+            .Arg(path);
     case FileProblem::kDiskFull:
-        return "The disk is full.";
+        return VM_TR("Messages", "The disk is full.");
     case FileProblem::kTooLarge:
-        return "The file would be larger than this system lets Velmora write.";
+        return VM_TR("Messages", "The file would be larger than this system lets Velmora write.");
     case FileProblem::kReadError:
-        return "The file " + Quoted(p.path) + " could not be read to its end.";
+        return Message(VM_TR("Messages", "The file \"%1\" could not be read to its end."))
+            .Arg(path);
     case FileProblem::kWrongSize: {
-        std::string text = "The file has " + std::to_string(p.size) + " bytes where a " +
-                           std::string(ModelName(model)) + " file has " +
-                           std::to_string(FileSize(model)) + ".";
+        const std::string size = std::to_string(p.size), expected = std::to_string(FileSize(model));
         if (const std::optional<RadioModel> other = ModelOfFileSize(p.size))
-            text += " It is a " + std::string(ModelName(*other)) + " file.";
-        return text;
+            return Message(VM_TR("Messages", "The file has %1 bytes where a %2 file has %3. It is "
+                                             "a %4 file."))
+                .Arg(size)
+                .Arg(ModelName(model))
+                .Arg(expected)
+                .Arg(ModelName(*other));
+        return Message(VM_TR("Messages", "The file has %1 bytes where a %2 file has %3."))
+            .Arg(size)
+            .Arg(ModelName(model))
+            .Arg(expected);
     }
     case FileProblem::kOversized:
-        return "The file has " + std::to_string(p.size) +
-               " bytes, more than a list of channels ever needs.";
+        return Message(VM_TR("Messages",
+                             "The file has %1 bytes, more than a list of channels ever needs."))
+            .Arg(std::to_string(p.size));
     case FileProblem::kUndecodable:
-        return "Channel " + std::to_string(p.record) +
-               " holds a value the radio does not know in the column \"" + p.column + "\".";
+        return Message(VM_TR("Messages", "Channel %1 holds a value the radio does not know in the "
+                                         "column \"%2\"."))
+            .Arg(p.record)
+            .Arg(p.column);
     case FileProblem::kOther:
-        return "The system reports: " + std::string(std::strerror(p.error)) + ".";
+        return Message(VM_TR("Messages", "The system reports: %1.")).Arg(std::strerror(p.error));
     }
     return {};
 }

@@ -2,6 +2,7 @@
 
 #include "FileAccess.h"
 #include "MemoryImage.h"
+#include "Message.h"
 #include "RadioModel.h"
 
 #include <filesystem>
@@ -13,7 +14,7 @@
 
 // Why a file of the model could not be used, in plain words; empty for no
 // problem.
-std::string DescribeProblem(const FileProblem& problem, RadioModel model);
+Message DescribeProblem(const FileProblem& problem, RadioModel model);
 
 // The DAT file of one radio model: loads an image from disk and writes one back.
 class CDatFile {
@@ -52,7 +53,7 @@ public:
     // Why the last Load, Save or CheckDecodable failed, in plain words; empty
     // when it did not.
     const FileProblem& Problem() const { return m_problem; }
-    std::string ProblemText() const { return DescribeProblem(m_problem, m_nModel); }
+    Message ProblemText() const { return DescribeProblem(m_problem, m_nModel); }
 
 private:
     std::unique_ptr<CMemoryImage> m_pImage;
@@ -64,4 +65,4 @@ private:
 std::optional<RadioModel> ModelOfFileSize(std::uintmax_t size);
 // Why a file of this size is no radio's, where the size would have chosen
 // the radio.
-std::string DescribeSizeOfNoRadio(std::uintmax_t size);
+Message DescribeSizeOfNoRadio(std::uintmax_t size);

@@ -67,11 +67,11 @@ std::optional<Setting> SettingOfColumn(Column column) {
     return std::nullopt;
 }
 
-std::string EditCell(CChannel& record, Column column, std::string_view text, RadioModel model,
-                     int unitBand) {
+Message EditCell(CChannel& record, Column column, std::string_view text, RadioModel model,
+                 int unitBand) {
     const std::optional<Setting> setting = SettingOfColumn(column);
     if (!setting || !HasSetting(model, *setting))
-        return "This column cannot be edited.";
+        return VM_TR("Messages", "This column cannot be edited.");
     FormValues form = DefaultForm(model);
     if (record.IsEmpty()) {
         // A channel starts with its frequency, and is otherwise a new one.
@@ -89,20 +89,21 @@ std::string EditCell(CChannel& record, Column column, std::string_view text, Rad
             std::string name(text);
             if (name.size() > static_cast<std::size_t>(CChannel::kNameLength) ||
                 !NormalizeNameText(name))
-                return "A name holds up to six of the letters A to Z, the digits and the "
-                       "characters space * + - / _.";
+                return VM_TR("Messages", "A name holds up to six of the letters A to Z, the "
+                                         "digits and the characters space * + - / _.");
             field = {name, -1, false};
         } else if (const std::optional<FormField> item = ListField(*setting, text)) {
             field = *item;
         } else {
-            return "\"" + std::string(text) + "\" is not one of this column's values.";
+            return Message(VM_TR("Messages", "\"%1\" is not one of this column's values."))
+                .Arg(text);
         }
     }
-    const std::string_view error =
+    Message error =
         FrequencyValueError(FrequencyFor(record, form, true), FrequencyFor(record, form, false),
                             StepFor(record, form), unitBand);
     if (!error.empty())
-        return std::string(error);
+        return error;
     CChannel edited = record;
     ApplyForm(edited, form, model);
     record = edited;

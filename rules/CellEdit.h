@@ -23,5 +23,5 @@ std::optional<Setting> SettingOfColumn(Column column);
 // "D023N", "Narrow"). An empty record becomes a new channel (the values
 // "New" gives it) at the frequency the text names, whichever column it is.
 // unitBand is the one band a TG-6A's channels must lie in (UnitBand).
-std::string EditCell(CChannel& record, Column column, std::string_view text, RadioModel model,
-                     int unitBand);
+Message EditCell(CChannel& record, Column column, std::string_view text, RadioModel model,
+                 int unitBand);

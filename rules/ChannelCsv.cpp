@@ -27,7 +27,7 @@ public:
     }
 
     // Why the line gives no channel; empty when it gave one.
-    std::string Take(const CsvRecord& record);
+    Message Take(const CsvRecord& record);
     std::vector<CChannel>& Records() { return m_records; }
     std::vector<int>& Lines() { return m_lineOfChannel; }
 
@@ -43,8 +43,8 @@ private:
     std::vector<CChannel> m_records;
 };
 
-std::string CRowFiller::Take(const CsvRecord& record) {
-    std::string reason;
+Message CRowFiller::Take(const CsvRecord& record) {
+    Message reason;
     if (m_placement == CsvPlacement::kInOrder) {
         if (const std::optional<CChannel> channel =
                 ReadCsvLine(m_header, record, m_model, m_unitBand, reason)) {
@@ -58,12 +58,15 @@ std::string CRowFiller::Take(const CsvRecord& record) {
     const std::optional<Decimal> number = ParseDecimal(given, 0);
     const int rows = static_cast<int>(m_records.size());
     if (!number || given.find_first_of(".,") != std::string_view::npos || number->value >= rows)
-        return Quoted("Location", given) + " is not a row number from 0 to " +
-               std::to_string(rows - 1) + ".";
+        return Message(VM_TR("Messages", "%1 \"%2\" is not a row number from 0 to %3."))
+            .Arg("Location")
+            .Arg(Echo(given))
+            .Arg(rows - 1);
     const auto row = static_cast<std::size_t>(number->value);
     if (m_lineOfRow[row] != 0)
-        return "Location " + std::to_string(row) + " was given before, in line " +
-               std::to_string(m_lineOfRow[row]) + ".";
+        return Message(VM_TR("Messages", "Location %1 was given before, in line %2."))
+            .Arg(static_cast<int>(row))
+            .Arg(m_lineOfRow[row]);
     m_lineOfRow[row] = record.line;
     if (const std::optional<CChannel> channel =
             ReadCsvLine(m_header, record, m_model, m_unitBand, reason)) {
@@ -98,9 +101,10 @@ CsvChannels ChannelsFromCsv(std::string_view text, RadioModel model, int unitBan
             ++result.passedLines;
             continue;
         }
-        std::string error = record.unclosed      ? std::string("a quoted field is not closed.")
-                            : header.listColumns ? filler.Take(ListLineAsCsv(header, record))
-                                                 : filler.Take(record);
+        Message error = record.unclosed
+                            ? Message(VM_TR("Messages", "a quoted field is not closed."))
+                        : header.listColumns ? filler.Take(ListLineAsCsv(header, record))
+                                             : filler.Take(record);
         if (error.empty())
             ++result.channelLines;
         else if (static_cast<std::size_t>(++result.skippedCount) <= keptSkipped)

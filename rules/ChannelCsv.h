@@ -43,7 +43,7 @@ std::vector<std::string> CsvToneFields(ToneCode tx, ToneCode rx);
 // that spans lines is counted where it starts.
 struct CsvSkippedLine {
     int line;
-    std::string reason;
+    Message reason;
 };
 
 // How many skipped lines a reading keeps: as many as are worth showing.
@@ -56,7 +56,7 @@ enum class CsvPlacement { kByLocation, kInOrder };
 
 struct CsvChannels {
     // Why the file cannot be read at all; empty when it can.
-    std::string error;
+    Message error;
     // By Location: one record per row of the model, the channel of the line
     // with that Location, or an empty record. In order: the channels read.
     std::vector<CChannel> records;

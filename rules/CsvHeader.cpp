@@ -50,10 +50,10 @@ CsvHeader ReadCsvHeader(CCsvScanner& scanner, int& passedLines, bool needsLocati
     const bool location = header.Has("location") || !needsLocation,
                frequency = header.Has("frequency") || header.listColumns;
     if (!location && !frequency)
-        header.error = "The file has no header line naming its columns, such as Location and "
-                       "Frequency.";
+        header.error = VM_TR("Messages", "The file has no header line naming its columns, such as "
+                                         "Location and Frequency.");
     else if (!location || !frequency)
-        header.error = std::string("The file has no \"") + (location ? "Frequency" : "Location") +
-                       "\" column.";
+        header.error = Message(VM_TR("Messages", "The file has no \"%1\" column."))
+                           .Arg(location ? "Frequency" : "Location");
     return header;
 }

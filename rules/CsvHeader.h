@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CsvScanner.h"
+#include "Message.h"
 
 #include <map>
 #include <string>
@@ -17,7 +18,7 @@ struct CsvHeader {
     // Each column's position in a line, by its name in lower case.
     std::map<std::string, std::size_t> columns;
     // Why no line of the file can give a channel; empty when lines can.
-    std::string error;
+    Message error;
 
     // The columns are those of Velmora's own list as Copy writes it for
     // spreadsheets ("ID", "RX Freq", …), not the file's layout.

@@ -37,7 +37,7 @@ public:
         : m_columns(columns), m_record(record), m_model(model), m_unitBand(unitBand) {}
 
     // The record, or the reason in error.
-    CChannel Read(std::string& error);
+    CChannel Read(Message& error);
 
 private:
     // A field by its column's name in lower case; empty when the column or
@@ -49,16 +49,17 @@ private:
         const std::string& text = m_record.fields[found->second];
         return trim ? Trim(text) : std::string_view(text);
     }
-    std::optional<int> Frequency(const char* column, std::string& error) const;
+    std::optional<int> Frequency(const char* column, Message& error) const;
     bool Takes(int band) const;
-    std::string Bands() const;
-    std::optional<int> TxFrequency(int rx, std::string& error) const;
+    std::string Limits() const;
+    Message Outside(int frequency, bool transmit) const;
+    std::optional<int> TxFrequency(int rx, Message& error) const;
     int Step(int rx, int tx) const;
-    bool Tones(FormValues& form, std::string& error) const;
+    bool Tones(FormValues& form, Message& error) const;
     std::optional<int> ToneSelection(ToneKind kind, const char* column, char polarity,
-                                     std::string& error) const;
-    bool Switch(FormValues& form, Setting setting, const char* column, std::string& error) const;
-    bool Power(FormValues& form, std::string& error) const;
+                                     Message& error) const;
+    bool Switch(FormValues& form, Setting setting, const char* column, Message& error) const;
+    bool Power(FormValues& form, Message& error) const;
 
     const std::map<std::string, std::size_t>& m_columns;
     const CsvRecord& m_record;
@@ -66,16 +67,20 @@ private:
     int m_unitBand;
 };
 
-std::optional<int> CLineReader::Frequency(const char* column, std::string& error) const {
+std::optional<int> CLineReader::Frequency(const char* column, Message& error) const {
     const std::string_view text = Field(column);
     if (text.empty())
         return 0;
     const std::optional<Decimal> value = ParseDecimal(text, 5);
     const char* name = column == std::string_view("frequency") ? "Frequency" : "Offset";
     if (!value || value->value > 999999999)
-        error = Quoted(name, text) + " is not a number of MHz.";
+        error = Message(VM_TR("Messages", "%1 \"%2\" is not a number of MHz."))
+                    .Arg(name)
+                    .Arg(Echo(text));
     else if (!value->exact)
-        error = std::string(name) + " " + Echo(text) + " MHz is not a whole multiple of 10 Hz.";
+        error = Message(VM_TR("Messages", "%1 %2 MHz is not a whole multiple of 10 Hz."))
+                    .Arg(name)
+                    .Arg(Echo(text));
     else
         return static_cast<int>(value->value);
     return std::nullopt;
@@ -91,33 +96,51 @@ bool CLineReader::Takes(int band) const {
     return m_unitBand != 0 ? band == m_unitBand : band == kBandVhf1 || band == kBandUhf2;
 }
 
-// The bands the radio takes, as a reason names them.
-std::string CLineReader::Bands() const {
+// The limits of the bands the radio takes: "136–173.995, 400–469.995".
+std::string CLineReader::Limits() const {
     std::string limits;
     for (int band = 1; band <= static_cast<int>(ToneTables::kBands.size()); ++band)
         if (Takes(band))
             limits += (limits.empty() ? "" : ", ") + MHzLimit(LimitsOfBand(band).lowest) +
                       "\u2013" + MHzLimit(LimitsOfBand(band).highest);
-    std::string whose = "the " + std::string(ModelName(m_model)) + "'s bands";
-    if (m_model == kTG6A && m_unitBand != 0)
-        whose = "this TG-6A's band";
-    return whose + " (" + limits + " MHz)";
+    return limits;
 }
 
-std::optional<int> CLineReader::TxFrequency(int rx, std::string& error) const {
+// A frequency outside the bands the radio takes: those of its radio, or
+// the one band of a TG-6A unit.
+Message CLineReader::Outside(int frequency, bool transmit) const {
+    const bool unit = m_model == kTG6A && m_unitBand != 0;
+    Message reason(
+        transmit ? (unit ? VM_TR("Messages", "the transmit frequency %1 MHz is outside this "
+                                             "TG-6A's band (%2 MHz).")
+                         : VM_TR("Messages", "the transmit frequency %1 MHz is outside the %2's "
+                                             "bands (%3 MHz)."))
+                 : (unit ? VM_TR("Messages", "%1 MHz is outside this TG-6A's band (%2 MHz).")
+                         : VM_TR("Messages", "%1 MHz is outside the %2's bands (%3 MHz).")));
+    reason.Arg(FormatFrequency(frequency));
+    if (!unit)
+        reason.Arg(ModelName(m_model));
+    return std::move(reason.Arg(Limits()));
+}
+
+std::optional<int> CLineReader::TxFrequency(int rx, Message& error) const {
     const std::string duplex = AsciiLower(Field("duplex"));
     if (duplex.empty())
         return rx;
     if (duplex == "off") {
-        error = "receive-only channels (Duplex \"off\") cannot be stored in this radio.";
+        error = VM_TR("Messages",
+                      "receive-only channels (Duplex \"off\") cannot be stored in this radio.");
         return std::nullopt;
     }
     if (duplex != "+" && duplex != "-" && duplex != "split") {
-        error = Quoted("Duplex", Field("duplex")) + " is not +, -, split, off or empty.";
+        error = Message(VM_TR("Messages", "%1 \"%2\" is not +, -, split, off or empty."))
+                    .Arg("Duplex")
+                    .Arg(Echo(Field("duplex")));
         return std::nullopt;
     }
     if (duplex == "split" && Field("offset").empty()) {
-        error = "a split channel needs its transmit frequency in the Offset column.";
+        error =
+            VM_TR("Messages", "a split channel needs its transmit frequency in the Offset column.");
         return std::nullopt;
     }
     const std::optional<int> offset = Frequency("offset", error);
@@ -125,11 +148,12 @@ std::optional<int> CLineReader::TxFrequency(int rx, std::string& error) const {
         return std::nullopt;
     const int tx = duplex == "+" ? rx + *offset : duplex == "-" ? rx - *offset : *offset;
     if (!Takes(BandOf(tx)))
-        error =
-            "the transmit frequency " + FormatFrequency(tx) + " MHz is outside " + Bands() + ".";
+        error = Outside(tx, true);
     else if (BandOf(tx) != BandOf(rx))
-        error = FormatFrequency(rx) + " MHz and the transmit frequency " + FormatFrequency(tx) +
-                " MHz are in different bands; the radio needs both in one.";
+        error = Message(VM_TR("Messages", "%1 MHz and the transmit frequency %2 MHz are in "
+                                          "different bands; the radio needs both in one."))
+                    .Arg(FormatFrequency(rx))
+                    .Arg(FormatFrequency(tx));
     else
         return tx;
     return std::nullopt;
@@ -150,14 +174,15 @@ int CLineReader::Step(int rx, int tx) const {
 }
 
 std::optional<int> CLineReader::ToneSelection(ToneKind kind, const char* column, char polarity,
-                                              std::string& error) const {
+                                              Message& error) const {
     const std::string_view text = Field(column);
     const bool dcs = kind != ToneKind::kCtcss;
     const std::string_view given = text.empty() ? (dcs ? "023" : "88.5") : text;
     const int index = ToneIndex(given, dcs);
     if (index < 0) {
-        error = std::string(dcs ? "DCS code " : "CTCSS tone ") + Echo(given) +
-                " is not in the radio's table.";
+        error = Message(dcs ? VM_TR("Messages", "DCS code %1 is not in the radio's table.")
+                            : VM_TR("Messages", "CTCSS tone %1 is not in the radio's table."))
+                    .Arg(Echo(given));
         return std::nullopt;
     }
     if (!dcs)
@@ -165,7 +190,7 @@ std::optional<int> CLineReader::ToneSelection(ToneKind kind, const char* column,
     return (polarity == 'R' || polarity == 'r' ? kFirstDcsI : kFirstDcsN) + index;
 }
 
-bool CLineReader::Tones(FormValues& form, std::string& error) const {
+bool CLineReader::Tones(FormValues& form, Message& error) const {
     const std::string mode = AsciiLower(Field("tone"));
     std::string_view polarity = Field("dtcspolarity");
     if (polarity.empty())
@@ -173,7 +198,9 @@ bool CLineReader::Tones(FormValues& form, std::string& error) const {
     if (polarity.size() != 2 || !std::all_of(polarity.begin(), polarity.end(), [](char c) {
             return c == 'N' || c == 'R' || c == 'n' || c == 'r';
         })) {
-        error = Quoted("DtcsPolarity", polarity) + " is not two of the letters N and R.";
+        error = Message(VM_TR("Messages", "%1 \"%2\" is not two of the letters N and R."))
+                    .Arg("DtcsPolarity")
+                    .Arg(Echo(polarity));
         return false;
     }
     // What each side gets: its kind, and the column its tone or code is in.
@@ -206,12 +233,17 @@ bool CLineReader::Tones(FormValues& form, std::string& error) const {
         if (arrow == std::string::npos ||
             !side(std::string_view(cross).substr(0, arrow), true, tx) ||
             !side(std::string_view(cross).substr(arrow + 2), false, rx)) {
-            error = Quoted("CrossMode", Field("crossmode")) + " is not a pair such as Tone->DTCS.";
+            error = Message(VM_TR("Messages", "%1 \"%2\" is not a pair such as Tone->DTCS."))
+                        .Arg("CrossMode")
+                        .Arg(Echo(Field("crossmode")));
             return false;
         }
     } else if (!mode.empty()) {
-        error = Quoted("Tone", Field("tone")) +
-                " is not one of Tone, TSQL, DTCS, Cross, TSQL-R and DTCS-R.";
+        error =
+            Message(VM_TR("Messages",
+                          "%1 \"%2\" is not one of Tone, TSQL, DTCS, Cross, TSQL-R and DTCS-R."))
+                .Arg("Tone")
+                .Arg(Echo(Field("tone")));
         return false;
     }
     const auto selection = [&](const Side& side, char sign) -> std::optional<int> {
@@ -228,7 +260,7 @@ bool CLineReader::Tones(FormValues& form, std::string& error) const {
 }
 
 bool CLineReader::Switch(FormValues& form, Setting setting, const char* column,
-                         std::string& error) const {
+                         Message& error) const {
     const std::string_view text = Field(column);
     if (text.empty())
         return true; // a new channel's value, already in the form
@@ -239,11 +271,11 @@ bool CLineReader::Switch(FormValues& form, Setting setting, const char* column,
         }
     const char* names[] = {"Reverse", "Scramble", "BusySet"};
     const char* name = setting == kReverse ? names[0] : setting == kScramble ? names[1] : names[2];
-    error = Quoted(name, text) + " is not On or OFF.";
+    error = Message(VM_TR("Messages", "%1 \"%2\" is not On or OFF.")).Arg(name).Arg(Echo(text));
     return false;
 }
 
-bool CLineReader::Power(FormValues& form, std::string& error) const {
+bool CLineReader::Power(FormValues& form, Message& error) const {
     const std::string text = AsciiLower(Field("power"));
     const auto set = [&](std::string_view level) {
         form[kPower].text = std::string(level);
@@ -261,24 +293,26 @@ bool CLineReader::Power(FormValues& form, std::string& error) const {
                 ParseDecimal(Trim(std::string_view(text).substr(0, text.size() - 1)), 2))
             return set(watts->value >= 400 ? "High" : watts->value >= 150 ? "Mid" : "Low");
     }
-    error = Quoted("Power", Field("power")) + " is not High, Mid, Low or a number of watts.";
+    error = Message(VM_TR("Messages", "%1 \"%2\" is not High, Mid, Low or a number of watts."))
+                .Arg("Power")
+                .Arg(Echo(Field("power")));
     return false;
 }
 
 // The reasons come in the order that matters to the user: a channel the
 // radio cannot receive at all is out of its bands, whatever else is wrong.
-CChannel CLineReader::Read(std::string& error) {
+CChannel CLineReader::Read(Message& error) {
     CChannel record;
     record.Clear(m_model);
     if (Field("frequency").empty()) {
-        error = "Frequency is empty.";
+        error = VM_TR("Messages", "Frequency is empty.");
         return record;
     }
     const std::optional<int> rx = Frequency("frequency", error);
     if (!rx)
         return record;
     if (!Takes(BandOf(*rx))) {
-        error = FormatFrequency(*rx) + " MHz is outside " + Bands() + ".";
+        error = Outside(*rx, false);
         return record;
     }
     const std::optional<int> tx = TxFrequency(*rx, error);
@@ -288,11 +322,12 @@ CChannel CLineReader::Read(std::string& error) {
     if (step < 0) {
         const bool rxFits =
             std::ranges::any_of(ToneTables::kStepUnits, [&](int size) { return *rx % size == 0; });
-        error = "no step of the radio fits " +
-                (rxFits ? "both " + FormatFrequency(*rx) + " MHz and the transmit frequency " +
-                              FormatFrequency(*tx)
-                        : FormatFrequency(*rx)) +
-                " MHz.";
+        error = rxFits ? Message(VM_TR("Messages", "no step of the radio fits both %1 MHz and the "
+                                                   "transmit frequency %2 MHz."))
+                             .Arg(FormatFrequency(*rx))
+                             .Arg(FormatFrequency(*tx))
+                       : Message(VM_TR("Messages", "no step of the radio fits %1 MHz."))
+                             .Arg(FormatFrequency(*rx));
         return record;
     }
     FormValues form = DefaultForm(m_model);
@@ -314,7 +349,9 @@ CChannel CLineReader::Read(std::string& error) {
     }
     const std::string mode = AsciiLower(Field("mode"));
     if (mode != "" && mode != "fm" && mode != "nfm") {
-        error = Quoted("Mode", Field("mode")) + " is not FM or NFM.";
+        error = Message(VM_TR("Messages", "%1 \"%2\" is not FM or NFM."))
+                    .Arg("Mode")
+                    .Arg(Echo(Field("mode")));
         return record;
     }
     form[kWidth].text = mode == "nfm" ? "Narrow" : "Wide";
@@ -340,14 +377,18 @@ int ToneIndex(std::string_view text, bool dcs) {
     return -1;
 }
 
+Message UnstorableChannel() {
+    return VM_TR("Messages", "the channel holds a value the radio cannot store.");
+}
+
 std::optional<CChannel> ReadCsvLine(const CsvHeader& header, const CsvRecord& line,
-                                    RadioModel model, int unitBand, std::string& reason) {
+                                    RadioModel model, int unitBand, Message& reason) {
     try {
         const CChannel channel = CLineReader(header.columns, line, model, unitBand).Read(reason);
         if (reason.empty())
             return channel;
     } catch (int) {
-        reason = "the channel holds a value the radio cannot store.";
+        reason = UnstorableChannel();
     }
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 
 #include "Channel.h"
 #include "CsvHeader.h"
+#include "Message.h"
 #include "RadioModel.h"
 
 #include <optional>
@@ -13,7 +14,10 @@
 // must lie in unitBand (see UnitBand), or, for 0, in either band a TG-6A is
 // built for. Never raises.
 std::optional<CChannel> ReadCsvLine(const CsvHeader& header, const CsvRecord& line,
-                                    RadioModel model, int unitBand, std::string& reason);
+                                    RadioModel model, int unitBand, Message& reason);
+
+// The reason for a channel that holds a value no list can show.
+Message UnstorableChannel();
 
 // The index in the CTCSS table, or in the DCS tables, of a text as a list
 // writes it ("88.5", "023"); -1 for none.

@@ -225,11 +225,11 @@ void CEditSession::Apply(int row, const FormValues& form) {
         ApplyForm(Entry(row), form, m_nModel);
 }
 
-std::string_view CEditSession::FormError(const FormValues& form) const {
+Message CEditSession::FormError(const FormValues& form) const {
     return FrequencyError(form[kRx].text, form[kTx].text, form[kStep].position, m_nModel, m_image);
 }
 
-std::string_view CEditSession::Accept(const FormValues& form) {
+Message CEditSession::Accept(const FormValues& form) {
     if (m_bSingleRow) {
         Apply(m_nCurRow, form);
         if (IsInBuffer(m_nCurRow) && !Entry(m_nCurRow).IsEmpty())
@@ -244,7 +244,7 @@ std::string_view CEditSession::Accept(const FormValues& form) {
         const CChannel& entry = Entry(row);
         if (entry.IsEmpty() && form[kRx].text.empty())
             continue;
-        const std::string_view error =
+        Message error =
             FrequencyValueError(FrequencyFor(entry, form, true), FrequencyFor(entry, form, false),
                                 StepFor(entry, form), UnitBand(m_nModel, m_image));
         if (!error.empty())
@@ -266,7 +266,7 @@ CEditSession::Move CEditSession::Navigate(int step, const FormValues& form) {
     if (!IsInBuffer(next))
         return {};
     if (!Entry(m_nCurRow).IsEmpty())
-        if (const std::string_view error = FormError(form); !error.empty())
+        if (Message error = FormError(form); !error.empty())
             return {false, error};
     m_nCurRow = next;
     return {true, {}};

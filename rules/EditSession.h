@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Channel.h"
+#include "Message.h"
 #include "RadioModel.h"
 
 #include <array>
@@ -106,13 +107,13 @@ public:
     // OK: the message that keeps the editor open, or empty when the edited
     // records are ready to be written back. Several rows are all checked
     // before any is written.
-    std::string_view Accept(const FormValues& form);
+    Message Accept(const FormValues& form);
 
     // "Next >" (step 1) and "< Prev" (-1): the form goes into the current row,
     // which may then be left for its neighbour only if it is valid.
     struct Move {
         bool moved = false;
-        std::string_view error;
+        Message error;
     };
     Move Navigate(int step, const FormValues& form);
     // Whether Next and Prev do anything: one row is edited and it exists.
@@ -133,7 +134,7 @@ private:
     void MergeIndex(Setting setting, int index);
     void MergeName(const std::string& name);
     void Apply(int row, const FormValues& form);
-    std::string_view FormError(const FormValues& form) const;
+    Message FormError(const FormValues& form) const;
 
     RadioModel m_nModel;
     int m_nFirstRow;

@@ -86,33 +86,33 @@ int UnitBand(RadioModel model, const CMemoryImage& image) {
     return image.SameBandSide(kBandSplit) ? kBandUhf2 : kBandVhf1;
 }
 
-std::string_view FrequencyError(std::string_view rxText, std::string_view txText, int step,
-                                RadioModel model, const CMemoryImage& image) {
+Message FrequencyError(std::string_view rxText, std::string_view txText, int step, RadioModel model,
+                       const CMemoryImage& image) {
     return FrequencyValueError(ParseFrequency(rxText), ParseFrequency(txText), step,
                                UnitBand(model, image));
 }
 
-std::string_view FrequencyValueError(int rx, int tx, int step, int unitBand) {
+Message FrequencyValueError(int rx, int tx, int step, int unitBand) {
     const int size = StepUnits(step);
     if (rx == 0)
-        return "Rx frequency is missing!";
+        return VM_TR("Messages", "Rx frequency is missing!");
     if (tx == 0)
-        return "Tx frequency is missing!";
+        return VM_TR("Messages", "Tx frequency is missing!");
     // A step index that names no step fits no frequency.
     if (size == 0 || rx % size != 0)
-        return "Rx frequency and step do not match!";
+        return VM_TR("Messages", "Rx frequency and step do not match!");
     if (tx % size != 0)
-        return "Tx frequency and step do not match!";
+        return VM_TR("Messages", "Tx frequency and step do not match!");
     const int rxBand = BandOf(rx);
     const int txBand = BandOf(tx);
     if (rxBand == 0)
-        return "Invalid Rx frequency range!";
+        return VM_TR("Messages", "Invalid Rx frequency range!");
     if (txBand == 0)
-        return "Invalid Tx frequency range!";
+        return VM_TR("Messages", "Invalid Tx frequency range!");
     if (unitBand != 0 && (rxBand != unitBand || txBand != unitBand))
-        return "Invalid frequency range!";
+        return VM_TR("Messages", "Invalid frequency range!");
     if (rxBand != txBand)
-        return "Frequencies should be in the same range!";
+        return VM_TR("Messages", "Frequencies should be in the same range!");
     return {};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Frequency.h"
+#include "Message.h"
 #include "RadioModel.h"
 
 #include <string>
@@ -51,11 +52,11 @@ int UnitBand(RadioModel model, const CMemoryImage& image);
 // The message of the first frequency rule that the texts and step break, in
 // the order the user is told about them; empty when they may be stored. Only
 // a TG-6A image is asked which side of 400 MHz its radio works on.
-std::string_view FrequencyError(std::string_view rxText, std::string_view txText, int step,
-                                RadioModel model, const CMemoryImage& image);
+Message FrequencyError(std::string_view rxText, std::string_view txText, int step, RadioModel model,
+                       const CMemoryImage& image);
 // The same rules for values; unitBand, unless 0, is the one band that both
 // must lie in (a TG-6A's).
-std::string_view FrequencyValueError(int rx, int tx, int step, int unitBand = 0);
+Message FrequencyValueError(int rx, int tx, int step, int unitBand = 0);
 
 // What a typed character becomes in a frequency box: digits and backspace go
 // in, a comma is taken for a point, and a point only while the text has none.

@@ -175,10 +175,10 @@ void Store(CChannel& channel, const Plan& plan, RadioModel model, const CMemoryI
     form[kWidth].text = plan.width;
     form[model == kTGUV2 ? kScanAdd : kBusySet].text = plan.modelSwitch;
     // The Row Editor's own checks: an example holds nothing a user could not enter.
-    const std::string_view error =
+    const Message error =
         FrequencyError(form[kRx].text, form[kTx].text, form[kStep].position, model, image);
     if (!error.empty())
-        throw std::invalid_argument(std::string(error));
+        throw std::invalid_argument(error.English());
     ApplyForm(channel, form, model);
 }
 

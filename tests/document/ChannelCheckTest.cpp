@@ -18,7 +18,7 @@ TEST(ChannelCheck, FindsEachProblemOnceAtItsChannel) {
     otherTone.SetTone(true, ToneKind::kCtcss, 8);
     undecodable.bytes[22] = 99;
     const CChannel low = ts::UsedChannel(kTG6A, 14550000, 14550000);
-    const std::string sameAs0 = "same frequencies and tones as channel 0";
+    const char* sameAs0 = "same frequencies and tones as channel 0";
     const struct {
         RadioModel model;
         std::vector<CChannel> records;
@@ -52,7 +52,7 @@ TEST(ChannelCheck, NamesTheLinesOfACsvList) {
     EXPECT_EQ(read.skippedCount, 2);
     EXPECT_EQ(read.lines[3], 2);
     EXPECT_EQ(read.lines[4], 0);
-    const std::string sameAs2 = "same frequencies and tones as line 2";
+    const char* sameAs2 = "same frequencies and tones as line 2";
     EXPECT_EQ(
         CheckCsvChannels(read),
         (Findings{{3, false, read.skipped[0].reason}, {4, true, sameAs2}, {6, true, sameAs2}}));

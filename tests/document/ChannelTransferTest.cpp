@@ -72,7 +72,7 @@ TEST(ChannelTransfer, TheOtherRadiosRowsAreConverted) {
               "||438.50000|438.50000|D263I|97.4|5|OFF|High|OFF|Narrow|||OFF|\n"
               "||446.00625|446.00625|OFF|OFF|6.25|OFF|High|OFF|Wide|||OFF|\n");
     ASSERT_EQ(taken.skipped.size(), 1u);
-    EXPECT_EQ(std::to_string(taken.skipped[0].line) + ": " + taken.skipped[0].reason,
+    EXPECT_EQ(std::to_string(taken.skipped[0].line) + ": " + taken.skipped[0].reason.English(),
               "10: 145.50000 MHz is outside this TG-6A's band (400\u2013469.995 MHz).");
 }
 

@@ -58,7 +58,7 @@ TEST(PlanComparison, AnotherRadiosChannelsByTheirNumbers) {
     const CsvChannels to6a = ConvertRadioRows(kTGUV2, uv2, kTG6A, kBandUhf2);
     std::string reasons;
     for (const CsvSkippedLine& skipped : to6a.skipped)
-        reasons += std::to_string(skipped.line) + ": " + skipped.reason + "\n";
+        reasons += std::to_string(skipped.line) + ": " + skipped.reason.English() + "\n";
     EXPECT_EQ(reasons, "4: 145.50000 MHz is outside this TG-6A's band (400\u2013469.995 MHz).\n"
                        "150: Channel 150 has no place on a TG-6A (channels 0\u201399).\n");
     ASSERT_EQ(to6a.records.size(), 100u);

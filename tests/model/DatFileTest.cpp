@@ -239,7 +239,7 @@ void RunFileCases(bool asUser) {
                         [&] { return c.load ? dat.Load(path) : dat.Save(path, RowsOf(dat)); });
                 });
                 Outcome o{done ? int{*done} : -1, dat.Problem().kind};
-                std::strncpy(o.reason, dat.ProblemText().c_str(), sizeof o.reason - 1);
+                std::strncpy(o.reason, dat.ProblemText().English().c_str(), sizeof o.reason - 1);
                 return o;
             },
             asUser ? user : nullptr);

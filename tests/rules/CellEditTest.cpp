@@ -56,7 +56,7 @@ TEST(CellEdit, StoresOneFieldByTheRowEditorsRules) {
     for (const auto& c : cases) {
         CChannel record = c.record;
         const std::string message =
-            EditCell(record, c.column, c.text, c.model, c.model == kTG6A ? 4 : 0);
+            EditCell(record, c.column, c.text, c.model, c.model == kTG6A ? 4 : 0).English();
         EXPECT_EQ(message.empty() ? Changed(c.record, record, c.model) : message, c.outcome)
             << c.text;
         if (!message.empty()) {

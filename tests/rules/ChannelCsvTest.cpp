@@ -132,13 +132,13 @@ TEST(ChannelCsv, ExportWritesOneLinePerChannelInUse) {
 // The channels a file gives ("row: RX TX step") and the lines it skips.
 std::string Outcome(std::string_view file, RadioModel model, int unit) {
     const CsvChannels read = ChannelsFromCsv(file, model, unit);
-    std::string outcome = read.error;
+    std::string outcome = read.error.English();
     for (std::size_t row = 0; row < read.records.size(); ++row)
         if (const CChannel& c = read.records[row]; !c.IsEmpty())
             outcome += std::to_string(row) + ": " + c.GetFreqText(true) + " " +
                        c.GetFreqText(false) + " " + c.GetStepText() + "\n";
     for (const CsvSkippedLine& line : read.skipped)
-        outcome += "Line " + std::to_string(line.line) + ": " + line.reason + "\n";
+        outcome += "Line " + std::to_string(line.line) + ": " + line.reason.English() + "\n";
     return outcome;
 }
 

@@ -1,6 +1,7 @@
 #include "SystemClipboard.h"
 
 #include "ListText.h"
+#include "Translation.h"
 
 #include <QGuiApplication>
 #include <QMimeData>
@@ -72,9 +73,9 @@ std::optional<TakenChannels> CSystemClipboard::PeekNew(RadioModel model, int uni
 QString SkippedDetails(const std::vector<CsvSkippedLine>& skipped, int total, bool byChannel) {
     QStringList lines;
     for (const CsvSkippedLine& line : skipped) {
-        const QString reason = QString::fromStdString(line.reason);
+        const QString reason = Tr(line.reason);
         // A reason that names its channel itself stands alone.
-        if (byChannel && reason.startsWith(QStringLiteral("Channel ")))
+        if (byChannel && std::string_view(line.reason.Pattern()).starts_with("Channel %1 "))
             lines << reason;
         else
             lines << (byChannel ? QStringLiteral("Channel %1: %2") : QStringLiteral("Line %1: %2"))

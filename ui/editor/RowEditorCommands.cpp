@@ -2,6 +2,8 @@
 // the frequency boxes.
 #include "RowEditorDlg.h"
 
+#include "Translation.h"
+
 #include "FreqEdit.h"
 #include "FrequencyRules.h"
 #include "Prompts.h"
@@ -12,7 +14,7 @@
 
 void CRowEditorDlg::accept() {
     Run([this] {
-        const std::string_view error = m_session.Accept(ReadForm());
+        const Message error = m_session.Accept(ReadForm());
         if (!error.empty()) {
             ShowMessage(error);
             return;
@@ -71,10 +73,7 @@ void CRowEditorDlg::OnTxKillFocus() {
     });
 }
 
-void CRowEditorDlg::ShowMessage(std::string_view text) {
-    m_prompts.ShowMessage(this,
-                          QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
-}
+void CRowEditorDlg::ShowMessage(const Message& text) { m_prompts.ShowMessage(this, Tr(text)); }
 
 void CRowEditorDlg::ShowRowsText() {
     if (m_session.IsSingleRow())

@@ -88,7 +88,7 @@ private:
     void OnKeepClicked(Setting setting, bool checked);
     void OnRxToneChosen(int position);
     void Navigate(int step);
-    void ShowMessage(std::string_view text);
+    void ShowMessage(const Message& text);
     void Run(const std::function<void()>& work);
 
     QPushButton* m_btnNew = nullptr;

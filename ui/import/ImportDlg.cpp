@@ -10,6 +10,7 @@
 #include "FilePaths.h"
 #include "Prompts.h"
 #include "SystemClipboard.h"
+#include "Translation.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
@@ -138,7 +139,7 @@ void CImportDlg::LoadFile() {
             if (read.skippedCount > 0)
                 ReportSkipped(read);
         },
-        [this] { return QString::fromStdString(m_document.ProblemText()); });
+        [this] { return Tr(m_document.ProblemText()); });
 }
 
 void CImportDlg::ReportSkipped(const CsvChannels& read) {

@@ -2,6 +2,7 @@
 
 #include "ChannelCheck.h"
 #include "ChannelDocument.h"
+#include "Translation.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -74,7 +75,7 @@ void CCheckChannelsDlg::CheckAgain() {
         auto* item = new QTreeWidgetItem(
             m_listFindings, {QString::number(finding.n),
                              finding.warning ? QStringLiteral("Warning") : QStringLiteral("Error"),
-                             QString::fromStdString(finding.text)});
+                             Tr(finding.text)});
         item->setData(0, kChannelRole, finding.n);
         item->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
     }

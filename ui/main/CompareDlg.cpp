@@ -9,6 +9,7 @@
 #include "Prompts.h"
 #include "RadioConversion.h"
 #include "SystemClipboard.h"
+#include "Translation.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -181,7 +182,7 @@ void CCompareDlg::Load(const QString& path) {
                               .arg(CountOf(read.skippedCount, read.byChannel), m_strName);
             m_strUnreadDetails = SkippedDetails(read.skipped, read.skippedCount, read.byChannel);
         },
-        [this] { return QString::fromStdString(m_other.ProblemText()); });
+        [this] { return Tr(m_other.ProblemText()); });
 }
 
 void CCompareDlg::ReportUnread() {

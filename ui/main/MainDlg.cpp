@@ -13,6 +13,7 @@
 #include "ProgramInfo.h"
 #include "Prompts.h"
 #include "ShortcutsDlg.h"
+#include "Translation.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -281,7 +282,7 @@ void CMainDlg::Change(const QString& step,
         if (!before)
             before = m_listChannels->Selection();
         ListChange change = work(m_listChannels->Selection());
-        const QString refusal = QString::fromStdString(change.refusal);
+        const QString refusal = Tr(change.refusal);
         if (!refusal.isEmpty() && refusalIsMessage) {
             ShowMessage(refusal);
             return;
@@ -301,11 +302,11 @@ void CMainDlg::Run(const QString& failureMessage, const std::function<void()>& w
 
 QString CMainDlg::OpenProblem(bool sizeChoseModel) const {
     const FileProblem& problem = m_document.Problem();
-    std::string noRadio;
+    Message noRadio;
     const std::optional<RadioModel> other = RadioOfDat(problem.size, {}, noRadio);
     if (problem.kind == FileProblem::kWrongSize && sizeChoseModel && !other)
-        return QString::fromStdString(noRadio);
-    QString text = QString::fromStdString(m_document.ProblemText());
+        return Tr(noRadio);
+    QString text = Tr(m_document.ProblemText());
     // The model can be chosen only until the first file opens.
     if (problem.kind == FileProblem::kWrongSize && other && m_comboMode->isEnabled())
         text += QStringLiteral(" Choose %1 in the Mode box.").arg(m_comboMode->itemText(*other));
@@ -338,7 +339,7 @@ void CMainDlg::OpenFromOutside(const std::filesystem::path& path) {
         // files have this size. A file of neither size fails as Open would.
         std::error_code ec;
         const std::uintmax_t size = std::filesystem::file_size(path, ec);
-        std::string reason;
+        Message reason;
         if (const std::optional<RadioModel> model = RadioOfDat(ec ? 0 : size, {}, reason))
             m_comboMode->setCurrentIndex(*model);
     }
@@ -394,7 +395,7 @@ void CMainDlg::OnSave() {
             if (!m_document.Save(ToFsPath(path)))
                 RaiseFailure();
         },
-        [this] { return QString::fromStdString(m_document.ProblemText()); });
+        [this] { return Tr(m_document.ProblemText()); });
 }
 
 QString CMainDlg::ExportStart(const char* ending) const {
@@ -417,7 +418,7 @@ void CMainDlg::OnExportCsv() {
             if (!m_document.ExportCsv(ToFsPath(path)))
                 RaiseFailure();
         },
-        [&] { return QString::fromStdString(m_document.ProblemText()); });
+        [&] { return Tr(m_document.ProblemText()); });
 }
 
 void CMainDlg::OnExit() { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); }

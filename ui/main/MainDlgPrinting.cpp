@@ -5,6 +5,7 @@
 #include "Failure.h"
 #include "FilePaths.h"
 #include "Prompts.h"
+#include "Translation.h"
 
 #include <QDate>
 #include <QLocale>
@@ -82,7 +83,7 @@ void CMainDlg::OnExportPdf() {
                                 {reinterpret_cast<const std::uint8_t*>(pdf.constData()),
                                  static_cast<std::size_t>(pdf.size())},
                                 problem)) {
-                reason = QString::fromStdString(DescribeProblem(problem, m_document.Model()));
+                reason = Tr(DescribeProblem(problem, m_document.Model()));
                 RaiseFailure();
             }
         },
