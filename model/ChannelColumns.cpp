@@ -1,5 +1,7 @@
 #include "ChannelColumns.h"
 
+#include "Message.h"
+
 #include <array>
 
 namespace {
@@ -19,31 +21,33 @@ template <bool Rx> std::string ToneText(const CChannel& channel) { return channe
 // In display order, which is also the order of Column; each model shows the
 // entries marked for it.
 constexpr std::array<ColumnInfo, kColumnKinds> kColumns = {{
-    {Column::Id, "ID", 30, kRight, true, true, true, nullptr, "199", kNone},
-    {Column::Name, "Name", 58, kLeft, true, true, false, &Text<&CChannel::GetNameText>, "WWWWWW",
-     kName},
-    {Column::RxFreq, "RX Freq", 65, kRight, true, true, true, &FreqText<true>, "888.88888",
-     kFrequency},
-    {Column::TxFreq, "TX Freq", 65, kRight, true, true, true, &FreqText<false>, "888.88888",
-     kFrequency},
-    {Column::RxTone, "QT/DQT Dec", 80, kRight, false, true, true, &ToneText<true>, "D888N", kList},
-    {Column::TxTone, "QT/DQT Enc", 80, kRight, false, true, true, &ToneText<false>, "D888N", kList},
-    {Column::Step, "Step", 37, kRight, false, true, true, &Text<&CChannel::GetStepText>, "6.25",
-     kList},
-    {Column::Reverse, "Reverse", 54, kRight, false, true, true, &Text<&CChannel::GetReverseText>,
-     "OFF", kOnOff},
-    {Column::Power, "TX Power", 60, kRight, false, true, true, &Text<&CChannel::GetPowerText>,
-     "High", kList},
-    {Column::Scramble, "Scramble", 60, kRight, false, true, true, &Text<&CChannel::GetScrambleText>,
-     "OFF", kOnOff},
-    {Column::Width, "W/N", 60, kRight, false, true, true, &Text<&CChannel::GetWidthText>, "Narrow",
-     kList},
-    {Column::Range, "Range", 48, kRight, false, true, false, &Text<&CChannel::GetRangeText>, "VHF1",
-     kNone},
-    {Column::Scan, "Scan", 40, kRight, false, true, false, &Text<&CChannel::GetScanText>, "OFF",
-     kOnOff},
-    {Column::BusySet, "Busy Set", 60, kRight, false, false, true, &Text<&CChannel::GetBusySetText>,
-     "OFF", kOnOff},
+    {Column::Id, VM_TR("Columns", "ID"), 30, kRight, true, true, true, nullptr, "199", kNone},
+    {Column::Name, VM_TR("Columns", "Name"), 58, kLeft, true, true, false,
+     &Text<&CChannel::GetNameText>, "WWWWWW", kName},
+    {Column::RxFreq, VM_TR("Columns", "RX Freq"), 65, kRight, true, true, true, &FreqText<true>,
+     "888.88888", kFrequency},
+    {Column::TxFreq, VM_TR("Columns", "TX Freq"), 65, kRight, true, true, true, &FreqText<false>,
+     "888.88888", kFrequency},
+    {Column::RxTone, VM_TR("Columns", "QT/DQT Dec"), 80, kRight, false, true, true, &ToneText<true>,
+     "D888N", kList},
+    {Column::TxTone, VM_TR("Columns", "QT/DQT Enc"), 80, kRight, false, true, true,
+     &ToneText<false>, "D888N", kList},
+    {Column::Step, VM_TR("Columns", "Step"), 37, kRight, false, true, true,
+     &Text<&CChannel::GetStepText>, "6.25", kList},
+    {Column::Reverse, VM_TR("Columns", "Reverse"), 54, kRight, false, true, true,
+     &Text<&CChannel::GetReverseText>, "OFF", kOnOff},
+    {Column::Power, VM_TR("Columns", "TX Power"), 60, kRight, false, true, true,
+     &Text<&CChannel::GetPowerText>, "High", kList},
+    {Column::Scramble, VM_TR("Columns", "Scramble"), 60, kRight, false, true, true,
+     &Text<&CChannel::GetScrambleText>, "OFF", kOnOff},
+    {Column::Width, VM_TR("Columns", "W/N"), 60, kRight, false, true, true,
+     &Text<&CChannel::GetWidthText>, "Narrow", kList},
+    {Column::Range, VM_TR("Columns", "Range"), 48, kRight, false, true, false,
+     &Text<&CChannel::GetRangeText>, "VHF1", kNone},
+    {Column::Scan, VM_TR("Columns", "Scan"), 40, kRight, false, true, false,
+     &Text<&CChannel::GetScanText>, "OFF", kOnOff},
+    {Column::BusySet, VM_TR("Columns", "Busy Set"), 60, kRight, false, false, true,
+     &Text<&CChannel::GetBusySetText>, "OFF", kOnOff},
 }};
 
 static_assert([] {

@@ -1,5 +1,7 @@
 #include "ToneTables.h"
 
+#include "Message.h"
+
 #include <algorithm>
 
 namespace ToneTables {
@@ -46,9 +48,11 @@ constexpr std::array<int, 10> kStepUnits = {500,  625,  1000, 1250, 1500,
                                             2000, 2500, 3000, 5000, 10000};
 constexpr std::array<std::string_view, 5> kBands = {"FM", "VHF1", "UHF1", "UHF2", "UHF3"};
 
-constexpr std::array<std::string_view, 2> kOnOff = {"On", "OFF"};
-constexpr std::array<std::string_view, 3> kPowerLevels = {"High", "Mid", "Low"};
-constexpr std::array<std::string_view, 2> kBandwidths = {"Wide", "Narrow"};
+constexpr std::array<std::string_view, 2> kOnOff = {VM_TR("Values", "On"), VM_TR("Values", "OFF")};
+constexpr std::array<std::string_view, 3> kPowerLevels = {
+    VM_TR("Values", "High"), VM_TR("Values", "Mid"), VM_TR("Values", "Low")};
+constexpr std::array<std::string_view, 2> kBandwidths = {VM_TR("Values", "Wide"),
+                                                         VM_TR("Values", "Narrow")};
 
 // A shifted or missing entry would store the wrong code in every record: the
 // tones rise (a longer text is a higher tone), both DCS tables hold the same

@@ -5,6 +5,7 @@
 #include "MainDlg.h"
 #include "RowEditorDlg.h"
 #include "ScriptedPrompts.h"
+#include "Settings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -50,9 +51,15 @@ inline QAction* MenuAction(const QWidget& window, const QString& text) {
     return nullptr;
 }
 
+// Every window starts from nothing remembered.
+struct ForgetSettings {
+    ForgetSettings() { CSettings::Get().Clear(); }
+};
+
 // A main window on scripted prompts with a temporary folder for its files.
 struct MainWindowFixture {
     TempDir dir;
+    ForgetSettings forgotten;
     CScriptedPrompts prompts;
     std::unique_ptr<CMainDlg> window = std::make_unique<CMainDlg>(prompts);
 

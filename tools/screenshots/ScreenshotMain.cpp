@@ -5,10 +5,12 @@
 // made again whenever a window changes.
 #include "ProgramInfo.h"
 #include "ScreenshotTour.h"
+#include "Settings.h"
 
 #include <QApplication>
 #include <QLocale>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -41,6 +43,9 @@ int main(int argc, char** argv) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     QApplication::setApplicationName(kProgramName);
     QApplication::setWindowIcon(ProgramIcon());
+    // The windows as they first open, whatever the user's own remember.
+    const QTemporaryDir settings;
+    CSettings::UseFile(settings.filePath(QStringLiteral("settings.ini")));
 
     const QString examples =
         argc == 3 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(VELMORA_EXAMPLES_DIR);

@@ -9,7 +9,8 @@ void NameControlsFromLabels(QWidget& window) {
             continue;
         QString name = label->text();
         name.remove(QLatin1Char('&'));
-        if (name.endsWith(QLatin1Char(':')))
+        // ":" or, in Chinese, "：".
+        if (name.endsWith(QLatin1Char(':')) || name.endsWith(QChar(0xFF1A)))
             name.chop(1);
         buddy->setAccessibleName(name.trimmed());
     }

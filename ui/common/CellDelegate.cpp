@@ -6,6 +6,7 @@
 #include "NameEdit.h"
 #include "Text.h"
 #include "ToneItems.h"
+#include "Translation.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -41,7 +42,10 @@ protected:
             m_strTyped.clear();
         m_typing.start();
         m_strTyped += typed;
-        const int found = findText(m_strTyped, Qt::MatchStartsWith);
+        // The words as shown, or as a list or the guide writes them.
+        int found = findText(m_strTyped, Qt::MatchStartsWith);
+        if (found < 0)
+            found = findData(m_strTyped, kItemTextRole, Qt::MatchStartsWith);
         m_strUnmatched = found < 0 ? m_strTyped : QString();
         if (found >= 0)
             setCurrentIndex(found);
@@ -63,14 +67,18 @@ const ColumnInfo* ColumnOfIndex(const QModelIndex& index) {
 
 void FillSettingList(QComboBox& list, Setting setting) {
     if (setting == kRxTone || setting == kTxTone) {
-        for (int position = 0; position < kToneItemCount; ++position)
-            list.insertItem(position, QString::fromStdString(ToneItemText(position)),
+        for (int position = 0; position < kToneItemCount; ++position) {
+            const std::string text = ToneItemText(position);
+            list.insertItem(position, TrValue(text),
                             QString::fromStdString(ToneValueText(position)));
+            list.setItemData(position, QString::fromStdString(text), kItemTextRole);
+        }
     } else {
         const std::vector<std::string> items = ListItems(setting);
         for (std::size_t i = 0; i < items.size(); ++i) {
             const QString text = QString::fromStdString(items[i]);
-            list.insertItem(static_cast<int>(i), text, text);
+            list.insertItem(static_cast<int>(i), TrValue(items[i]), text);
+            list.setItemData(static_cast<int>(i), text, kItemTextRole);
         }
     }
     list.setCurrentIndex(-1);
@@ -110,12 +118,12 @@ QWidget* CCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
         box->setAlignment((column->leftAligned ? Qt::AlignLeft : Qt::AlignRight) |
                           Qt::AlignVCenter);
     editor->setObjectName(QStringLiteral("cellEditor"));
-    editor->setAccessibleName(QString::fromLatin1(column->header));
+    editor->setAccessibleName(TrColumn(column->header));
     return editor;
 }
 
 void CCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
-    const QString text = index.data().toString();
+    const QString text = index.data(Qt::EditRole).toString();
     if (auto* list = qobject_cast<QComboBox*>(editor))
         list->setCurrentIndex(list->findData(text));
     else if (auto* box = qobject_cast<QLineEdit*>(editor))

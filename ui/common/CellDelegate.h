@@ -10,9 +10,11 @@
 class QComboBox;
 
 // Puts the items of a setting's list into an empty list at their positions
-// (the Row Editor's texts, "67.0  (CTCSS 01)"), each carrying as its data the
-// text the record's column shows ("67.0"); no item is chosen.
+// (the Row Editor's texts, "67.0  (CTCSS 01)", in the user's language), each
+// carrying as its data the text the record's column shows ("67.0"), and in
+// kItemTextRole its English text; no item is chosen.
 void FillSettingList(QComboBox& list, Setting setting);
+inline constexpr int kItemTextRole = Qt::UserRole + 1;
 
 // The editors of the channel list's cells, by the column table: the Name
 // box's rules, the frequency box's key filter, or a list of the Row Editor's

@@ -1,6 +1,8 @@
 #include "ChannelListView.h"
 
+#include "CellEdit.h"
 #include "DialogUnits.h"
+#include "Translation.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -142,7 +144,17 @@ int CChannelListView::ColumnWidthFor(int section) const {
     const CDialogUnits units(font());
     const int margin =
         2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 6;
-    const int cell = fontMetrics().horizontalAdvance(QString::fromLatin1(column.widest)) + margin;
+    // The widest text, and the words of a column of settings as the user's
+    // language writes them.
+    int cell = fontMetrics().horizontalAdvance(QString::fromLatin1(column.widest)) + margin;
+    const std::optional<Setting> setting = SettingOfColumn(column.id);
+    if (setting && (column.editor == CellEditor::kList || column.editor == CellEditor::kOnOff)) {
+        const std::vector<std::string> items = *setting == kRxTone || *setting == kTxTone
+                                                   ? std::vector<std::string>{"OFF"}
+                                                   : ListItems(*setting);
+        for (const std::string& item : items)
+            cell = std::max(cell, fontMetrics().horizontalAdvance(TrValue(item)) + margin);
+    }
     const int header = static_cast<const CHeaderView*>(horizontalHeader())
                            ->sectionSizeFromContents(section)
                            .width();
@@ -175,20 +187,32 @@ bool TypesCharacter(const QKeyEvent* event) {
 }
 
 constexpr CChannelListView::KeyHelp kMoveKeys[] = {
-    {"Up, Down, Page Up, Page Down, Home, End", "Select another row"},
-    {"Shift+Up, Shift+Down", "Select more rows"},
-    {"Left, Right", "Move to another cell of the row"},
-    {"Ctrl+Up, Ctrl+Down", "Move to another row without changing the selection"},
-    {"Ctrl+Space", "Select or unselect the row"},
-    {"Menu, Shift+F10", "Open the list's menu"},
+    {QT_TRANSLATE_NOOP("CChannelListView", "Up, Down, Page Up, Page Down, Home, End"),
+     QT_TRANSLATE_NOOP("CChannelListView", "Select another row")},
+    {QT_TRANSLATE_NOOP("CChannelListView", "Shift+Up, Shift+Down"),
+     QT_TRANSLATE_NOOP("CChannelListView", "Select more rows")},
+    {QT_TRANSLATE_NOOP("CChannelListView", "Left, Right"),
+     QT_TRANSLATE_NOOP("CChannelListView", "Move to another cell of the row")},
+    {QT_TRANSLATE_NOOP("CChannelListView", "Ctrl+Up, Ctrl+Down"),
+     QT_TRANSLATE_NOOP("CChannelListView", "Move to another row without changing the selection")},
+    {QT_TRANSLATE_NOOP("CChannelListView", "Ctrl+Space"),
+     QT_TRANSLATE_NOOP("CChannelListView", "Select or unselect the row")},
+    {QT_TRANSLATE_NOOP("CChannelListView", "Menu, Shift+F10"),
+     QT_TRANSLATE_NOOP("CChannelListView", "Open the list's menu")},
 };
 constexpr CChannelListView::KeyHelp kEditKeys[] = {
-    {"F2, or typing", "Edit the cell"},
-    {"Space", "Switch an On/OFF cell"},
-    {"Enter", "Store the edit and go down a row"},
-    {"Ctrl+Enter", "Store the edit in every selected channel"},
-    {"Tab, Shift+Tab", "Store the edit and go to the next or previous cell"},
-    {"Esc", "Leave the cell as it was"},
+    {QT_TRANSLATE_NOOP("CChannelListView", "F2, or typing"),
+     QT_TRANSLATE_NOOP("CChannelListView", "Edit the cell")},
+    {QT_TRANSLATE_NOOP("CChannelListView", "Space"),
+     QT_TRANSLATE_NOOP("CChannelListView", "Switch an On/OFF cell")},
+    {QT_TRANSLATE_NOOP("CChannelListView", "Enter"),
+     QT_TRANSLATE_NOOP("CChannelListView", "Store the edit and go down a row")},
+    {QT_TRANSLATE_NOOP("CChannelListView", "Ctrl+Enter"),
+     QT_TRANSLATE_NOOP("CChannelListView", "Store the edit in every selected channel")},
+    {QT_TRANSLATE_NOOP("CChannelListView", "Tab, Shift+Tab"),
+     QT_TRANSLATE_NOOP("CChannelListView", "Store the edit and go to the next or previous cell")},
+    {QT_TRANSLATE_NOOP("CChannelListView", "Esc"),
+     QT_TRANSLATE_NOOP("CChannelListView", "Leave the cell as it was")},
 };
 
 } // namespace
@@ -254,7 +278,7 @@ bool CChannelListView::ToggleCurrentCell() {
         m_model.ColumnAt(current.column()).editor != CellEditor::kOnOff ||
         m_model.RecordAt(current.row())->IsEmpty())
         return false;
-    const bool on = current.data().toString() == QLatin1String("On");
+    const bool on = current.data(Qt::EditRole).toString() == QLatin1String("On");
     m_store(on ? QStringLiteral("OFF") : QStringLiteral("On"), CCellDelegate::Ending::kStay);
     return true;
 }

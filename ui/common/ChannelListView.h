@@ -42,6 +42,7 @@ public:
     // editor staying open.
     bool CommitEdit();
     // The keys the list takes, with what each does, for the keyboard help.
+    // Marked for translation in the context "CChannelListView".
     struct KeyHelp {
         const char* keys;
         const char* what;

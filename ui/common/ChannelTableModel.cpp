@@ -2,6 +2,7 @@
 
 #include "ChannelDocument.h"
 #include "Failure.h"
+#include "Translation.h"
 
 #include <QGuiApplication>
 
@@ -42,8 +43,10 @@ CChannelTableModel::RowTexts CChannelTableModel::ComputeTexts(const CChannel& re
     RowTexts texts;
     try {
         const ColumnTexts decoded = TextsOf(record, m_nModel);
-        for (std::size_t i = 0; i < texts.size(); ++i)
-            texts[i] = QString::fromStdString(decoded[i]);
+        for (const ColumnInfo* column : ColumnSet(m_nModel, true)) {
+            const auto at = static_cast<std::size_t>(column->id);
+            texts[at] = TrCell(*column, decoded[at]);
+        }
     } catch (...) {
         texts = {};
     }
@@ -114,11 +117,16 @@ QVariant CChannelTableModel::data(const QModelIndex& index, int role) const {
         return QVariant::fromValue(AlignmentOf(column));
     // A screen reader names the cell by its channel and its column.
     if (role == Qt::AccessibleDescriptionRole)
-        return QStringLiteral("ID %1, %2").arg(index.row()).arg(QString::fromLatin1(column.header));
-    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
+        return tr("ID %1, %2").arg(index.row()).arg(TrColumn(column.header));
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole && role != Qt::EditRole)
         return {};
     if (column.id == Column::Id)
         return QString::number(index.row());
+    // An editor starts from the value as the document has it, whatever
+    // language the list shows it in.
+    if (role == Qt::EditRole)
+        return QString::fromStdString(
+            TextsOf(*RecordAt(index.row()), m_nModel)[static_cast<std::size_t>(column.id)]);
     return m_rows[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(column.id)];
 }
 
@@ -153,9 +161,9 @@ QVariant CChannelTableModel::headerData(int section, Qt::Orientation orientation
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return {};
     if (role == Qt::DisplayRole)
-        return QString::fromLatin1(ColumnAt(section).header);
+        return TrColumn(ColumnAt(section).header);
     if (role == Qt::AccessibleTextRole && &ColumnAt(section) == &kMarkColumn)
-        return QStringLiteral("Difference");
+        return tr("Difference");
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(AlignmentOf(ColumnAt(section)));
     return {};

@@ -2,6 +2,8 @@
 
 #include "Prompts.h"
 
+#include <QCoreApplication>
+
 void RunCommand(Prompts& prompts, QWidget* owner, const QString& failureMessage,
                 const std::function<void()>& work, const std::function<QString()>& reason) {
     try {
@@ -19,3 +21,15 @@ void RunCommand(Prompts& prompts, QWidget* owner, const QString& failureMessage,
         // Even the message could not be shown; the window goes on as it is.
     }
 }
+
+QString OpenFailed() { return QCoreApplication::translate("Failures", "Open operation failed."); }
+
+QString SaveFailed() { return QCoreApplication::translate("Failures", "Save operation failed."); }
+
+QString ExportFailed() {
+    return QCoreApplication::translate("Failures", "Export operation failed.");
+}
+
+QString PrintFailed() { return QCoreApplication::translate("Failures", "Print operation failed."); }
+
+QString DialogFailed() { return QCoreApplication::translate("Failures", "Error creating Dialog"); }

@@ -15,3 +15,10 @@ class QWidget;
 // Every handler of every window runs its work through here.
 void RunCommand(Prompts& prompts, QWidget* owner, const QString& failureMessage,
                 const std::function<void()>& work, const std::function<QString()>& reason = {});
+
+// The failure messages the windows share, in the user's language.
+QString OpenFailed();   // "Open operation failed."
+QString SaveFailed();   // "Save operation failed."
+QString ExportFailed(); // "Export operation failed."
+QString PrintFailed();  // "Print operation failed."
+QString DialogFailed(); // "Error creating Dialog"

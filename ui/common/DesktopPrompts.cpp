@@ -2,9 +2,11 @@
 
 #include "ProgramInfo.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 
@@ -25,7 +27,9 @@ QString RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QStrin
     // "DAT Files (*.DAT)" gives the ending "DAT".
     const QString first = kinds.value(0);
     dialog.setDefaultSuffix(first.mid(first.lastIndexOf(QLatin1Char('.')) + 1).chopped(1));
-    if (!start.isEmpty())
+    if (QFileInfo(start).isDir())
+        dialog.setDirectory(start);
+    else if (!start.isEmpty())
         dialog.selectFile(start);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
@@ -35,8 +39,8 @@ QString RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QStrin
 } // namespace
 
 QString CDesktopPrompts::GetOpenFileName(QWidget* owner, const QStringList& kinds,
-                                         const QString& title) {
-    return RunFileDialog(owner, QFileDialog::AcceptOpen, kinds, title);
+                                         const QString& title, const QString& start) {
+    return RunFileDialog(owner, QFileDialog::AcceptOpen, kinds, title, start);
 }
 
 QString CDesktopPrompts::GetSaveFileName(QWidget* owner, const QStringList& kinds,
@@ -75,3 +79,9 @@ int CDesktopPrompts::RunModal(QDialog& dialog) { return dialog.exec(); }
 QAction* CDesktopPrompts::RunMenu(QMenu& menu, const QPoint& globalPos) {
     return menu.exec(globalPos);
 }
+
+QString Prompts::DatFiles() { return QCoreApplication::translate("Prompts", "DAT Files (*.DAT)"); }
+
+QString Prompts::CsvFiles() { return QCoreApplication::translate("Prompts", "CSV Files (*.csv)"); }
+
+QString Prompts::PdfFiles() { return QCoreApplication::translate("Prompts", "PDF Files (*.pdf)"); }

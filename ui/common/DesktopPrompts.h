@@ -9,8 +9,8 @@
 // The real dialogs and message boxes.
 class CDesktopPrompts final : public Prompts {
 public:
-    QString GetOpenFileName(QWidget* owner, const QStringList& kinds,
-                            const QString& title) override;
+    QString GetOpenFileName(QWidget* owner, const QStringList& kinds, const QString& title,
+                            const QString& start) override;
     QString GetSaveFileName(QWidget* owner, const QStringList& kinds, const QString& title,
                             const QString& start) override;
     void ShowMessage(QWidget* owner, const QString& text, const QString& informative,

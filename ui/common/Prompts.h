@@ -14,20 +14,22 @@ class QWidget;
 // scripted stand-in, so no command ever blocks.
 class Prompts {
 public:
-    // The kinds of file the file dialogs offer, as their name filters.
-    static inline const QString kDatFiles = QStringLiteral("DAT Files (*.DAT)");
-    static inline const QString kCsvFiles = QStringLiteral("CSV Files (*.csv)");
-    static inline const QString kPdfFiles = QStringLiteral("PDF Files (*.pdf)");
+    // The kinds of file the file dialogs offer, as their name filters, in
+    // the user's language: "DAT Files (*.DAT)", "CSV Files (*.csv)", "PDF
+    // Files (*.pdf)".
+    static QString DatFiles();
+    static QString CsvFiles();
+    static QString PdfFiles();
 
     virtual ~Prompts() = default;
 
     // The chosen path, or an empty text when the user cancelled. The dialog
     // offers the kinds of file given, the first one chosen at the start; a
     // name saved without an ending gets the first kind's. A dialog may have a
-    // title of its own, and a Save dialog start on a file name, in its folder.
-    virtual QString GetOpenFileName(QWidget* owner, const QStringList& kinds = {kDatFiles},
-                                    const QString& title = {}) = 0;
-    virtual QString GetSaveFileName(QWidget* owner, const QStringList& kinds = {kDatFiles},
+    // title of its own, and start in a folder, or on a file name in its folder.
+    virtual QString GetOpenFileName(QWidget* owner, const QStringList& kinds = {DatFiles()},
+                                    const QString& title = {}, const QString& start = {}) = 0;
+    virtual QString GetSaveFileName(QWidget* owner, const QStringList& kinds = {DatFiles()},
                                     const QString& title = {}, const QString& start = {}) = 0;
     // A fixed message with the warning icon and an OK button; the informative
     // text, if any, says why in plain words below it, and the detail, if any,

@@ -26,10 +26,11 @@ void Present(const CScriptedPrompts& prompts, QWidget* owner, const QString& tex
 
 } // namespace
 
-QString CScriptedPrompts::GetOpenFileName(QWidget*, const QStringList& kinds,
-                                          const QString& title) {
+QString CScriptedPrompts::GetOpenFileName(QWidget*, const QStringList& kinds, const QString& title,
+                                          const QString& start) {
     ++openDialogs;
     openTitles.push_back(title);
+    openStarts.push_back(start);
     fileKinds.push_back(kinds);
     return Take(openNames);
 }

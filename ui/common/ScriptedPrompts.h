@@ -36,20 +36,21 @@ public:
     std::vector<QString> reasons;
     std::vector<QString> details;
     // The kinds of file each file dialog offered; the title of each Open
-    // and Save dialog, and the file name each Save dialog started on (""
+    // and Save dialog, and the folder or file name each started on (""
     // for the default ones).
     std::vector<QStringList> fileKinds;
     std::vector<QString> saveTitles;
     std::vector<QString> openTitles;
+    std::vector<QString> openStarts;
     std::vector<QString> saveStarts;
     std::vector<QString> questions;
     int openDialogs = 0;
     int modalDialogs = 0;
     int menus = 0;
 
-    QString GetOpenFileName(QWidget* owner, const QStringList& kinds = {kDatFiles},
-                            const QString& title = {}) override;
-    QString GetSaveFileName(QWidget* owner, const QStringList& kinds = {kDatFiles},
+    QString GetOpenFileName(QWidget* owner, const QStringList& kinds = {DatFiles()},
+                            const QString& title = {}, const QString& start = {}) override;
+    QString GetSaveFileName(QWidget* owner, const QStringList& kinds = {DatFiles()},
                             const QString& title = {}, const QString& start = {}) override;
     void ShowMessage(QWidget* owner, const QString& text, const QString& informative = {},
                      const QString& detail = {}) override;

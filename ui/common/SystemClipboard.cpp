@@ -78,12 +78,13 @@ QString SkippedDetails(const std::vector<CsvSkippedLine>& skipped, int total, bo
         if (byChannel && std::string_view(line.reason.Pattern()).starts_with("Channel %1 "))
             lines << reason;
         else
-            lines << (byChannel ? QStringLiteral("Channel %1: %2") : QStringLiteral("Line %1: %2"))
+            lines << (byChannel ? CSystemClipboard::tr("Channel %1: %2")
+                                : CSystemClipboard::tr("Line %1: %2"))
                          .arg(line.line)
                          .arg(reason);
     }
     // A list of nothing but bad lines must not bury the user in them.
     if (total > lines.size())
-        lines << QStringLiteral("... and %1 more.").arg(total - lines.size());
+        lines << CSystemClipboard::tr("... and %1 more.").arg(total - lines.size());
     return lines.join(QLatin1Char('\n'));
 }

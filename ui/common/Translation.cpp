@@ -26,6 +26,12 @@ QString TrColumn(std::string_view title) { return Translate("Columns", title); }
 
 QString TrValue(std::string_view word) { return Translate("Values", word); }
 
+QString TrCell(const ColumnInfo& column, std::string_view text) {
+    if (column.editor == CellEditor::kList || column.editor == CellEditor::kOnOff)
+        return TrValue(text);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QString FillPattern(const QString& pattern, const QStringList& values) {
     QString text;
     text.reserve(pattern.size());

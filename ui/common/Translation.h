@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChannelColumns.h"
 #include "Message.h"
 
 #include <QString>
@@ -13,6 +14,9 @@
 QString Tr(const Message& message);
 QString TrColumn(std::string_view title);
 QString TrValue(std::string_view word);
+// A cell's text as a list shows it: the words of a column of settings
+// ("High", "OFF") in the user's language, names and numbers as they are.
+QString TrCell(const ColumnInfo& column, std::string_view text);
 
 // Puts the values in for %1 … %9 in one pass: a value that holds "%2" (a file
 // named so) stays as it is, unlike after QString::arg one value at a time.

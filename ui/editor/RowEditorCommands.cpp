@@ -77,9 +77,8 @@ void CRowEditorDlg::ShowMessage(const Message& text) { m_prompts.ShowMessage(thi
 
 void CRowEditorDlg::ShowRowsText() {
     if (m_session.IsSingleRow())
-        m_textRows->setText(QStringLiteral("Selected row: %1").arg(m_session.CurrentRow()));
+        m_textRows->setText(tr("Selected row: %1").arg(m_session.CurrentRow()));
     else
-        m_textRows->setText(QStringLiteral("Selected rows: %1 - %2")
-                                .arg(m_session.FirstRow())
-                                .arg(m_session.LastRow()));
+        m_textRows->setText(
+            tr("Selected rows: %1 - %2").arg(m_session.FirstRow()).arg(m_session.LastRow()));
 }

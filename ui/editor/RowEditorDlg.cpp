@@ -35,21 +35,30 @@ const char* const kSettingNames[] = {"scanAdd", "busySet", "width", "scramble", 
                                      "txTone",  "rxTone",  "step",  "tx",       "rx",    "name"};
 static_assert(std::size(kSettingNames) == kSettingCount);
 
+// The texts are marked for translation where they are given.
 QLabel* AddLabel(QWidget* dialog, const char* text, const CDialogUnits& units, int x, int y) {
-    auto* label = new QLabel(QString::fromLatin1(text), dialog);
+    auto* label = new QLabel(CRowEditorDlg::tr(text), dialog);
     PlaceControl(label, units, x, y, 0, kLabelHeight);
     return label;
 }
 
 QPushButton* AddButton(QWidget* dialog, const char* name, const char* text,
                        const CDialogUnits& units, QRect rect) {
-    auto* button = new QPushButton(QString::fromLatin1(text), dialog);
+    auto* button = new QPushButton(CRowEditorDlg::tr(text), dialog);
     button->setObjectName(QLatin1String(name));
     // Enter is OK wherever the focus is, also on "< Prev", where the editor
     // opens; Space presses the button that has the focus.
     button->setAutoDefault(false);
     PlaceControl(button, units, rect.x(), rect.y(), rect.width(), rect.height());
     return button;
+}
+
+// A field's name as its label gives it, without the colon.
+QString FieldName(QString label) {
+    while (!label.isEmpty() && (label.back() == QLatin1Char(':') || label.back().isSpace() ||
+                                label.back() == QChar(0xFF1A)))
+        label.chop(1);
+    return label;
 }
 
 } // namespace
@@ -59,7 +68,7 @@ CRowEditorDlg::CRowEditorDlg(const CChannelDocument& document, int firstRow, int
                              QWidget* owner)
     : QDialog(owner), m_session(document.Edit(firstRow, lastRow, newMode, selected)),
       m_prompts(prompts) {
-    setWindowTitle(QStringLiteral("Row Editor"));
+    setWindowTitle(tr("Row Editor"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setObjectName(QStringLiteral("rowEditor"));
@@ -89,10 +98,10 @@ void CRowEditorDlg::CreateControls(const CDialogUnits& units) {
     m_textRows = new QLabel(QStringLiteral("ROWS"), this);
     m_textRows->setObjectName(QStringLiteral("rowsText"));
     PlaceControl(m_textRows, units, 7, 4, 129, 8);
-    m_btnNew = AddButton(this, "newButton", "New", units, {139, 4, 32, 14});
+    m_btnNew = AddButton(this, "newButton", QT_TR_NOOP("New"), units, {139, 4, 32, 14});
     m_btnNew->setEnabled(false);
-    m_btnPrev = AddButton(this, "prevButton", "< Prev", units, {178, 4, 30, 14});
-    m_btnNext = AddButton(this, "nextButton", "Next >", units, {210, 4, 30, 14});
+    m_btnPrev = AddButton(this, "prevButton", QT_TR_NOOP("< Prev"), units, {178, 4, 30, 14});
+    m_btnNext = AddButton(this, "nextButton", QT_TR_NOOP("Next >"), units, {210, 4, 30, 14});
     connect(m_btnNew, &QPushButton::clicked, this, &CRowEditorDlg::OnNew);
     connect(m_btnPrev, &QPushButton::clicked, this, &CRowEditorDlg::OnPrev);
     connect(m_btnNext, &QPushButton::clicked, this, &CRowEditorDlg::OnNext);
@@ -100,8 +109,8 @@ void CRowEditorDlg::CreateControls(const CDialogUnits& units) {
     CreateFrequencyControls(units);
     CreateSettingControls(units);
 
-    m_btnCancel = AddButton(this, "cancelButton", "Cancel", units, {161, 239, 37, 14});
-    m_btnOk = AddButton(this, "okButton", "OK", units, {203, 239, 37, 14});
+    m_btnCancel = AddButton(this, "cancelButton", QT_TR_NOOP("Cancel"), units, {161, 239, 37, 14});
+    m_btnOk = AddButton(this, "okButton", QT_TR_NOOP("OK"), units, {203, 239, 37, 14});
     m_btnOk->setDefault(true);
     connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_btnOk, &QPushButton::clicked, this, &CRowEditorDlg::accept);
@@ -109,36 +118,36 @@ void CRowEditorDlg::CreateControls(const CDialogUnits& units) {
 
 void CRowEditorDlg::CreateFrequencyControls(const CDialogUnits& units) {
     // Created first so that it lies beneath the controls it frames.
-    auto* group = new QGroupBox(QStringLiteral("Frequency Configuration"), this);
+    auto* group = new QGroupBox(tr("Frequency Configuration"), this);
     PlaceControl(group, units, 7, 17, 233, 69);
 
     m_editRx = new CFreqEdit(this);
     m_editRx->setObjectName(QStringLiteral("rxEdit"));
-    AddLabel(this, "RX:", units, 18, 33)->setBuddy(m_editRx);
+    AddLabel(this, QT_TR_NOOP("RX:"), units, 18, 33)->setBuddy(m_editRx);
     PlaceControl(m_editRx, units, 50, 30, 56, kBoxHeight);
-    AddLabel(this, "MHz", units, 110, 33);
-    AddKeepBox(kRx, "RX", units, 146, 32);
+    AddLabel(this, QT_TR_NOOP("MHz"), units, 110, 33);
+    AddKeepBox(kRx, tr("RX"), units, 146, 32);
     connect(m_editRx, &CFreqEdit::focusLeft, this, &CRowEditorDlg::OnRxKillFocus);
 
     m_editTx = new CFreqEdit(this);
     m_editTx->setObjectName(QStringLiteral("txEdit"));
-    AddLabel(this, "TX:", units, 18, 50)->setBuddy(m_editTx);
+    AddLabel(this, QT_TR_NOOP("TX:"), units, 18, 50)->setBuddy(m_editTx);
     PlaceControl(m_editTx, units, 50, 47, 56, kBoxHeight);
-    AddLabel(this, "MHz", units, 110, 50);
-    AddKeepBox(kTx, "TX", units, 146, 49);
+    AddLabel(this, QT_TR_NOOP("MHz"), units, 110, 50);
+    AddKeepBox(kTx, tr("TX"), units, 146, 49);
     connect(m_editTx, &CFreqEdit::focusLeft, this, &CRowEditorDlg::OnTxKillFocus);
 
-    m_comboStep = AddList("stepList", "Step:", units, {17, 66}, {50, 64, 56, 100});
-    AddLabel(this, "kHz", units, 110, 66);
-    AddKeepBox(kStep, "Step", units, 146, 66);
+    m_comboStep = AddList("stepList", QT_TR_NOOP("Step:"), units, {17, 66}, {50, 64, 56, 100});
+    AddLabel(this, QT_TR_NOOP("kHz"), units, 110, 66);
+    AddKeepBox(kStep, tr("Step"), units, 146, 66);
 }
 
 void CRowEditorDlg::CreateSettingControls(const CDialogUnits& units) {
     m_editName = new CNameEdit(this);
     m_editName->setObjectName(QStringLiteral("nameEdit"));
-    AddLabel(this, "Name:", units, 8, 97)->setBuddy(m_editName);
+    AddLabel(this, QT_TR_NOOP("Name:"), units, 8, 97)->setBuddy(m_editName);
     PlaceControl(m_editName, units, 57, 95, 55, kBoxHeight);
-    AddKeepBox(kName, "Name", units, 158, 97);
+    AddKeepBox(kName, tr("Name"), units, 158, 97);
 
     struct ListInfo {
         QComboBox* CRowEditorDlg::*member;
@@ -149,20 +158,20 @@ void CRowEditorDlg::CreateSettingControls(const CDialogUnits& units) {
         int height;
     };
     const ListInfo lists[] = {
-        {&CRowEditorDlg::m_comboRxTone, kRxTone, "rxToneList", "QT/DQT RX:", 116, 140},
-        {&CRowEditorDlg::m_comboTxTone, kTxTone, "txToneList", "QT/DQT TX:", 131, 136},
-        {&CRowEditorDlg::m_comboReverse, kReverse, "reverseList", "Reverse:", 146, 54},
-        {&CRowEditorDlg::m_comboPower, kPower, "powerList", "TX Power:", 161, 46},
-        {&CRowEditorDlg::m_comboScramble, kScramble, "scrambleList", "Scramble:", 176, 49},
-        {&CRowEditorDlg::m_comboWidth, kWidth, "widthList", "W/N:", 191, 65},
-        {&CRowEditorDlg::m_comboScanAdd, kScanAdd, "scanAddList", "Scan Add:", 206, 42},
-        {&CRowEditorDlg::m_comboBusySet, kBusySet, "busySetList", "Busy Set:", 221, 43},
+        {&CRowEditorDlg::m_comboRxTone, kRxTone, "rxToneList", QT_TR_NOOP("QT/DQT RX:"), 116, 140},
+        {&CRowEditorDlg::m_comboTxTone, kTxTone, "txToneList", QT_TR_NOOP("QT/DQT TX:"), 131, 136},
+        {&CRowEditorDlg::m_comboReverse, kReverse, "reverseList", QT_TR_NOOP("Reverse:"), 146, 54},
+        {&CRowEditorDlg::m_comboPower, kPower, "powerList", QT_TR_NOOP("TX Power:"), 161, 46},
+        {&CRowEditorDlg::m_comboScramble, kScramble, "scrambleList", QT_TR_NOOP("Scramble:"), 176,
+         49},
+        {&CRowEditorDlg::m_comboWidth, kWidth, "widthList", QT_TR_NOOP("W/N:"), 191, 65},
+        {&CRowEditorDlg::m_comboScanAdd, kScanAdd, "scanAddList", QT_TR_NOOP("Scan Add:"), 206, 42},
+        {&CRowEditorDlg::m_comboBusySet, kBusySet, "busySetList", QT_TR_NOOP("Busy Set:"), 221, 43},
     };
     for (const ListInfo& info : lists) {
         this->*info.member =
             AddList(info.name, info.label, units, {7, info.y + 2}, {57, info.y, 94, info.height});
-        AddKeepBox(info.setting, QString::fromLatin1(info.label).chopped(1), units, 158,
-                   info.y + 2);
+        AddKeepBox(info.setting, FieldName(tr(info.label)), units, 158, info.y + 2);
     }
     connect(m_comboRxTone, &QComboBox::activated, this,
             [this](int position) { Run([&] { OnRxToneChosen(position); }); });
@@ -170,9 +179,9 @@ void CRowEditorDlg::CreateSettingControls(const CDialogUnits& units) {
 
 QCheckBox* CRowEditorDlg::AddKeepBox(Setting setting, const QString& field,
                                      const CDialogUnits& units, int x, int y) {
-    auto* keep = new QCheckBox(QStringLiteral("Keep multiple values"), this);
+    auto* keep = new QCheckBox(tr("Keep multiple values"), this);
     // Twelve boxes share one text; a screen reader needs to know whose each is.
-    keep->setAccessibleName(QStringLiteral("Keep multiple values: ") + field);
+    keep->setAccessibleName(tr("Keep multiple values: %1").arg(field));
     keep->setObjectName(QLatin1String(kSettingNames[setting]) + QStringLiteral("Keep"));
     PlaceControl(keep, units, x, y, 81, 10);
     connect(keep, &QCheckBox::clicked, this,

@@ -2,6 +2,7 @@
 // and are read back as the form it stores.
 #include "RowEditorDlg.h"
 
+#include "CellDelegate.h"
 #include "FreqEdit.h"
 #include "NameEdit.h"
 
@@ -16,7 +17,7 @@ FormValues CRowEditorDlg::ReadForm() const {
         FormField& field = form[static_cast<std::size_t>(i)];
         if (const QComboBox* list = List(setting)) {
             field.position = list->currentIndex();
-            field.text = list->currentText().toStdString();
+            field.text = list->currentData(kItemTextRole).toString().toStdString();
         } else {
             field.text = Box(setting)->text().toStdString();
         }

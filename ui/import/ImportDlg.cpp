@@ -9,6 +9,7 @@
 #include "FileKinds.h"
 #include "FilePaths.h"
 #include "Prompts.h"
+#include "Settings.h"
 #include "SystemClipboard.h"
 #include "Translation.h"
 
@@ -31,8 +32,6 @@ constexpr int kListY = 7;
 constexpr int kListWidth = 160;
 constexpr int kListHeight = 185;
 
-const QString kCaption = QStringLiteral("IMPORT");
-const QString kOpenFailed = QStringLiteral("Open operation failed.");
 // The window's commands, in the order of ImportCommand.
 struct CommandInfo {
     ImportCommand id;
@@ -42,8 +41,10 @@ struct CommandInfo {
     void (CImportDlg::*handler)();
 };
 constexpr CommandInfo kCommands[] = {
-    {ImportCommand::kOpen, "open", "Open DAT File For Import", "", &CImportDlg::OnOpenForImport},
-    {ImportCommand::kCopy, "copy", "Copy", "Ctrl+C", &CImportDlg::OnCopy},
+    {ImportCommand::kOpen, "open", QT_TRANSLATE_NOOP("CImportDlg", "Open DAT File For Import"), "",
+     &CImportDlg::OnOpenForImport},
+    {ImportCommand::kCopy, "copy", QT_TRANSLATE_NOOP("CImportDlg", "Copy"), "Ctrl+C",
+     &CImportDlg::OnCopy},
 };
 
 // The files the window takes when one is dropped on it.
@@ -58,7 +59,7 @@ CImportDlg::CImportDlg(const QString& path, bool showAllColumns, const CChannelD
     // A small caption and no task-bar button: the window belongs to its owner.
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("IMPORT"));
     setObjectName(QStringLiteral("importWindow"));
     setAcceptDrops(true);
     m_pPlacer = new CBesidePlacer(*this);
@@ -85,24 +86,24 @@ CImportDlg::~CImportDlg() = default;
 
 void CImportDlg::CreateCommands() {
     for (const CommandInfo& info : kCommands)
-        AddCommand(static_cast<int>(info.id), info.name, QString::fromLatin1(info.text), {},
+        AddCommand(static_cast<int>(info.id), info.name, tr(info.text), {},
                    QKeySequence::listFromString(QString::fromLatin1(info.key)),
                    [this, handler = info.handler] { (this->*handler)(); });
-    MenuBar()->addMenu(QStringLiteral("&File"))->addAction(Command(ImportCommand::kOpen));
+    MenuBar()->addMenu(tr("&File"))->addAction(Command(ImportCommand::kOpen));
 }
 
-std::vector<std::pair<const char*, const char*>> CImportDlg::CommandKeys() {
-    std::vector<std::pair<const char*, const char*>> keys;
+std::vector<std::pair<const char*, QString>> CImportDlg::CommandKeys() {
+    std::vector<std::pair<const char*, QString>> keys;
     for (const CommandInfo& info : kCommands)
         if (*info.key)
-            keys.emplace_back(info.key, info.text);
+            keys.emplace_back(info.key, tr(info.text));
     return keys;
 }
 
 void CImportDlg::CreateList() {
     m_listChannels = new CChannelListView(false, Client());
     m_listChannels->setObjectName(QStringLiteral("importList"));
-    m_listChannels->setAccessibleName(QStringLiteral("Channels to import"));
+    m_listChannels->setAccessibleName(tr("Channels to import"));
     m_listChannels->setGeometry(Units().Rect(kListX, kListY, kListWidth, kListHeight));
     connect(m_listChannels, &QWidget::customContextMenuRequested, this,
             &CImportDlg::OnListContextMenu);
@@ -125,7 +126,7 @@ QWidget* CImportDlg::MessageOwner() { return isVisible() ? this : parentWidget()
 void CImportDlg::LoadFile() {
     const bool dat = !IsCsvName(m_strPath.toStdString());
     Run(
-        kOpenFailed,
+        OpenFailed(),
         [this, dat] {
             CsvChannels read;
             // A TG-6A's channels must be of the band of the unit they go to.
@@ -144,24 +145,25 @@ void CImportDlg::LoadFile() {
 
 void CImportDlg::ReportSkipped(const CsvChannels& read) {
     const int total = read.skippedCount;
-    const QString count =
+    const QString text =
         read.byChannel
-            ? (total == 1 ? QStringLiteral("1 channel") : QStringLiteral("%1 channels").arg(total))
-            : (total == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(total));
-    m_prompts.ShowMessage(
-        MessageOwner(),
-        QStringLiteral("%1 of %2 could not be imported.").arg(count, FileNameOf(m_strPath)), {},
-        SkippedDetails(read.skipped, total, read.byChannel));
+            ? (total == 1 ? tr("1 channel of %1 could not be imported.")
+                          : tr("%n channels of %1 could not be imported.", nullptr, total))
+            : (total == 1 ? tr("1 line of %1 could not be imported.")
+                          : tr("%n lines of %1 could not be imported.", nullptr, total));
+    m_prompts.ShowMessage(MessageOwner(), FillPattern(text, {FileNameOf(m_strPath)}), {},
+                          SkippedDetails(read.skipped, total, read.byChannel));
 }
 
 void CImportDlg::SetShowAllColumns(bool showAll) { m_listChannels->Channels().SetShowAll(showAll); }
 
 void CImportDlg::OnOpenForImport() {
     Run({}, [this] {
-        const QString path =
-            m_prompts.GetOpenFileName(this, {Prompts::kDatFiles, Prompts::kCsvFiles});
+        const QString path = m_prompts.GetOpenFileName(
+            this, {Prompts::DatFiles(), Prompts::CsvFiles()}, {}, CSettings::Get().OtherFolder());
         if (path.isEmpty())
             return;
+        CSettings::Get().SetOtherFolderOf(path);
         m_strPath = path;
         LoadFile();
     });

@@ -54,7 +54,7 @@ public:
 
     QAction* Command(ImportCommand command) const { return CommandAt(static_cast<int>(command)); }
     // The keys of the window's commands: each command's keys and menu text.
-    static std::vector<std::pair<const char*, const char*>> CommandKeys();
+    static std::vector<std::pair<const char*, QString>> CommandKeys();
     CChannelListView& List() const { return *m_listChannels; }
     // Whether a file has loaded, now or before: a failed later load leaves
     // the list without rows, but the window still names the last file.

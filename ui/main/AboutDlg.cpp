@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 CAboutDlg::CAboutDlg(const QIcon& icon, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Velmora"));
+    setWindowTitle(tr("About Velmora"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     const CDialogUnits units(font());
@@ -21,16 +21,16 @@ CAboutDlg::CAboutDlg(const QIcon& icon, QWidget* parent) : QDialog(parent) {
         QString text;
         int y;
     } lines[] = {
-        {kProgramName + QStringLiteral(" Version ") + kProgramVersion, 10},
-        {QStringLiteral("Copyright (C) %1").arg(BuildYear()), 26},
-        {QStringLiteral("This software is freeware."), 42},
+        {tr("%1 Version %2").arg(kProgramName, kProgramVersion), 10},
+        {tr("Copyright (C) %1").arg(BuildYear()), 26},
+        {tr("This software is freeware."), 42},
     };
     for (const auto& line : lines) {
         auto* label = new QLabel(line.text, this);
         PlaceControl(label, units, 40, line.y, 119, 8);
     }
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     PlaceControl(ok, units, 178, 7, 50, 14);

@@ -1,9 +1,12 @@
 #include "ChannelPages.h"
 
+#include "Translation.h"
+
 #include "ChannelDocument.h"
 #include "ProgramInfo.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLocale>
@@ -69,7 +72,7 @@ CChannelPages::CChannelPages(const CChannelDocument& document, bool showAll,
                              const QString& fileName, const QString& date)
     : m_columns(ColumnSet(document.Model(), showAll)), m_date(date) {
     for (const ColumnInfo* column : m_columns)
-        m_headings << QString::fromLatin1(column->header);
+        m_headings << TrColumn(column->header);
     for (int row = 0; row < document.RowCount(); ++row) {
         const CChannel& record = document.Record(row);
         if (record.IsEmpty())
@@ -79,15 +82,15 @@ CChannelPages::CChannelPages(const CChannelDocument& document, bool showAll,
         for (const ColumnInfo* column : m_columns)
             cells << (column->id == Column::Id
                           ? QString::number(row)
-                          : QString::fromStdString(texts[static_cast<std::size_t>(column->id)]));
+                          : TrCell(*column, texts[static_cast<std::size_t>(column->id)]));
         m_rows.push_back(std::move(cells));
     }
     const int used = static_cast<int>(m_rows.size());
-    m_title = QStringLiteral("%1 \u2014 %2 \u2014 %3 %4")
-                  .arg(fileName, document.Model() == kTGUV2 ? QStringLiteral("TG-UV2")
-                                                            : QStringLiteral("TG-6A"))
-                  .arg(used)
-                  .arg(used == 1 ? QStringLiteral("channel") : QStringLiteral("channels"));
+    m_title = FillPattern(
+        used == 1 ? QCoreApplication::translate("CChannelPages", "%1 \u2014 %2 \u2014 1 channel")
+                  : QCoreApplication::translate("CChannelPages", "%1 \u2014 %2 \u2014 %n channels",
+                                                nullptr, used),
+        {fileName, QString::fromLatin1(ModelName(document.Model()))});
 }
 
 CChannelPages::~CChannelPages() = default;
@@ -223,7 +226,9 @@ void CChannelPages::DrawPage(QPainter& painter, const Layout& layout, int page) 
     painter.drawText(QRectF(0, layout.area.height() - layout.footerHeight / kTitleRoom, width,
                             layout.footerHeight / kTitleRoom),
                      Qt::AlignHCenter | Qt::AlignBottom,
-                     QStringLiteral("Page %1 of %2").arg(page + 1).arg(layout.Pages()));
+                     QCoreApplication::translate("CChannelPages", "Page %1 of %2")
+                         .arg(page + 1)
+                         .arg(layout.Pages()));
 }
 
 bool CChannelPages::Print(QPagedPaintDevice& device) const {

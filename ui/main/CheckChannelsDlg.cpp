@@ -21,22 +21,20 @@ constexpr int kChannelRole = Qt::UserRole;
 
 CCheckChannelsDlg::CCheckChannelsDlg(const CChannelDocument& document, QWidget* owner)
     : QDialog(owner) {
-    setWindowTitle(QStringLiteral("Check Channels"));
+    setWindowTitle(tr("Check Channels"));
     setObjectName(QStringLiteral("checkWindow"));
     m_listFindings = new QTreeWidget(this);
     m_listFindings->setObjectName(QStringLiteral("findingList"));
-    m_listFindings->setAccessibleName(QStringLiteral("Findings"));
-    m_listFindings->setHeaderLabels(
-        {QStringLiteral("ID"), QStringLiteral("Severity"), QStringLiteral("Problem")});
+    m_listFindings->setAccessibleName(tr("Findings"));
+    m_listFindings->setHeaderLabels({tr("ID"), tr("Severity"), tr("Problem")});
     m_listFindings->setRootIsDecorated(false);
     m_listFindings->setUniformRowHeights(true);
     m_listFindings->header()->setStretchLastSection(true);
     connect(m_listFindings, &QTreeWidget::itemActivated, this, &CCheckChannelsDlg::OnItemActivated);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* again =
-        buttons->addButton(QStringLiteral("Check Again"), QDialogButtonBox::ActionRole);
-    QPushButton* close = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+    QPushButton* again = buttons->addButton(tr("Check Again"), QDialogButtonBox::ActionRole);
+    QPushButton* close = buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole);
     again->setObjectName(QStringLiteral("checkAgainButton"));
     close->setObjectName(QStringLiteral("closeButton"));
     again->setAutoDefault(false);
@@ -74,14 +72,12 @@ void CCheckChannelsDlg::CheckAgain() {
     for (const ChannelFinding& finding : findings) {
         auto* item = new QTreeWidgetItem(
             m_listFindings, {QString::number(finding.n),
-                             finding.warning ? QStringLiteral("Warning") : QStringLiteral("Error"),
-                             Tr(finding.text)});
+                             finding.warning ? tr("Warning") : tr("Error"), Tr(finding.text)});
         item->setData(0, kChannelRole, finding.n);
         item->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
     }
     if (findings.empty())
-        new QTreeWidgetItem(m_listFindings,
-                            {QString(), QString(), QStringLiteral("No problems found.")});
+        new QTreeWidgetItem(m_listFindings, {QString(), QString(), tr("No problems found.")});
     for (int column = 0; column < 2; ++column)
         m_listFindings->resizeColumnToContents(column);
     const int count = m_listFindings->topLevelItemCount();

@@ -39,16 +39,21 @@ struct CommandInfo {
 };
 
 constexpr CommandInfo kCommands[] = {
-    {CompareCommand::kNextDifference, "nextDifference", "Next Difference", "Next Difference", "F8",
-     &CCompareDlg::OnNextDifference},
-    {CompareCommand::kPreviousDifference, "previousDifference", "Previous Difference",
-     "Previous Difference", "Shift+F8", &CCompareDlg::OnPreviousDifference},
-    {CompareCommand::kShowDifferencesOnly, "showDifferencesOnly", "Show Differences Only", "", "",
+    {CompareCommand::kNextDifference, "nextDifference",
+     QT_TRANSLATE_NOOP("CCompareDlg", "Next Difference"),
+     QT_TRANSLATE_NOOP("CCompareDlg", "Next Difference"), "F8", &CCompareDlg::OnNextDifference},
+    {CompareCommand::kPreviousDifference, "previousDifference",
+     QT_TRANSLATE_NOOP("CCompareDlg", "Previous Difference"),
+     QT_TRANSLATE_NOOP("CCompareDlg", "Previous Difference"), "Shift+F8",
+     &CCompareDlg::OnPreviousDifference},
+    {CompareCommand::kShowDifferencesOnly, "showDifferencesOnly",
+     QT_TRANSLATE_NOOP("CCompareDlg", "Show Differences Only"), "", "",
      &CCompareDlg::OnShowDifferencesOnly},
-    {CompareCommand::kCopy, "copyToOpenFile", "Copy to Open File", "<<", "Ctrl+Left",
-     &CCompareDlg::OnCopyToOpenFile},
-    {CompareCommand::kCompareAnother, "compareAnother", "Compare With Another File...", "",
-     "Ctrl+D", &CCompareDlg::compareAnotherRequested},
+    {CompareCommand::kCopy, "copyToOpenFile", QT_TRANSLATE_NOOP("CCompareDlg", "Copy to Open File"),
+     "<<", "Ctrl+Left", &CCompareDlg::OnCopyToOpenFile},
+    {CompareCommand::kCompareAnother, "compareAnother",
+     QT_TRANSLATE_NOOP("CCompareDlg", "Compare With Another File..."), "", "Ctrl+D",
+     &CCompareDlg::compareAnotherRequested},
 };
 
 // The menu, by its items; nothing draws a line.
@@ -69,7 +74,7 @@ CCompareDlg::CCompareDlg(const QString& path, bool showAllColumns, const CChanne
       m_other(open.Model()), m_strName(FileNameOf(path)) {
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Compare"));
+    setWindowTitle(tr("Compare"));
     setObjectName(QStringLiteral("compareWindow"));
     m_pPlacer = new CBesidePlacer(*this);
     CreateCommands();
@@ -91,11 +96,13 @@ CCompareDlg::~CCompareDlg() = default;
 
 void CCompareDlg::CreateCommands() {
     for (const CommandInfo& info : kCommands)
-        AddCommand(static_cast<int>(info.id), info.name, QString::fromLatin1(info.text),
-                   QString::fromLatin1(info.buttonText),
+        AddCommand(static_cast<int>(info.id), info.name, tr(info.text),
+                   *info.buttonText == '<' ? QString::fromLatin1(info.buttonText)
+                   : *info.buttonText      ? tr(info.buttonText)
+                                           : QString(),
                    QKeySequence::listFromString(QString::fromLatin1(info.key)),
                    [this, handler = info.handler] { (this->*handler)(); });
-    QMenu* menu = MenuBar()->addMenu(QStringLiteral("&Compare"));
+    QMenu* menu = MenuBar()->addMenu(tr("&Compare"));
     for (const std::optional<CompareCommand>& item : kMenu) {
         if (item)
             menu->addAction(Command(*item));
@@ -108,19 +115,19 @@ void CCompareDlg::CreateCommands() {
 void CCompareDlg::CreateControls() {
     QWidget* client = Client();
     const CDialogUnits& units = Units();
-    m_textLeft = new QLabel(QStringLiteral("Open file: %1")
-                                .arg(FileNameOf(QString::fromStdString(m_open.Path().string()))),
-                            client);
+    m_textLeft = new QLabel(
+        tr("Open file: %1").arg(FileNameOf(QString::fromStdString(m_open.Path().string()))),
+        client);
     PlaceControl(m_textLeft, units, 7, 4, 168, 8);
     m_textRight = new QLabel(m_strName, client);
     PlaceControl(m_textRight, units, 205, 4, 168, 8);
     m_listLeft = new CChannelListView(true, client);
     m_listLeft->setObjectName(QStringLiteral("openList"));
-    m_listLeft->setAccessibleName(QStringLiteral("Channels of the open file"));
+    m_listLeft->setAccessibleName(tr("Channels of the open file"));
     m_listLeft->setGeometry(units.Rect(7, 15, 168, 190));
     m_listRight = new CChannelListView(true, client);
     m_listRight->setObjectName(QStringLiteral("otherList"));
-    m_listRight->setAccessibleName(QStringLiteral("Channels of %1").arg(m_strName));
+    m_listRight->setAccessibleName(tr("Channels of %1").arg(m_strName));
     m_listRight->setGeometry(units.Rect(205, 15, 168, 190));
     // The two lists scroll together, row beside row.
     connect(m_listLeft->verticalScrollBar(), &QScrollBar::valueChanged,
@@ -129,7 +136,7 @@ void CCompareDlg::CreateControls() {
             m_listLeft->verticalScrollBar(), &QScrollBar::setValue);
     m_btnCopy =
         AddButton(Command(CompareCommand::kCopy), "copyButton", units.Rect(179, 100, 22, 14));
-    m_btnCopy->setAccessibleName(QStringLiteral("Copy to Open File"));
+    m_btnCopy->setAccessibleName(tr("Copy to Open File"));
     m_textStatus = new QLabel(client);
     m_textStatus->setObjectName(QStringLiteral("compareStatus"));
     PlaceControl(m_textStatus, units, 7, 209, 366, 8);
@@ -138,7 +145,7 @@ void CCompareDlg::CreateControls() {
                           units.Rect(7, 221, 75, 14)),
                 AddButton(Command(CompareCommand::kNextDifference), "nextButton",
                           units.Rect(86, 221, 75, 14))};
-    m_checkOnlyDifferences = new QCheckBox(QStringLiteral("Show Differences Only"), client);
+    m_checkOnlyDifferences = new QCheckBox(tr("Show Differences Only"), client);
     m_checkOnlyDifferences->setObjectName(QStringLiteral("onlyDifferences"));
     PlaceControl(m_checkOnlyDifferences, units, 168, 223, 100, 10);
     m_bottom.push_back(m_checkOnlyDifferences);
@@ -151,11 +158,15 @@ void CCompareDlg::CreateControls() {
 
 namespace {
 
-QString CountOf(int total, bool byChannel) {
-    return byChannel
-               ? (total == 1 ? QStringLiteral("1 channel")
-                             : QStringLiteral("%1 channels").arg(total))
-               : (total == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(total));
+// "2 channels of club.DAT could not be compared."
+QString UnreadText(int n, bool byChannel, const QString& name) {
+    const QString text =
+        byChannel
+            ? (n == 1 ? CCompareDlg::tr("1 channel of %1 could not be compared.")
+                      : CCompareDlg::tr("%n channels of %1 could not be compared.", nullptr, n))
+            : (n == 1 ? CCompareDlg::tr("1 line of %1 could not be compared.")
+                      : CCompareDlg::tr("%n lines of %1 could not be compared.", nullptr, n));
+    return FillPattern(text, {name});
 }
 
 } // namespace
@@ -164,7 +175,7 @@ QString CountOf(int total, bool byChannel) {
 // owner.
 void CCompareDlg::Load(const QString& path) {
     RunCommand(
-        m_prompts, parentWidget(), QStringLiteral("Open operation failed."),
+        m_prompts, parentWidget(), OpenFailed(),
         [&] {
             CsvChannels read;
             if (!m_other.LoadAny(ToFsPath(path), m_open.UnitBand(), read))
@@ -178,8 +189,7 @@ void CCompareDlg::Load(const QString& path) {
             m_nUnread = read.skippedCount - m_nBeyond;
             if (read.skippedCount == 0)
                 return;
-            m_strUnread = QStringLiteral("%1 of %2 could not be compared.")
-                              .arg(CountOf(read.skippedCount, read.byChannel), m_strName);
+            m_strUnread = UnreadText(read.skippedCount, read.byChannel, m_strName);
             m_strUnreadDetails = SkippedDetails(read.skipped, read.skippedCount, read.byChannel);
         },
         [this] { return Tr(m_other.ProblemText()); });
@@ -201,17 +211,17 @@ void CCompareDlg::Compare() {
         return;
     m_comparison = ComparePlans(m_open.Records(), m_other.Records(), m_open.Model(), m_notHeld);
     std::vector<CChannelTableModel::RowMark> left, right;
-    const QString onlyThere = QStringLiteral("only in %1").arg(m_strName);
+    const QString onlyThere = tr("only in %1").arg(m_strName);
     for (const RowComparison& row : m_comparison.rows) {
         CChannelTableModel::RowMark mark;
         bool here = false, there = false;
         switch (row.kind) {
         case RowDifference::kChanged:
-            mark = {QStringLiteral("\u2260"), QStringLiteral("changed"), row.columns, false};
+            mark = {QStringLiteral("\u2260"), tr("changed"), row.columns, false};
             here = there = true;
             break;
         case RowDifference::kOnlyLeft:
-            mark = {QStringLiteral("\u2212"), QStringLiteral("only here"), {}, false};
+            mark = {QStringLiteral("\u2212"), tr("only here"), {}, false};
             here = true;
             break;
         case RowDifference::kOnlyRight:
@@ -233,19 +243,18 @@ void CCompareDlg::Compare() {
               here = m_comparison.Count(RowDifference::kOnlyLeft),
               there = m_comparison.Count(RowDifference::kOnlyRight) + m_nBeyond;
     const int total = changed + here + there;
-    QString status = total == 0 ? QStringLiteral("The channels are the same.")
-                                : QStringLiteral("%1 %2: %3 changed, %4 only here, %5 only in %6.")
-                                      .arg(total)
-                                      .arg(total == 1 ? QStringLiteral("channel differs")
-                                                      : QStringLiteral("channels differ"))
-                                      .arg(changed)
-                                      .arg(here)
-                                      .arg(there)
-                                      .arg(m_strName);
+    QString status =
+        total == 0 ? tr("The channels are the same.")
+                   : FillPattern(total == 1 ? tr("1 channel differs: %1 changed, %2 only here, %3 "
+                                                 "only in %4.")
+                                            : tr("%n channels differ: %1 changed, %2 only here, %3 "
+                                                 "only in %4.",
+                                                 nullptr, total),
+                                 {QString::number(changed), QString::number(here),
+                                  QString::number(there), m_strName});
     // "The same" must not hide the channels that were not compared.
     if (m_nUnread > 0)
-        status += QStringLiteral(" %1 of %2 could not be compared.")
-                      .arg(CountOf(m_nUnread, true), m_strName);
+        status += QLatin1Char(' ') + UnreadText(m_nUnread, true, m_strName);
     m_textStatus->setText(status);
     OnShowDifferencesOnly();
     UpdateCopy();
@@ -331,10 +340,10 @@ void CCompareDlg::HandleWindowKey(const QKeyEvent* key) {
         reject();
 }
 
-std::vector<std::pair<const char*, const char*>> CCompareDlg::CommandKeys() {
-    std::vector<std::pair<const char*, const char*>> keys;
+std::vector<std::pair<const char*, QString>> CCompareDlg::CommandKeys() {
+    std::vector<std::pair<const char*, QString>> keys;
     for (const CommandInfo& info : kCommands)
         if (*info.key)
-            keys.emplace_back(info.key, info.text);
+            keys.emplace_back(info.key, tr(info.text));
     return keys;
 }

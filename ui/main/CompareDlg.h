@@ -63,7 +63,7 @@ public:
     CChannelListView& Right() const { return *m_listRight; }
     QString Status() const;
     // The keys of the window's commands: each command's keys and menu text.
-    static std::vector<std::pair<const char*, const char*>> CommandKeys();
+    static std::vector<std::pair<const char*, QString>> CommandKeys();
 
 Q_SIGNALS:
     // "Copy to Open File" with these rows of the right-hand file.

@@ -2,8 +2,10 @@
 
 #include "CommandLine.h"
 #include "DesktopPrompts.h"
+#include "Languages.h"
 #include "MainDlg.h"
 #include "ProgramInfo.h"
+#include "Settings.h"
 
 #include <QCommandLineParser>
 #include <QTimer>
@@ -16,6 +18,11 @@ CEditorApp::CEditorApp(int& argc, char** argv)
     setApplicationName(kProgramName);
     setApplicationVersion(kProgramVersion);
     setWindowIcon(ProgramIcon());
+    InstallLanguage(
+        *this,
+        ChosenLanguage(CSettings::Get().Language(),
+                       [](const char* variable) { return qEnvironmentVariable(variable); }),
+        TranslationFolders());
 #ifdef SIGXFSZ
     // Past a file-size limit a write must fail and be reported, not end the
     // program with the user's changes unsaved.

@@ -8,19 +8,17 @@
 #include <QVBoxLayout>
 
 CFindDlg::CFindDlg(QWidget* owner) : QDialog(owner) {
-    setWindowTitle(QStringLiteral("Find"));
+    setWindowTitle(tr("Find"));
     setObjectName(QStringLiteral("findWindow"));
     m_editText = new QLineEdit(this);
     m_editText->setObjectName(QStringLiteral("findText"));
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Find what:"), m_editText);
+    form->addRow(tr("Find what:"), m_editText);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* next =
-        buttons->addButton(QStringLiteral("Find Next"), QDialogButtonBox::ActionRole);
-    QPushButton* previous =
-        buttons->addButton(QStringLiteral("Find Previous"), QDialogButtonBox::ActionRole);
-    QPushButton* close = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+    QPushButton* next = buttons->addButton(tr("Find Next"), QDialogButtonBox::ActionRole);
+    QPushButton* previous = buttons->addButton(tr("Find Previous"), QDialogButtonBox::ActionRole);
+    QPushButton* close = buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole);
     next->setObjectName(QStringLiteral("findNextButton"));
     previous->setObjectName(QStringLiteral("findPreviousButton"));
     close->setObjectName(QStringLiteral("closeButton"));

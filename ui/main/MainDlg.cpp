@@ -12,6 +12,7 @@
 #include "ListHistory.h"
 #include "ProgramInfo.h"
 #include "Prompts.h"
+#include "Settings.h"
 #include "ShortcutsDlg.h"
 #include "Translation.h"
 
@@ -37,14 +38,6 @@ namespace {
 // The window's client area in dialog units.
 constexpr int kClientWidth = 230;
 constexpr int kClientHeight = 263;
-
-const QString kOpenFailed = QStringLiteral("Open operation failed.");
-const QString kSaveFailed = QStringLiteral("Save operation failed.");
-const QString kExportFailed = QStringLiteral("Export operation failed.");
-const QString kExitQuestion = QStringLiteral("Changes are not saved. Exit anyway?");
-const QString kOpenQuestion = QStringLiteral("Changes are not saved. Open another file anyway?");
-const QString kChangedQuestion =
-    QStringLiteral("%1 was changed by another program since it was opened. Replace it anyway?");
 
 // When a command can be given.
 enum class When {
@@ -76,45 +69,67 @@ struct CommandInfo {
 
 using C = MainCommand;
 constexpr CommandInfo kCommands[] = {
-    {C::kOpen, "open", "Open DAT File", "Open DAT", "", &CMainDlg::OnOpen, When::kAlways},
-    {C::kSave, "save", "Save DAT File", "Save DAT", "", &CMainDlg::OnSave, When::kFileLoaded},
-    {C::kExportCsv, "exportCsv", "Export CSV...", "", "", &CMainDlg::OnExportCsv,
+    {C::kOpen, "open", QT_TRANSLATE_NOOP("CMainDlg", "Open DAT File"),
+     QT_TRANSLATE_NOOP("CMainDlg", "Open DAT"), "", &CMainDlg::OnOpen, When::kAlways},
+    {C::kSave, "save", QT_TRANSLATE_NOOP("CMainDlg", "Save DAT File"),
+     QT_TRANSLATE_NOOP("CMainDlg", "Save DAT"), "", &CMainDlg::OnSave, When::kFileLoaded},
+    {C::kExportCsv, "exportCsv", QT_TRANSLATE_NOOP("CMainDlg", "Export CSV..."), "", "",
+     &CMainDlg::OnExportCsv, When::kFileLoaded},
+    {C::kPrint, "print", QT_TRANSLATE_NOOP("CMainDlg", "Print..."), "", "Ctrl+P",
+     &CMainDlg::OnPrint, When::kFileLoaded},
+    {C::kPrintPreview, "printPreview", QT_TRANSLATE_NOOP("CMainDlg", "Print Preview..."), "", "",
+     &CMainDlg::OnPrintPreview, When::kFileLoaded},
+    {C::kExportPdf, "exportPdf", QT_TRANSLATE_NOOP("CMainDlg", "Export PDF..."), "", "",
+     &CMainDlg::OnExportPdf, When::kFileLoaded},
+    {C::kCompare, "compare", QT_TRANSLATE_NOOP("CMainDlg", "Compare..."), "", "Ctrl+D",
+     &CMainDlg::OnCompare, When::kFileLoaded},
+    {C::kExit, "exit", QT_TRANSLATE_NOOP("CMainDlg", "Exit"), QT_TRANSLATE_NOOP("CMainDlg", "Exit"),
+     "", &CMainDlg::OnExit, When::kAlways},
+    {C::kUp, "up", QT_TRANSLATE_NOOP("CMainDlg", "Up"), QT_TRANSLATE_NOOP("CMainDlg", "Up"), "",
+     &CMainDlg::OnUp, When::kFileLoaded},
+    {C::kDown, "down", QT_TRANSLATE_NOOP("CMainDlg", "Down"), QT_TRANSLATE_NOOP("CMainDlg", "Down"),
+     "", &CMainDlg::OnDown, When::kFileLoaded},
+    {C::kUp15, "up15", QT_TRANSLATE_NOOP("CMainDlg", "Up 15"),
+     QT_TRANSLATE_NOOP("CMainDlg", "Up 15"), "", &CMainDlg::OnUp15, When::kFileLoaded},
+    {C::kDown15, "down15", QT_TRANSLATE_NOOP("CMainDlg", "Down 15"),
+     QT_TRANSLATE_NOOP("CMainDlg", "Down 15"), "", &CMainDlg::OnDown15, When::kFileLoaded},
+    {C::kDelete, "delete", QT_TRANSLATE_NOOP("CMainDlg", "Delete"),
+     QT_TRANSLATE_NOOP("CMainDlg", "Delete"), "", &CMainDlg::OnDelete, When::kFileLoaded},
+    {C::kInsertRow, "insertRow", QT_TRANSLATE_NOOP("CMainDlg", "Insert Row"), "", "Ins",
+     &CMainDlg::OnInsertRow, When::kFileLoaded},
+    {C::kDeleteAndCloseUp, "deleteAndCloseUp", QT_TRANSLATE_NOOP("CMainDlg", "Delete and Close Up"),
+     "", "Ctrl+Del", &CMainDlg::OnDeleteAndCloseUp, When::kFileLoaded},
+    {C::kCut, "cut", QT_TRANSLATE_NOOP("CMainDlg", "Cut"), "", "Ctrl+X", &CMainDlg::OnCut,
      When::kFileLoaded},
-    {C::kPrint, "print", "Print...", "", "Ctrl+P", &CMainDlg::OnPrint, When::kFileLoaded},
-    {C::kPrintPreview, "printPreview", "Print Preview...", "", "", &CMainDlg::OnPrintPreview,
+    {C::kCopy, "copy", QT_TRANSLATE_NOOP("CMainDlg", "Copy"), "", "Ctrl+C", &CMainDlg::OnCopy,
      When::kFileLoaded},
-    {C::kExportPdf, "exportPdf", "Export PDF...", "", "", &CMainDlg::OnExportPdf,
+    {C::kPaste, "paste", QT_TRANSLATE_NOOP("CMainDlg", "Paste"), "", "Ctrl+V", &CMainDlg::OnPaste,
      When::kFileLoaded},
-    {C::kCompare, "compare", "Compare...", "", "Ctrl+D", &CMainDlg::OnCompare, When::kFileLoaded},
-    {C::kExit, "exit", "Exit", "Exit", "", &CMainDlg::OnExit, When::kAlways},
-    {C::kUp, "up", "Up", "Up", "", &CMainDlg::OnUp, When::kFileLoaded},
-    {C::kDown, "down", "Down", "Down", "", &CMainDlg::OnDown, When::kFileLoaded},
-    {C::kUp15, "up15", "Up 15", "Up 15", "", &CMainDlg::OnUp15, When::kFileLoaded},
-    {C::kDown15, "down15", "Down 15", "Down 15", "", &CMainDlg::OnDown15, When::kFileLoaded},
-    {C::kDelete, "delete", "Delete", "Delete", "", &CMainDlg::OnDelete, When::kFileLoaded},
-    {C::kInsertRow, "insertRow", "Insert Row", "", "Ins", &CMainDlg::OnInsertRow,
+    {C::kEdit, "edit", QT_TRANSLATE_NOOP("CMainDlg", "Edit"), "", "", &CMainDlg::OnEdit,
      When::kFileLoaded},
-    {C::kDeleteAndCloseUp, "deleteAndCloseUp", "Delete and Close Up", "", "Ctrl+Del",
-     &CMainDlg::OnDeleteAndCloseUp, When::kFileLoaded},
-    {C::kCut, "cut", "Cut", "", "Ctrl+X", &CMainDlg::OnCut, When::kFileLoaded},
-    {C::kCopy, "copy", "Copy", "", "Ctrl+C", &CMainDlg::OnCopy, When::kFileLoaded},
-    {C::kPaste, "paste", "Paste", "", "Ctrl+V", &CMainDlg::OnPaste, When::kFileLoaded},
-    {C::kEdit, "edit", "Edit", "", "", &CMainDlg::OnEdit, When::kFileLoaded},
-    {C::kNew, "new", "New", "", "", &CMainDlg::OnNew, When::kNewAllowed},
-    {C::kImport, "import", "Import", "Import", "", &CMainDlg::OnImport, When::kFileLoaded},
-    {C::kAbout, "about", "&About Velmora...", "", "", &CMainDlg::OnAbout, When::kAlways},
-    {C::kKeyboardShortcuts, "keyboardShortcuts", "Keyboard Shortcuts", "", "",
-     &CMainDlg::OnKeyboardShortcuts, When::kAlways},
-    {C::kFind, "find", "Find...", "", "Ctrl+F", &CMainDlg::OnFind, When::kFileLoaded},
-    {C::kFindNext, "findNext", "Find Next", "", "F3", &CMainDlg::OnFindNext, When::kFileLoaded},
-    {C::kFindPrevious, "findPrevious", "Find Previous", "", "Shift+F3", &CMainDlg::OnFindPrevious,
+    {C::kNew, "new", QT_TRANSLATE_NOOP("CMainDlg", "New"), "", "", &CMainDlg::OnNew,
+     When::kNewAllowed},
+    {C::kImport, "import", QT_TRANSLATE_NOOP("CMainDlg", "Import"),
+     QT_TRANSLATE_NOOP("CMainDlg", "Import"), "", &CMainDlg::OnImport, When::kFileLoaded},
+    {C::kAbout, "about", QT_TRANSLATE_NOOP("CMainDlg", "&About Velmora..."), "", "",
+     &CMainDlg::OnAbout, When::kAlways},
+    {C::kKeyboardShortcuts, "keyboardShortcuts",
+     QT_TRANSLATE_NOOP("CMainDlg", "Keyboard Shortcuts"), "", "", &CMainDlg::OnKeyboardShortcuts,
+     When::kAlways},
+    {C::kFind, "find", QT_TRANSLATE_NOOP("CMainDlg", "Find..."), "", "Ctrl+F", &CMainDlg::OnFind,
      When::kFileLoaded},
-    {C::kSort, "sort", "Sort...", "", "", &CMainDlg::OnSort, When::kFileLoaded},
-    {C::kCheckChannels, "checkChannels", "Check Channels...", "", "", &CMainDlg::OnCheckChannels,
+    {C::kFindNext, "findNext", QT_TRANSLATE_NOOP("CMainDlg", "Find Next"), "", "F3",
+     &CMainDlg::OnFindNext, When::kFileLoaded},
+    {C::kFindPrevious, "findPrevious", QT_TRANSLATE_NOOP("CMainDlg", "Find Previous"), "",
+     "Shift+F3", &CMainDlg::OnFindPrevious, When::kFileLoaded},
+    {C::kSort, "sort", QT_TRANSLATE_NOOP("CMainDlg", "Sort..."), "", "", &CMainDlg::OnSort,
      When::kFileLoaded},
-    {C::kUndo, "undo", "Undo", "", "Ctrl+Z", nullptr, When::kHistory, HistoryAction::kUndo},
-    {C::kRedo, "redo", "Redo", "", "Ctrl+Shift+Z; Ctrl+Y", nullptr, When::kHistory,
-     HistoryAction::kRedo},
+    {C::kCheckChannels, "checkChannels", QT_TRANSLATE_NOOP("CMainDlg", "Check Channels..."), "", "",
+     &CMainDlg::OnCheckChannels, When::kFileLoaded},
+    {C::kUndo, "undo", QT_TRANSLATE_NOOP("CMainDlg", "Undo"), "", "Ctrl+Z", nullptr, When::kHistory,
+     HistoryAction::kUndo},
+    {C::kRedo, "redo", QT_TRANSLATE_NOOP("CMainDlg", "Redo"), "", "Ctrl+Shift+Z; Ctrl+Y", nullptr,
+     When::kHistory, HistoryAction::kRedo},
 };
 static_assert([] {
     for (std::size_t i = 0; i < std::size(kCommands); ++i)
@@ -166,6 +181,7 @@ CMainDlg::CMainDlg(Prompts& prompts, QWidget* parent)
     NameControlsFromLabels(*this);
     // The short columns fit at the start, whatever the font.
     FinishLayout(m_listChannels->MissingWidth());
+    RestoreSettings();
     m_comboMode->setFocus();
 }
 
@@ -184,13 +200,13 @@ void CMainDlg::CreateCommands() {
         else if (info.history == HistoryAction::kRedo)
             AddCommand(id, m_pHistory->createRedoAction(this), info.name, keys);
         else
-            AddCommand(id, info.name, QString::fromLatin1(info.text),
-                       QString::fromLatin1(info.buttonText), keys,
+            AddCommand(id, info.name, tr(info.text),
+                       *info.buttonText ? tr(info.buttonText) : QString(), keys,
                        [this, handler = info.handler] { (this->*handler)(); });
     }
 }
 
-void CMainDlg::AddMenu(const QString& title, std::span<const std::optional<MainCommand>> items) {
+QMenu* CMainDlg::AddMenu(const QString& title, std::span<const std::optional<MainCommand>> items) {
     QMenu* menu = MenuBar()->addMenu(title);
     for (const std::optional<MainCommand>& item : items) {
         if (item)
@@ -198,15 +214,16 @@ void CMainDlg::AddMenu(const QString& title, std::span<const std::optional<MainC
         else
             menu->addSeparator();
     }
+    return menu;
 }
 
 void CMainDlg::CreateMenus() {
-    AddMenu(QStringLiteral("&File"), kFileMenu);
-    AddMenu(QStringLiteral("&Edit"), kEditMenu);
+    CreateRecentFilesMenu(*AddMenu(tr("&File"), kFileMenu));
+    AddMenu(tr("&Edit"), kEditMenu);
     // Desktops here have no window menu to extend, so the About box lives in
     // a Help menu (on macOS Qt moves it to the application menu).
     Command(C::kAbout)->setMenuRole(QAction::AboutRole);
-    AddMenu(QStringLiteral("&Help"), kHelpMenu);
+    CreateLanguageMenu(*AddMenu(tr("&Help"), kHelpMenu));
 }
 
 void CMainDlg::UpdateCommands() {
@@ -228,7 +245,7 @@ bool CMainDlg::IsNewAllowed() const {
 void CMainDlg::CreateControls() {
     QWidget* client = Client();
     const CDialogUnits& units = Units();
-    auto* label = new QLabel(QStringLiteral("Mode"), client);
+    auto* label = new QLabel(tr("Mode"), client);
     PlaceControl(label, units, 7, 4, 19, 8);
 
     m_comboMode = new QComboBox(client);
@@ -240,14 +257,14 @@ void CMainDlg::CreateControls() {
     label->setBuddy(m_comboMode);
     connect(m_comboMode, &QComboBox::currentIndexChanged, this, &CMainDlg::OnModeChanged);
 
-    m_checkShowAll = new QCheckBox(QStringLiteral("Show all columns"), client);
+    m_checkShowAll = new QCheckBox(tr("Show all columns"), client);
     m_checkShowAll->setObjectName(QStringLiteral("showAllColumns"));
     PlaceControl(m_checkShowAll, units, 97, 3, 71, 10);
     connect(m_checkShowAll, &QCheckBox::toggled, this, &CMainDlg::OnShowAllColumns);
 
     m_listChannels = new CChannelListView(true, client);
     m_listChannels->setObjectName(QStringLiteral("channelList"));
-    m_listChannels->setAccessibleName(QStringLiteral("Channels"));
+    m_listChannels->setAccessibleName(tr("Channels"));
     m_listChannels->setGeometry(units.Rect(7, 16, 160, 239));
     connect(m_listChannels, &QWidget::customContextMenuRequested, this,
             &CMainDlg::OnListContextMenu);
@@ -288,7 +305,7 @@ void CMainDlg::Change(const QString& step,
             return;
         }
         if (!refusal.isEmpty()) {
-            ShowMessage(QStringLiteral("Invalid frequency!"), refusal);
+            ShowMessage(tr("Invalid frequency!"), refusal);
             return;
         }
         PushListChange(*m_pHistory, m_document, *m_listChannels, step, std::move(change), *before);
@@ -309,23 +326,28 @@ QString CMainDlg::OpenProblem(bool sizeChoseModel) const {
     QString text = Tr(m_document.ProblemText());
     // The model can be chosen only until the first file opens.
     if (problem.kind == FileProblem::kWrongSize && other && m_comboMode->isEnabled())
-        text += QStringLiteral(" Choose %1 in the Mode box.").arg(m_comboMode->itemText(*other));
+        text +=
+            QLatin1Char(' ') + tr("Choose %1 in the Mode box.").arg(m_comboMode->itemText(*other));
     return text;
 }
 
 bool CMainDlg::MayReplaceChanges() {
-    return !IsModified() || m_prompts.AskYesNo(this, kOpenQuestion);
+    return !IsModified() ||
+           m_prompts.AskYesNo(this, tr("Changes are not saved. Open another file anyway?"));
 }
 
 bool CMainDlg::MayReplaceFile(const QString& path) {
     return !m_document.ChangedOnDisk(ToFsPath(path)) ||
-           m_prompts.AskYesNo(this, kChangedQuestion.arg(FileNameOf(path)));
+           m_prompts.AskYesNo(this, tr("%1 was changed by another program since it was opened. "
+                                       "Replace it anyway?")
+                                        .arg(FileNameOf(path)));
 }
 
 void CMainDlg::OnOpen() {
     if (!MayReplaceChanges())
         return;
-    const QString path = m_prompts.GetOpenFileName(this);
+    const QString path =
+        m_prompts.GetOpenFileName(this, {Prompts::DatFiles()}, {}, CSettings::Get().DatFolder());
     if (!path.isEmpty())
         Open(ToFsPath(path));
 }
@@ -358,9 +380,12 @@ void CMainDlg::OpenGiven(const CommandLineFiles& files) {
     for (const std::string& name : files.notOpened)
         names << QString::fromStdString(name);
     const QString last = names.takeLast();
-    const QString list = names.isEmpty() ? last : names.join(QStringLiteral(", ")) + " and " + last;
-    ShowMessage(QStringLiteral("Velmora opens one file per window; %1 %2 not opened.")
-                    .arg(list, names.isEmpty() ? QStringLiteral("was") : QStringLiteral("were")));
+    if (names.isEmpty()) {
+        ShowMessage(tr("Velmora opens one file per window; %1 was not opened.").arg(last));
+        return;
+    }
+    const QString list = tr("%1 and %2").arg(names.join(tr(", ")), last);
+    ShowMessage(tr("Velmora opens one file per window; %1 were not opened.").arg(list));
 }
 
 bool CMainDlg::Open(const std::filesystem::path& path, bool sizeChoseModel) {
@@ -368,7 +393,7 @@ bool CMainDlg::Open(const std::filesystem::path& path, bool sizeChoseModel) {
     // The window changes only once the new file has loaded and every one of
     // its records decodes; a failed Open leaves all as it was.
     Run(
-        kOpenFailed,
+        OpenFailed(),
         [&] {
             if (!m_document.Load(path))
                 RaiseFailure();
@@ -378,6 +403,7 @@ bool CMainDlg::Open(const std::filesystem::path& path, bool sizeChoseModel) {
                            QString::fromStdString(path.filename().string()));
             m_comboMode->setEnabled(false);
             opened = true;
+            RememberFile(path);
         },
         [&] { return OpenProblem(sizeChoseModel); });
     return opened;
@@ -387,13 +413,15 @@ void CMainDlg::OnSave() {
     if (!m_document.IsLoaded())
         return;
     Run(
-        kSaveFailed,
+        SaveFailed(),
         [this] {
-            const QString path = m_prompts.GetSaveFileName(this);
+            const QString path = m_prompts.GetSaveFileName(this, {Prompts::DatFiles()}, {},
+                                                           CSettings::Get().DatFolder());
             if (path.isEmpty() || !MayReplaceFile(path))
                 return;
             if (!m_document.Save(ToFsPath(path)))
                 RaiseFailure();
+            RememberFile(ToFsPath(path));
         },
         [this] { return Tr(m_document.ProblemText()); });
 }
@@ -409,10 +437,10 @@ void CMainDlg::OnExportCsv() {
     if (!m_document.IsLoaded())
         return;
     Run(
-        kExportFailed,
+        ExportFailed(),
         [&] {
-            const QString path = m_prompts.GetSaveFileName(
-                this, {Prompts::kCsvFiles}, QStringLiteral("Export CSV"), ExportStart(".csv"));
+            const QString path = m_prompts.GetSaveFileName(this, {Prompts::CsvFiles()},
+                                                           tr("Export CSV"), ExportStart(".csv"));
             if (path.isEmpty() || !MayReplaceFile(path))
                 return;
             if (!m_document.ExportCsv(ToFsPath(path)))
@@ -425,10 +453,17 @@ void CMainDlg::OnExit() { QMetaObject::invokeMethod(this, &QWidget::close, Qt::Q
 
 // The keys of windows that have no command table: the keys a dialog has.
 constexpr std::pair<const char*, const char*> kDialogKeys[][2] = {
-    {{"Enter", "OK"}, {"Esc", "Cancel"}},
-    {{"Enter", "Find Next"}, {"Esc", "Close"}},
-    {{"Enter", "Show the finding's channel"}, {"Esc", "Close"}},
+    {{"Enter", QT_TRANSLATE_NOOP("CMainDlg", "OK")},
+     {"Esc", QT_TRANSLATE_NOOP("CMainDlg", "Cancel")}},
+    {{"Enter", QT_TRANSLATE_NOOP("CMainDlg", "Find Next")},
+     {"Esc", QT_TRANSLATE_NOOP("CMainDlg", "Close")}},
+    {{"Enter", QT_TRANSLATE_NOOP("CMainDlg", "Show the finding's channel")},
+     {"Esc", QT_TRANSLATE_NOOP("CMainDlg", "Close")}},
 };
+// The windows those keys are of.
+constexpr const char* kDialogNames[] = {QT_TRANSLATE_NOOP("CMainDlg", "Row Editor"),
+                                        QT_TRANSLATE_NOOP("CMainDlg", "Find"),
+                                        QT_TRANSLATE_NOOP("CMainDlg", "Check Channels")};
 
 void CMainDlg::OnKeyboardShortcuts() {
     Run({}, [this] {
@@ -441,20 +476,23 @@ void CMainDlg::OnKeyboardShortcuts() {
                         keys.push_back(CShortcutsDlg::OfCommand(key, text));
                 return keys;
             };
-            std::vector<std::pair<const char*, const char*>> main;
+            std::vector<std::pair<const char*, QString>> main;
             for (const CommandInfo& info : kCommands)
-                main.emplace_back(info.key, info.text);
-            std::vector<Window> windows = {{QStringLiteral("Main window"), commands(main)},
-                                           {QStringLiteral("Channel list"), {}}};
+                main.emplace_back(info.key, tr(info.text));
+            std::vector<Window> windows = {{tr("Main window"), commands(main)},
+                                           {tr("Channel list"), {}}};
             for (const bool editable : {false, true})
                 for (const CChannelListView::KeyHelp& key : CChannelListView::Keys(editable))
                     windows.back().keys.push_back(
-                        {QString::fromLatin1(key.keys), QString::fromLatin1(key.what)});
-            windows.push_back(
-                {QStringLiteral("Import window"), commands(CImportDlg::CommandKeys())});
-            const char* const dialogs[] = {"Row Editor", "Find", "Check Channels"};
-            for (std::size_t i = 0; i < std::size(dialogs); ++i)
-                windows.push_back({QString::fromLatin1(dialogs[i]), commands(kDialogKeys[i])});
+                        {CChannelListView::tr(key.keys), CChannelListView::tr(key.what)});
+            windows.push_back({tr("Import window"), commands(CImportDlg::CommandKeys())});
+            windows.push_back({tr("Compare window"), commands(CCompareDlg::CommandKeys())});
+            for (std::size_t i = 0; i < std::size(kDialogNames); ++i) {
+                std::vector<std::pair<const char*, QString>> keys;
+                for (const auto& [key, text] : kDialogKeys[i])
+                    keys.emplace_back(key, tr(text));
+                windows.push_back({tr(kDialogNames[i]), commands(keys)});
+            }
             m_pShortcutsDlg = new CShortcutsDlg(windows, this);
         }
         m_pShortcutsDlg->show();
@@ -473,6 +511,7 @@ void CMainDlg::OnAbout() {
 void CMainDlg::OnShowAllColumns(bool checked) {
     Run({}, [this, checked] {
         m_bShowAllColumns = checked;
+        CSettings::Get().SetShowAllColumns(checked);
         m_listChannels->Channels().SetShowAll(checked);
         if (m_pImportDlg)
             m_pImportDlg->SetShowAllColumns(checked);
@@ -499,8 +538,10 @@ void CMainDlg::dropEvent(QDropEvent* event) {
 }
 
 void CMainDlg::OnModeChanged(int index) {
-    if (index >= 0)
-        m_document.SetModel(index == 0 ? kTGUV2 : kTG6A);
+    if (index < 0)
+        return;
+    m_document.SetModel(index == 0 ? kTGUV2 : kTG6A);
+    CSettings::Get().SetRadio(m_document.Model());
 }
 
 void CMainDlg::OnClientResized(int dx, int dy) {
@@ -517,9 +558,10 @@ bool CMainDlg::IsEditingInPlace() const { return m_listChannels->IsEditingCell()
 void CMainDlg::closeEvent(QCloseEvent* event) {
     // A cell being edited is stored first, or, refused, keeps the window.
     if (!m_listChannels->CommitEdit() ||
-        (IsModified() && !m_prompts.AskYesNo(this, kExitQuestion))) {
+        (IsModified() && !m_prompts.AskYesNo(this, tr("Changes are not saved. Exit anyway?")))) {
         event->ignore();
         return;
     }
+    CSettings::Get().SetGeometry(saveGeometry());
     QDialog::closeEvent(event);
 }

@@ -117,6 +117,13 @@ public:
 
     void OnShowAllColumns(bool checked);
     void OnModeChanged(int index);
+    // A file of File › Recent Files: opened as one given from outside; one
+    // that is gone is taken off the list.
+    void OnOpenRecent(const QString& path);
+    void OnClearRecentFiles();
+    // Help › Language: the language the windows speak from the next start
+    // on; empty for the desktop's.
+    void OnChooseLanguage(const QString& code);
     void OnListContextMenu(const QPoint& pos);
     void OnListDoubleClick(const QModelIndex& index);
 
@@ -135,6 +142,8 @@ public:
     CCheckChannelsDlg* CheckDlg() const { return m_pCheckDlg; }
     CCompareDlg* CompareDlg() const { return m_pCompareDlg; }
     QDialog* ShortcutsDlg() const { return m_pShortcutsDlg; }
+    QMenu* RecentFilesMenu() const { return m_pRecentMenu; }
+    QMenu* LanguageMenu() const { return m_pLanguageMenu; }
     const CChannelDocument& Document() const { return m_document; }
 
 protected:
@@ -151,7 +160,15 @@ protected:
 private:
     void CreateCommands();
     void CreateMenus();
-    void AddMenu(const QString& title, std::span<const std::optional<MainCommand>> items);
+    void CreateRecentFilesMenu(QMenu& file);
+    void CreateLanguageMenu(QMenu& help);
+    // The Recent Files menu as the settings have it now.
+    void UpdateRecentFiles();
+    // What the window remembers: the radio, the columns, its frame.
+    void RestoreSettings();
+    // A DAT file opened or saved is remembered, and where it was.
+    void RememberFile(const std::filesystem::path& path);
+    QMenu* AddMenu(const QString& title, std::span<const std::optional<MainCommand>> items);
     void CreateControls();
     // Sets every command's enabled state from the window's state; the one
     // place that does.
@@ -225,6 +242,8 @@ private:
     QString m_strFind;
 
     QCheckBox* m_checkShowAll = nullptr;
+    QMenu* m_pRecentMenu = nullptr;
+    QMenu* m_pLanguageMenu = nullptr;
     // Buttons that follow the right edge when the window is resized, and the
     // one that also follows the bottom edge.
     std::vector<QPushButton*> m_rightButtons;

@@ -5,11 +5,14 @@
 
 #include "BesidePlacer.h"
 #include "ChannelListView.h"
+#include "CommandRunner.h"
 #include "ImportDlg.h"
 #include "ListHistory.h"
 #include "Prompts.h"
 #include "RowEditorDlg.h"
+#include "Settings.h"
 #include "SystemClipboard.h"
+#include "Translation.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -22,9 +25,6 @@
 namespace {
 
 constexpr int kBlockMoveSteps = 15;
-
-const QString kDialogFailed = QStringLiteral("Error creating Dialog");
-const QString kRowEditorStep = QStringLiteral("Row Editor");
 
 using C = MainCommand;
 
@@ -78,7 +78,7 @@ bool CMainDlg::StoreCell(const QString& text, CCellDelegate::Ending ending) {
     const Column column = m_listChannels->CurrentColumn();
     bool refused = true;
     Change(
-        QStringLiteral("Edit %1").arg(QString::fromLatin1(ColumnOf(column).header)),
+        tr("Edit %1").arg(TrColumn(ColumnOf(column).header)),
         [&](const RowSelection& selection) {
             ListChange change =
                 m_document.EditColumn(selection, column, text.toStdString(),
@@ -128,18 +128,18 @@ void CMainDlg::OnPaste() {
         return;
     }
     if (!taken->holdsChannels) {
-        ShowMessage(QStringLiteral("The clipboard holds no channels Velmora can read."));
+        ShowMessage(tr("The clipboard holds no channels Velmora can read."));
         return;
     }
     if (taken->skippedCount > 0) {
         const int n = taken->skippedCount;
         const QString what =
             taken->byChannel
-                ? (n == 1 ? QStringLiteral("1 channel") : QStringLiteral("%1 channels").arg(n))
-                : (n == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(n));
-        m_prompts.ShowMessage(this,
-                              QStringLiteral("%1 of the clipboard could not be pasted.").arg(what),
-                              {}, SkippedDetails(taken->skipped, n, taken->byChannel));
+                ? (n == 1 ? tr("1 channel of the clipboard could not be pasted.")
+                          : tr("%n channels of the clipboard could not be pasted.", nullptr, n))
+                : (n == 1 ? tr("1 line of the clipboard could not be pasted.")
+                          : tr("%n lines of the clipboard could not be pasted.", nullptr, n));
+        m_prompts.ShowMessage(this, what, {}, SkippedDetails(taken->skipped, n, taken->byChannel));
     }
     if (taken->records.empty()) {
         CSystemClipboard::Get().MarkTaken();
@@ -201,7 +201,7 @@ void CMainDlg::OpenRowEditor(int first, int last, bool newMode) {
         // "< Prev" and "Next >" have moved the selection by now.
         QCoreApplication::sendPostedEvents(this);
         Change(
-            kRowEditorStep,
+            tr("Row Editor"),
             [&](const RowSelection& selection) {
                 return m_document.WriteBack(editor.Session(), selection);
             },
@@ -225,12 +225,14 @@ void CMainDlg::SelectNeighbourRow(int step) {
 void CMainDlg::OnImport() {
     if (!m_document.IsLoaded())
         return;
-    Run(kDialogFailed, [this] {
+    Run(DialogFailed(), [this] {
         if (!m_pImportDlg) {
             const QString path =
-                m_prompts.GetOpenFileName(this, {Prompts::kDatFiles, Prompts::kCsvFiles});
+                m_prompts.GetOpenFileName(this, {Prompts::DatFiles(), Prompts::CsvFiles()}, {},
+                                          CSettings::Get().OtherFolder());
             if (path.isEmpty())
                 return;
+            CSettings::Get().SetOtherFolderOf(path);
             m_pImportDlg = new CImportDlg(path, m_bShowAllColumns, m_document, m_prompts, this);
             connect(m_pImportDlg, &CImportDlg::rowsCopied, this, &CMainDlg::OnRowsCopied,
                     Qt::QueuedConnection);
@@ -260,11 +262,13 @@ void CMainDlg::ShowBeside(QWidget& window, CBesidePlacer& placer) {
 void CMainDlg::OnCompare() {
     if (!m_document.IsLoaded())
         return;
-    Run(kDialogFailed, [this] {
-        const QString path = m_prompts.GetOpenFileName(
-            this, {Prompts::kDatFiles, Prompts::kCsvFiles}, QStringLiteral("Compare With"));
+    Run(DialogFailed(), [this] {
+        const QString path =
+            m_prompts.GetOpenFileName(this, {Prompts::DatFiles(), Prompts::CsvFiles()},
+                                      tr("Compare With"), CSettings::Get().OtherFolder());
         if (path.isEmpty())
             return;
+        CSettings::Get().SetOtherFolderOf(path);
         auto* compare = new CCompareDlg(path, m_bShowAllColumns, m_document, m_prompts, this);
         if (!compare->IsLoaded()) {
             delete compare;
@@ -289,7 +293,7 @@ void CMainDlg::OnCompare() {
 void CMainDlg::OnCopyFromCompare(const std::vector<ChannelRow>& rows) {
     if (!m_pCompareDlg)
         return;
-    Change(QStringLiteral("Copy from %1").arg(m_pCompareDlg->FileName()),
+    Change(tr("Copy from %1").arg(m_pCompareDlg->FileName()),
            [&](const RowSelection& selection) { return m_document.PutRows(rows, selection); });
 }
 

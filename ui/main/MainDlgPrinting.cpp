@@ -2,6 +2,7 @@
 #include "MainDlg.h"
 
 #include "ChannelPages.h"
+#include "CommandRunner.h"
 #include "Failure.h"
 #include "FilePaths.h"
 #include "Prompts.h"
@@ -16,9 +17,6 @@
 #include <span>
 
 namespace {
-
-const QString kPrintFailed = QStringLiteral("Print operation failed.");
-const QString kExportFailed = QStringLiteral("Export operation failed.");
 
 QString FileNameOf(const CChannelDocument& document) {
     return FileNameOf(QString::fromStdString(document.Path().string()));
@@ -39,7 +37,7 @@ void CMainDlg::OnPrintPreview() { Print(true); }
 void CMainDlg::Print(bool preview) {
     if (!m_document.IsLoaded())
         return;
-    Run(kPrintFailed, [this, preview] {
+    Run(PrintFailed(), [this, preview] {
         const CChannelPages pages = PagesOf(m_document, m_bShowAllColumns);
         QPrinter printer(QPrinter::HighResolution);
         pages.ChooseOrientation(printer);
@@ -63,10 +61,10 @@ void CMainDlg::OnExportPdf() {
         return;
     QString reason;
     Run(
-        kExportFailed,
+        ExportFailed(),
         [&] {
-            QString path = m_prompts.GetSaveFileName(
-                this, {Prompts::kPdfFiles}, QStringLiteral("Export PDF"), ExportStart(".pdf"));
+            QString path = m_prompts.GetSaveFileName(this, {Prompts::PdfFiles()}, tr("Export PDF"),
+                                                     ExportStart(".pdf"));
             if (path.isEmpty())
                 return;
             if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))

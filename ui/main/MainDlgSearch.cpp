@@ -40,7 +40,7 @@ void CMainDlg::FindChannel(const QString& text, int direction) {
         const int row =
             m_document.FindRow(text.toStdString(), m_listChannels->SelectionMark(), direction);
         if (row < 0)
-            ShowMessage(QStringLiteral("No channel matches \"%1\".").arg(text));
+            ShowMessage(tr("No channel matches \"%1\".").arg(text));
         else
             SelectOnly(row);
     });
@@ -55,7 +55,7 @@ void CMainDlg::OnSort() {
         CSortDlg dialog(m_document.Model(), this);
         if (m_prompts.RunModal(dialog) != QDialog::Accepted)
             return;
-        Change(QStringLiteral("Sort"), [&](const RowSelection& selection) {
+        Change(tr("Sort"), [&](const RowSelection& selection) {
             return m_document.Sort(selection, dialog.Key(), dialog.IsDescending());
         });
     });

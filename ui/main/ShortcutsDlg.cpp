@@ -10,23 +10,24 @@
 
 #include <algorithm>
 
-CShortcutsDlg::Key CShortcutsDlg::OfCommand(const char* keys, const char* text) {
+CShortcutsDlg::Key CShortcutsDlg::OfCommand(const char* keys, const QString& text) {
     QStringList shown;
     for (const QKeySequence& key : QKeySequence::listFromString(QString::fromLatin1(keys)))
         shown << key.toString(QKeySequence::NativeText);
-    QString what = QString::fromLatin1(text).remove(QLatin1Char('&'));
-    if (what.endsWith(QStringLiteral("...")))
-        what.chop(3);
+    QString what = QString(text).remove(QLatin1Char('&'));
+    for (const QString& dots : {QStringLiteral("..."), QStringLiteral("\u2026")})
+        if (what.endsWith(dots))
+            what.chop(dots.size());
     return {shown.join(QStringLiteral(", ")), what};
 }
 
 CShortcutsDlg::CShortcutsDlg(const std::vector<Window>& windows, QWidget* owner) : QDialog(owner) {
-    setWindowTitle(QStringLiteral("Keyboard Shortcuts"));
+    setWindowTitle(tr("Keyboard Shortcuts"));
     setObjectName(QStringLiteral("shortcutsWindow"));
     m_listKeys = new QTreeWidget(this);
     m_listKeys->setObjectName(QStringLiteral("shortcutList"));
-    m_listKeys->setAccessibleName(QStringLiteral("Keyboard shortcuts"));
-    m_listKeys->setHeaderLabels({QStringLiteral("Keys"), QStringLiteral("What they do")});
+    m_listKeys->setAccessibleName(tr("Keyboard shortcuts"));
+    m_listKeys->setHeaderLabels({tr("Keys"), tr("What they do")});
     m_listKeys->setUniformRowHeights(true);
     for (const Window& window : windows) {
         auto* group = new QTreeWidgetItem(m_listKeys, {window.name});

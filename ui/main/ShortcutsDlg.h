@@ -20,7 +20,7 @@ public:
     };
     // The row of a command: its keys as a command table writes them
     // ("Ctrl+Shift+Z; Ctrl+Y"), its text as a menu shows it ("&Find...").
-    static Key OfCommand(const char* keys, const char* text);
+    static Key OfCommand(const char* keys, const QString& text);
     struct Window {
         QString name;
         std::vector<Key> keys;

@@ -1,5 +1,7 @@
 #include "SortDlg.h"
 
+#include "Translation.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -8,22 +10,20 @@
 #include <QVBoxLayout>
 
 CSortDlg::CSortDlg(RadioModel model, QWidget* owner) : QDialog(owner) {
-    setWindowTitle(QStringLiteral("Sort"));
+    setWindowTitle(tr("Sort"));
     setObjectName(QStringLiteral("sortDialog"));
     m_comboKey = new QComboBox(this);
     m_comboKey->setObjectName(QStringLiteral("sortByList"));
-    m_comboKey->insertItem(0, QStringLiteral("RX Freq"),
-                           QVariant::fromValue(int(SortKey::kRxFreq)));
-    m_comboKey->insertItem(1, QStringLiteral("TX Freq"),
-                           QVariant::fromValue(int(SortKey::kTxFreq)));
+    m_comboKey->insertItem(0, TrColumn("RX Freq"), QVariant::fromValue(int(SortKey::kRxFreq)));
+    m_comboKey->insertItem(1, TrColumn("TX Freq"), QVariant::fromValue(int(SortKey::kTxFreq)));
     if (model == kTGUV2)
-        m_comboKey->insertItem(2, QStringLiteral("Name"), QVariant::fromValue(int(SortKey::kName)));
+        m_comboKey->insertItem(2, TrColumn("Name"), QVariant::fromValue(int(SortKey::kName)));
     m_comboKey->setCurrentIndex(0);
-    m_checkDescending = new QCheckBox(QStringLiteral("Descending"), this);
+    m_checkDescending = new QCheckBox(tr("Descending"), this);
     m_checkDescending->setObjectName(QStringLiteral("descendingBox"));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Sort by:"), m_comboKey);
+    form->addRow(tr("Sort by:"), m_comboKey);
     form->addRow(QString(), m_checkDescending);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
