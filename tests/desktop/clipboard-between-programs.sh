@@ -25,12 +25,13 @@ xdotool windowactivate --sync "$second"
 sleep 0.5
 xdotool key Home Down Down Down Down Down ctrl+v
 sleep 0.5
-# File > Save DAT File, the menu opened on its first item, then the dialog.
-xdotool key alt+f Down Return
-sleep 1
+# File > Save DAT File (after Open and Recent Files), then the dialog.
+xdotool key alt+f Down Down Return
+xdotool windowactivate --sync "$(window "^Save As\$")"
+sleep 0.5
 xdotool type --delay 20 "$work/saved.DAT"
 xdotool key Return
-for _ in $(seq 50); do [ -s "$work/saved.DAT" ] && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$work/saved.DAT" ] && break; sleep 0.1; done
 
 # A row's record: 44 bytes after the 90-byte header.
 records() { dd if="$1" bs=1 skip=$((90 + 44 * $2)) count=$((44 * $3)) status=none | od -An -tx1; }

@@ -33,12 +33,15 @@ start_program() {
 # The id of the visible window whose name matches, waiting for it to appear.
 window() {
     local id
-    for _ in $(seq 100); do
+    for _ in $(seq 200); do
         id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
     done
-    echo "no window named $1" >&2
+    echo "no window named $1; the visible windows:" >&2
+    for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+        xdotool getwindowname "$id" 2>/dev/null | sed 's/^/  /' >&2 || true
+    done
     cat "$work/program.log" >&2
     return 1
 }
