@@ -102,6 +102,7 @@ Message CChannelDocument::SideRefusal(const Message& whose, const CChannel& reco
             continue;
         const std::string text = record.GetFreqText(rx);
         const bool uhf = Image().SameBandSide(kBandSplit);
+        //: %1 is "Channel 7" or "Pasted channel 1 of 3, for row 20,"; %2 is RX or TX.
         Message refusal(
             text.empty()
                 ? (uhf ? VM_TR("Messages", "%1 has no %2 frequency, but this radio works only at "

@@ -48,6 +48,8 @@ constexpr std::array<int, 10> kStepUnits = {500,  625,  1000, 1250, 1500,
                                             2000, 2500, 3000, 5000, 10000};
 constexpr std::array<std::string_view, 5> kBands = {"FM", "VHF1", "UHF1", "UHF2", "UHF3"};
 
+//: The values of a channel's settings as the list and the Row Editor show
+//: them; files always keep them in English.
 constexpr std::array<std::string_view, 2> kOnOff = {VM_TR("Values", "On"), VM_TR("Values", "OFF")};
 constexpr std::array<std::string_view, 3> kPowerLevels = {
     VM_TR("Values", "High"), VM_TR("Values", "Mid"), VM_TR("Values", "Low")};

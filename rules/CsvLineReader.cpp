@@ -74,6 +74,10 @@ std::optional<int> CLineReader::Frequency(const char* column, Message& error) co
     const std::optional<Decimal> value = ParseDecimal(text, 5);
     const char* name = column == std::string_view("frequency") ? "Frequency" : "Offset";
     if (!value || value->value > 999999999)
+        //: Reasons a list's line gives no channel follow "Line 4: ", in lower
+        //: case where a word begins them. %1 is always the name of a column of
+        //: the CSV file (Frequency, Offset, Duplex, Power…), which stays
+        //: English, and %2 the text the file has there.
         error = Message(VM_TR("Messages", "%1 \"%2\" is not a number of MHz."))
                     .Arg(name)
                     .Arg(Echo(text));

@@ -176,8 +176,9 @@
 <context>
     <name>CChannelTableModel</name>
     <message>
-        <location filename="../ui/common/ChannelTableModel.cpp" line="+120"/>
+        <location filename="../ui/common/ChannelTableModel.cpp" line="+121"/>
         <source>ID %1, %2</source>
+        <extracomment>What a screen reader says of a cell: its channel and its column.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -199,7 +200,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>ID</source>
         <translation type="unfinished"></translation>
     </message>
@@ -214,7 +215,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Check Again</source>
         <translation type="unfinished"></translation>
     </message>
@@ -234,7 +235,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+5"/>
         <source>No problems found.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -242,7 +243,7 @@
 <context>
     <name>CCompareDlg</name>
     <message>
-        <location filename="../ui/main/CompareDlg.cpp" line="+42"/>
+        <location filename="../ui/main/CompareDlg.cpp" line="+44"/>
         <location line="+1"/>
         <source>Next Difference</source>
         <translation type="unfinished"></translation>
@@ -254,19 +255,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+97"/>
+        <location line="+3"/>
+        <location line="+105"/>
         <source>Show Differences Only</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-95"/>
-        <location line="+86"/>
+        <location line="-103"/>
+        <location line="+94"/>
         <source>Copy to Open File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-84"/>
+        <location line="-91"/>
         <source>Compare With Another File...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -276,17 +277,17 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+35"/>
         <source>&amp;Compare</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Open file: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Channels of the open file</source>
         <translation type="unfinished"></translation>
     </message>
@@ -296,7 +297,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+35"/>
         <source>1 channel of %1 could not be compared.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -322,8 +323,9 @@
         </translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+47"/>
         <source>only in %1</source>
+        <extracomment>How a screen reader reads the marks of rows that differ.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -368,12 +370,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Find Next</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Find Previous</source>
         <translation type="unfinished"></translation>
     </message>
@@ -386,7 +388,7 @@
 <context>
     <name>CImportDlg</name>
     <message>
-        <location filename="../ui/import/ImportDlg.cpp" line="+43"/>
+        <location filename="../ui/import/ImportDlg.cpp" line="+44"/>
         <source>Open DAT File For Import</source>
         <translation type="unfinished"></translation>
     </message>
@@ -445,7 +447,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Open DAT</source>
         <translation type="unfinished"></translation>
     </message>
@@ -455,7 +457,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Save DAT</source>
         <translation type="unfinished"></translation>
     </message>
@@ -470,7 +472,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Print Preview...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -485,31 +487,34 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Exit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Up</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Down</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+2"/>
         <location line="+1"/>
         <source>Up 15</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location line="+1"/>
         <source>Down 15</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+1"/>
         <location line="+1"/>
         <source>Delete</source>
         <translation type="unfinished"></translation>
@@ -530,26 +535,27 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Copy</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Paste</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Edit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>New</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+2"/>
         <location line="+1"/>
         <source>Import</source>
         <translation type="unfinished"></translation>
@@ -560,7 +566,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Keyboard Shortcuts</source>
         <translation type="unfinished"></translation>
     </message>
@@ -570,13 +576,13 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+326"/>
+        <location line="+2"/>
+        <location line="+338"/>
         <source>Find Next</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-325"/>
+        <location line="-336"/>
         <source>Find Previous</source>
         <translation type="unfinished"></translation>
     </message>
@@ -586,7 +592,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Check Channels...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -596,12 +602,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Redo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+90"/>
         <source>&amp;File</source>
         <translation type="unfinished"></translation>
     </message>
@@ -636,7 +642,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Choose %1 in the Mode box.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -651,13 +657,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+43"/>
         <source>Velmora opens one file per window; %1 was not opened.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>%1 and %2</source>
+        <extracomment>A list of files: &quot;a.DAT, b.DAT and c.DAT&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -671,7 +678,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+55"/>
         <source>Export CSV</source>
         <translation type="unfinished"></translation>
     </message>
@@ -681,7 +688,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
@@ -698,7 +705,7 @@
     </message>
     <message>
         <location line="+4"/>
-        <location filename="../ui/main/MainDlgCommands.cpp" line="+205"/>
+        <location filename="../ui/main/MainDlgCommands.cpp" line="+204"/>
         <source>Row Editor</source>
         <translation type="unfinished"></translation>
     </message>
@@ -733,12 +740,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+72"/>
         <source>Changes are not saved. Exit anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/main/MainDlgCommands.cpp" line="-124"/>
+        <location filename="../ui/main/MainDlgCommands.cpp" line="-123"/>
         <source>Edit %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -774,17 +781,17 @@
         </translation>
     </message>
     <message>
-        <location line="+125"/>
+        <location line="+127"/>
         <source>Compare With</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>Copy from %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/main/MainDlgPrinting.cpp" line="+68"/>
+        <location filename="../ui/main/MainDlgPrinting.cpp" line="+66"/>
         <source>Export PDF</source>
         <translation type="unfinished"></translation>
     </message>
@@ -798,6 +805,31 @@
         <source>Sort</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../ui/main/MainDlgSettings.cpp" line="+54"/>
+        <source>Recent &amp;Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Clear Recent Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Takes effect when Velmora starts again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>System Default</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CRowEditorDlg</name>
@@ -807,17 +839,18 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
+        <location filename="../ui/editor/RowEditorDlg.cpp" line="+99"/>
         <source>Selected rows: %1 - %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/editor/RowEditorDlg.cpp" line="+71"/>
+        <location filename="../ui/editor/RowEditorDlg.cpp" line="-28"/>
         <source>Row Editor</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+32"/>
         <source>New</source>
         <translation type="unfinished"></translation>
     </message>
@@ -951,7 +984,7 @@
 <context>
     <name>CShortcutsDlg</name>
     <message>
-        <location filename="../ui/main/ShortcutsDlg.cpp" line="+25"/>
+        <location filename="../ui/main/ShortcutsDlg.cpp" line="+26"/>
         <source>Keyboard Shortcuts</source>
         <translation type="unfinished"></translation>
     </message>
@@ -979,7 +1012,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <source>Descending</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1035,12 +1068,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>QT/DQT Enc</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Step</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1126,8 +1159,9 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../document/DocumentEdits.cpp" line="+107"/>
+        <location filename="../document/DocumentEdits.cpp" line="+108"/>
         <source>%1 has no %2 frequency, but this radio works only at 400 MHz and above.</source>
+        <extracomment>%1 is &quot;Channel 7&quot; or &quot;Pasted channel 1 of 3, for row 20,&quot;; %2 is RX or TX.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1296,8 +1330,9 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../rules/CsvLineReader.cpp" line="+77"/>
+        <location filename="../rules/CsvLineReader.cpp" line="+81"/>
         <source>%1 &quot;%2&quot; is not a number of MHz.</source>
+        <extracomment>Reasons a list&apos;s line gives no channel follow &quot;Line 4: &quot;, in lower case where a word begins them. %1 is always the name of a column of the CSV file (Frequency, Offset, Duplex, Power…), which stays English, and %2 the text the file has there.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1449,7 +1484,7 @@
 <context>
     <name>Prompts</name>
     <message>
-        <location filename="../ui/common/DesktopPrompts.cpp" line="+80"/>
+        <location filename="../ui/common/DesktopPrompts.cpp" line="+83"/>
         <source>DAT Files (*.DAT)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1467,8 +1502,9 @@
 <context>
     <name>Values</name>
     <message>
-        <location filename="../model/ToneTables.cpp" line="+51"/>
+        <location filename="../model/ToneTables.cpp" line="+53"/>
         <source>On</source>
+        <extracomment>The values of a channel&apos;s settings as the list and the Row Editor show them; files always keep them in English.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>

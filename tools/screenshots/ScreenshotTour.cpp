@@ -2,7 +2,9 @@
 
 #include "ChannelListView.h"
 #include "ChannelPages.h"
+#include "CommandRunner.h"
 #include "MainDlg.h"
+#include "Settings.h"
 #include "WindowPicture.h"
 
 #include <QAction>
@@ -105,6 +107,8 @@ bool CScreenshotTour::Run() {
 }
 
 std::unique_ptr<CMainDlg> CScreenshotTour::NewMainWindow(RadioModel model) {
+    // Each picture shows a window as it first opens, nothing remembered.
+    CSettings::Get().Clear();
     auto window = std::make_unique<CMainDlg>(m_prompts);
     auto* mode = window->findChild<QComboBox*>(QStringLiteral("modeBox"));
     Expect(mode, QStringLiteral("the main window has no Mode box"));
@@ -150,7 +154,7 @@ void CScreenshotTour::ShootTgUv2Windows() {
 }
 
 void CScreenshotTour::ShootFileMenu(CMainDlg& window) {
-    ShootMenuBarMenu(window, 0, QStringLiteral("Save DAT File"), QStringLiteral("main-file-menu"));
+    ShootMenuBarMenu(window, 0, CMainDlg::tr("Save DAT File"), QStringLiteral("main-file-menu"));
 }
 
 // The menu bar's menu at index, open over the window with the item whose
@@ -181,7 +185,7 @@ void CScreenshotTour::ShootRightClickMenuAndNew(CMainDlg& window) {
     CChannelListView& list = window.List();
     list.SelectRows({kUv2EmptyRow});
     Settle(window);
-    PictureNextMenu(QStringLiteral("New"));
+    PictureNextMenu(CMainDlg::tr("New"));
     PictureNextDialog(QStringLiteral("row-editor-new"));
     window.OnListContextMenu(PointOnRow(list, kUv2EmptyRow));
     Save(QStringLiteral("list-menu"), m_menuPicture);
@@ -252,7 +256,7 @@ void CScreenshotTour::ShootImportAndExit() {
     import->List().scrollTo(import->List().Channels().index(kUv2PmrLast, 0));
     Settle(*import);
 
-    PictureNextMenu(QStringLiteral("Copy"), false);
+    PictureNextMenu(CMainDlg::tr("Copy"), false);
     import->OnListContextMenu(PointOnRow(import->List(), kUv2PmrFirst + 2));
     const QImage importPicture = m_menuPicture;
     Save(QStringLiteral("import-window"), SideBySide(WindowPicture(*window), importPicture));
@@ -263,7 +267,8 @@ void CScreenshotTour::ShootImportAndExit() {
     const auto copied = static_cast<std::size_t>(kUv2PmrLast - kUv2PmrFirst + 1);
     Expect(window->IsModified() && window->Clipboard().size() == copied,
            QStringLiteral("the copied rows were not pasted"));
-    ShootMenuBarMenu(*window, 1, QStringLiteral("Undo Paste"), QStringLiteral("main-edit-menu"));
+    ShootMenuBarMenu(*window, 1, window->Command(MainCommand::kUndo)->text(),
+                     QStringLiteral("main-edit-menu"));
     PictureNextMessage(QStringLiteral("message-exit"));
     window->close();
     Expect(window->isVisible(), QStringLiteral("No to the exit question closed the window"));
@@ -280,7 +285,7 @@ void CScreenshotTour::ShootTg6aWindows() {
     Settle(*window);
     Save(QStringLiteral("main-tg6a"), WindowPicture(*window));
 
-    PictureNextMenu(QStringLiteral("Edit"));
+    PictureNextMenu(CMainDlg::tr("Edit"));
     PictureNextDialog(QStringLiteral("row-editor-several-rows"));
     window->OnListContextMenu(PointOnRow(list, kTg6aEditRows.back()));
     ForgetScripts();
@@ -299,7 +304,7 @@ void CScreenshotTour::ShootInvalidFrequency(CMainDlg& window) {
     window.OnPaste();
     ForgetScripts();
     Expect(!m_prompts.messages.empty() &&
-               m_prompts.messages.back() == QStringLiteral("Invalid frequency!"),
+               m_prompts.messages.back() == CMainDlg::tr("Invalid frequency!"),
            QStringLiteral("pasting an empty TG-6A row did not say \"Invalid frequency!\""));
 }
 
@@ -312,7 +317,8 @@ void CScreenshotTour::ShootFileFailures() {
     window->OnOpen();
     ForgetScripts();
     Expect(!window->IsLoaded() && !m_prompts.reasons.empty() &&
-               m_prompts.reasons.back().endsWith(QStringLiteral("Choose TG-6A in the Mode box.")),
+               m_prompts.reasons.back().endsWith(
+                   CMainDlg::tr("Choose %1 in the Mode box.").arg(QStringLiteral("TG-6A"))),
            QStringLiteral("opening the TG-6A example as a TG-UV2 file did not say why it failed"));
 
     OpenExample(*window, kTgUv2Example);
@@ -320,8 +326,7 @@ void CScreenshotTour::ShootFileFailures() {
     m_prompts.saveNames.push_back(QStringLiteral("/media/radio/MEMORY.DAT"));
     window->OnSave();
     ForgetScripts();
-    Expect(!m_prompts.messages.empty() &&
-               m_prompts.messages.back() == QStringLiteral("Save operation failed."),
+    Expect(!m_prompts.messages.empty() && m_prompts.messages.back() == SaveFailed(),
            QStringLiteral("saving into a missing folder did not fail"));
 }
 

@@ -117,6 +117,7 @@ QVariant CChannelTableModel::data(const QModelIndex& index, int role) const {
         return QVariant::fromValue(AlignmentOf(column));
     // A screen reader names the cell by its channel and its column.
     if (role == Qt::AccessibleDescriptionRole)
+        //: What a screen reader says of a cell: its channel and its column.
         return tr("ID %1, %2").arg(index.row()).arg(TrColumn(column.header));
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole && role != Qt::EditRole)
         return {};

@@ -2,8 +2,10 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QHash>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPair>
 #include <QPushButton>
 #include <QWidget>
@@ -73,7 +75,10 @@ int NeededWidth(const QWidget* control, const CDialogUnits& units) {
 
 void PlaceControl(QWidget* control, const CDialogUnits& units, int x, int y, int width,
                   int height) {
-    QRect rect = units.Rect(x, y, width, height);
+    PlaceControlAt(control, units, units.Rect(x, y, width, height));
+}
+
+void PlaceControlAt(QWidget* control, const CDialogUnits& units, QRect rect) {
     const QSize hint(NeededWidth(control, units), control->sizeHint().height());
     if (hint.width() > rect.width())
         rect.setWidth(hint.width());
@@ -83,4 +88,77 @@ void PlaceControl(QWidget* control, const CDialogUnits& units, int x, int y, int
         rect.setHeight(hint.height());
     }
     control->setGeometry(rect);
+}
+
+namespace {
+
+// The controls of a template window: its own children, as placed.
+std::vector<QWidget*> ControlsOf(QWidget& parent) {
+    std::vector<QWidget*> controls;
+    for (QObject* child : parent.children()) {
+        auto* control = qobject_cast<QWidget*>(child);
+        if (control && !control->isWindow() && !control->isHidden() &&
+            !qobject_cast<QMenuBar*>(control))
+            controls.push_back(control);
+    }
+    return controls;
+}
+
+bool SameRows(const QRect& a, const QRect& b) {
+    return a.top() <= b.bottom() && b.top() <= a.bottom();
+}
+
+int RightOf(const std::vector<QWidget*>& controls) {
+    int right = 0;
+    for (const QWidget* control : controls)
+        right = std::max(right, control->geometry().right() + 1);
+    return right;
+}
+
+} // namespace
+
+int SpreadControls(QWidget& parent, const CDialogUnits& units) {
+    const std::vector<QWidget*> controls = ControlsOf(parent);
+    const int before = RightOf(controls);
+    // A column of buttons stays a column.
+    QHash<int, int> widest;
+    for (const QWidget* control : controls)
+        if (qobject_cast<const QPushButton*>(control))
+            widest[control->x()] = std::max(widest.value(control->x()), control->width());
+    for (QWidget* control : controls)
+        if (qobject_cast<QPushButton*>(control))
+            control->resize(widest.value(control->x()), control->height());
+    // A frame is drawn around the controls beside it; it is never in the way.
+    const auto inTheWay = [](const QWidget* control) {
+        return !qobject_cast<const QGroupBox*>(control);
+    };
+    const int gap = units.X(2);
+    for (std::size_t round = 0; round < controls.size() * controls.size(); ++round) {
+        const QWidget *first = nullptr, *next = nullptr;
+        for (const QWidget* a : controls)
+            for (const QWidget* b : controls) {
+                const QRect ra = a->geometry(), rb = b->geometry();
+                if (a == b || !inTheWay(a) || !inTheWay(b) || ra.left() >= rb.left() ||
+                    !SameRows(ra, rb) || ra.right() + units.X(1) < rb.left())
+                    continue;
+                if (!next || rb.left() < next->x()) {
+                    first = a;
+                    next = b;
+                }
+            }
+        if (!next)
+            break;
+        const int strip = first->geometry().right() + 1 + gap - next->x();
+        const int at = next->x();
+        QRect row = first->geometry() | next->geometry();
+        for (QWidget* control : controls) {
+            QRect rect = control->geometry();
+            if (rect.left() >= at)
+                rect.translate(strip, 0);
+            else if (rect.right() >= at && (!inTheWay(control) || !SameRows(rect, row)))
+                rect.setWidth(rect.width() + strip);
+            control->setGeometry(rect);
+        }
+    }
+    return std::max(0, RightOf(controls) - before);
 }

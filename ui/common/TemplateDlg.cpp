@@ -6,7 +6,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -16,6 +19,9 @@ QKeySequence SequenceOf(const QKeyEvent* key, Qt::KeyboardModifiers ignored) {
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~(ignored | Qt::KeypadModifier);
     return QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(key->key())));
 }
+
+// The room a template leaves between its controls and the window's edge.
+constexpr int kMargin = 7;
 
 } // namespace
 
@@ -65,16 +71,26 @@ QPushButton* CTemplateDlg::AddButton(QAction* command, const char* name, QRect r
     button->setObjectName(QLatin1String(name));
     button->setAutoDefault(false);
     button->setDefault(false);
-    button->setGeometry(rect);
+    PlaceControlAt(button, m_units, rect);
     button->setEnabled(command->isEnabled());
     connect(button, &QPushButton::clicked, command, &QAction::trigger);
     connect(command, &QAction::enabledChanged, button, &QWidget::setEnabled);
     return button;
 }
 
-void CTemplateDlg::FinishLayout(int extraWidth) {
-    if (extraWidth > 0)
-        m_pClient->setMinimumWidth(m_pClient->minimumWidth() + extraWidth);
+void CTemplateDlg::FinishLayout(const std::function<int()>& extraWidth) {
+    // Controls grown and moved apart for their texts stand where they are
+    // meant to at the wider client area, a template's margin beside them.
+    SpreadControls(*m_pClient, m_units);
+    const int reach = m_pClient->childrenRect().right() + 1 + m_units.X(kMargin);
+    if (const int wider = reach - m_pClient->minimumWidth(); wider > 1) {
+        m_pClient->setMinimumWidth(reach);
+        m_prevClientSize.rwidth() += wider;
+    }
+    // A list's columns may want more than the screen has; the list scrolls.
+    const int room = screen()->availableGeometry().width() * 9 / 10 - sizeHint().width();
+    if (const int extra = std::min(extraWidth ? extraWidth() : 0, room); extra > 0)
+        m_pClient->setMinimumWidth(m_pClient->minimumWidth() + extra);
     // Only the client area's controls: a key typed into an open menu belongs
     // to the menu.
     m_pClient->installEventFilter(this);

@@ -53,10 +53,12 @@ protected:
     // command and is enabled exactly while the command is.
     QPushButton* AddButton(QAction* command, const char* name, QRect rect);
 
-    // Call once every control exists: widens the client area by extraWidth
-    // (where the user's font needs more room than the template gives), fixes
-    // the minimum size and starts watching the client area's keys.
-    void FinishLayout(int extraWidth = 0);
+    // Call once every control exists: moves apart the controls whose texts
+    // need more room than the template gives (SpreadControls), widens the
+    // client area by what extraWidth then says (where the user's font needs
+    // more room, say for a list's columns), fixes the minimum size and starts
+    // watching the client area's keys.
+    void FinishLayout(const std::function<int()>& extraWidth = {});
 
     virtual void OnClientResized(int dx, int dy) = 0;
     // Enter and Esc, which a dialog would take to end itself: the window

@@ -95,7 +95,9 @@ CRowEditorDlg::CRowEditorDlg(const CChannelDocument& document, int firstRow, int
 CRowEditorDlg::~CRowEditorDlg() = default;
 
 void CRowEditorDlg::CreateControls(const CDialogUnits& units) {
-    m_textRows = new QLabel(QStringLiteral("ROWS"), this);
+    // Placed for its longest text; ShowRowsText gives it its own.
+    m_textRows =
+        new QLabel(tr("Selected rows: %1 - %2").arg(kMaxChannels - 1).arg(kMaxChannels - 1), this);
     m_textRows->setObjectName(QStringLiteral("rowsText"));
     PlaceControl(m_textRows, units, 7, 4, 129, 8);
     m_btnNew = AddButton(this, "newButton", QT_TR_NOOP("New"), units, {139, 4, 32, 14});
@@ -238,6 +240,7 @@ void CRowEditorDlg::FocusFirstControl() {
 }
 
 void CRowEditorDlg::FitToControls(const CDialogUnits& units) {
+    SpreadControls(*this, units);
     QSize size = units.Size(kDialogWidth, kDialogHeight);
     const QRect used = childrenRect();
     size = size.expandedTo(

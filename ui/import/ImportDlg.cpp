@@ -72,7 +72,7 @@ CImportDlg::CImportDlg(const QString& path, bool showAllColumns, const CChannelD
     // list takes its new size only once shown, so both widths are measured
     // against the size it has now.)
     const int shortColumns = m_listChannels->MissingWidth();
-    FinishLayout(shortColumns);
+    FinishLayout([shortColumns] { return shortColumns; });
     m_listChannels->Channels().SetShowAll(showAllColumns);
     if (showAllColumns)
         resize(width() + m_listChannels->MissingWidth() - shortColumns, height());

@@ -36,5 +36,6 @@ CAboutDlg::CAboutDlg(const QIcon& icon, QWidget* parent) : QDialog(parent) {
     PlaceControl(ok, units, 178, 7, 50, 14);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    setFixedSize(units.Size(235, 76));
+    const int spread = SpreadControls(*this, units);
+    setFixedSize(units.Size(235, 76) + QSize(spread, 0));
 }

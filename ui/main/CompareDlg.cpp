@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -79,14 +80,23 @@ CCompareDlg::CCompareDlg(const QString& path, bool showAllColumns, const CChanne
     m_pPlacer = new CBesidePlacer(*this);
     CreateCommands();
     CreateControls();
-    for (CChannelListView* list : {m_listLeft, m_listRight})
-        list->Channels().SetShowAll(showAllColumns);
     m_listLeft->Channels().Show(m_open);
     m_listRight->Channels().Show(m_other);
-    // Both lists show their columns side by side, whatever the font.
+    // Both lists show their short columns side by side, whatever the font and
+    // the language: the smallest window. With all columns it starts wider,
+    // as wide as the screen allows, the lists scrolling beyond.
     m_listLeft->Channels().ShowMarks({});
     m_listRight->Channels().ShowMarks({});
-    FinishLayout(m_listLeft->MissingWidth() + m_listRight->MissingWidth());
+    const auto missing = [this] {
+        return m_listLeft->MissingWidth() + m_listRight->MissingWidth();
+    };
+    const int shortColumns = missing();
+    FinishLayout([shortColumns] { return shortColumns; });
+    if (showAllColumns) {
+        SetShowAllColumns(true);
+        const int room = screen()->availableGeometry().width() * 9 / 10;
+        resize(std::min(width() + missing() - shortColumns, std::max(width(), room)), height());
+    }
     Load(path);
     Observe(&m_open);
     Compare();
@@ -211,6 +221,7 @@ void CCompareDlg::Compare() {
         return;
     m_comparison = ComparePlans(m_open.Records(), m_other.Records(), m_open.Model(), m_notHeld);
     std::vector<CChannelTableModel::RowMark> left, right;
+    //: How a screen reader reads the marks of rows that differ.
     const QString onlyThere = tr("only in %1").arg(m_strName);
     for (const RowComparison& row : m_comparison.rows) {
         CChannelTableModel::RowMark mark;

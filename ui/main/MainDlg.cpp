@@ -180,7 +180,7 @@ CMainDlg::CMainDlg(Prompts& prompts, QWidget* parent)
 
     NameControlsFromLabels(*this);
     // The short columns fit at the start, whatever the font.
-    FinishLayout(m_listChannels->MissingWidth());
+    FinishLayout([this] { return m_listChannels->MissingWidth(); });
     RestoreSettings();
     m_comboMode->setFocus();
 }
@@ -384,6 +384,7 @@ void CMainDlg::OpenGiven(const CommandLineFiles& files) {
         ShowMessage(tr("Velmora opens one file per window; %1 was not opened.").arg(last));
         return;
     }
+    //: A list of files: "a.DAT, b.DAT and c.DAT".
     const QString list = tr("%1 and %2").arg(names.join(tr(", ")), last);
     ShowMessage(tr("Velmora opens one file per window; %1 were not opened.").arg(list));
 }

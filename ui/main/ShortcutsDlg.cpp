@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -49,5 +50,8 @@ CShortcutsDlg::CShortcutsDlg(const std::vector<Window>& windows, QWidget* owner)
     const int margins = layout->contentsMargins().left() + layout->contentsMargins().right();
     const int width = m_listKeys->header()->length() + 2 * m_listKeys->frameWidth() +
                       style()->pixelMetric(QStyle::PM_ScrollBarExtent) + margins;
-    resize(std::max(width, sizeHint().width()), fontMetrics().height() * 34);
+    // Within the screen, however long the texts of a language.
+    const QSize room = screen()->availableGeometry().size() * 9 / 10;
+    resize(std::min(std::max(width, sizeHint().width()), room.width()),
+           std::min(fontMetrics().height() * 34, room.height()));
 }
