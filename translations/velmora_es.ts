@@ -6,150 +6,95 @@
     <message>
         <location filename="../ui/main/AboutDlg.cpp" line="+11"/>
         <source>About Velmora</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Velmora</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>%1 Version %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 versión %2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copyright (C) %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>This software is freeware.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este programa es gratuito (freeware).</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>CChannelListView</name>
     <message>
-        <location filename="../ui/common/ChannelListView.cpp" line="+190"/>
-        <source>Up, Down, Page Up, Page Down, Home, End</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location filename="../ui/common/ChannelListView.cpp" line="+193"/>
         <source>Select another row</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Shift+Up, Shift+Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar otra fila</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Select more rows</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Left, Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar más filas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Move to another cell of the row</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a otra celda de la fila</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Ctrl+Up, Ctrl+Down</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Move to another row without changing the selection</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Ctrl+Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a otra fila sin cambiar la selección</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Select or unselect the row</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Menu, Shift+F10</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar o deseleccionar la fila</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open the list&apos;s menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el menú de la lista</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>F2, or typing</source>
-        <translation type="unfinished"></translation>
+        <translation>F2 o empezar a escribir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Edit the cell</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar la celda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Switch an On/OFF cell</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Alternar una celda Sí/No</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Store the edit and go down a row</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el cambio y bajar una fila</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Ctrl+Enter</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Store the edit in every selected channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el cambio en todos los canales seleccionados</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Tab, Shift+Tab</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Store the edit and go to the next or previous cell</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Esc</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el cambio e ir a la celda siguiente o anterior</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Leave the cell as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar la celda como estaba</translation>
     </message>
 </context>
 <context>
@@ -157,20 +102,20 @@
     <message>
         <location filename="../ui/main/ChannelPages.cpp" line="+90"/>
         <source>%1 — %2 — 1 channel</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2 — 1 canal</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%1 — %2 — %n channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 — %2 — %n canal</numerusform>
+            <numerusform>%1 — %2 — %n canales</numerusform>
         </translation>
     </message>
     <message>
         <location line="+138"/>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -179,12 +124,12 @@
         <location filename="../ui/common/ChannelTableModel.cpp" line="+121"/>
         <source>ID %1, %2</source>
         <extracomment>What a screen reader says of a cell: its channel and its column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ID %1, %2</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia</translation>
     </message>
 </context>
 <context>
@@ -192,52 +137,52 @@
     <message>
         <location filename="../ui/main/CheckChannelsDlg.cpp" line="+24"/>
         <source>Check Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar canales</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Findings</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Severity</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravedad</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problema</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Check Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a comprobar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>No problems found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han encontrado problemas.</translation>
     </message>
 </context>
 <context>
@@ -246,114 +191,114 @@
         <location filename="../ui/main/CompareDlg.cpp" line="+44"/>
         <location line="+1"/>
         <source>Next Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia siguiente</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+1"/>
         <source>Previous Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia anterior</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+105"/>
+        <location line="+107"/>
         <source>Show Differences Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar solo las diferencias</translation>
     </message>
     <message>
-        <location line="-103"/>
-        <location line="+94"/>
+        <location line="-105"/>
+        <location line="+96"/>
         <source>Copy to Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar al archivo abierto</translation>
     </message>
     <message>
-        <location line="-91"/>
+        <location line="-93"/>
         <source>Compare With Another File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con otro archivo...</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+37"/>
         <source>&amp;Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comparar</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Open file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo abierto: %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Channels of the open file</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales del archivo abierto</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Channels of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales de %1</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>1 channel of %1 could not be compared.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido comparar 1 canal de %1.</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n channels of %1 could not be compared.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se ha podido comparar %n canal de %1.</numerusform>
+            <numerusform>No se han podido comparar %n canales de %1.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 line of %1 could not be compared.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido comparar 1 línea de %1.</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n lines of %1 could not be compared.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se ha podido comparar %n línea de %1.</numerusform>
+            <numerusform>No se han podido comparar %n líneas de %1.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+47"/>
         <source>only in %1</source>
         <extracomment>How a screen reader reads the marks of rows that differ.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>solo en %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>cambiado</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>only here</source>
-        <translation type="unfinished"></translation>
+        <translation>solo aquí</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>The channels are the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los canales son iguales.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 channel differs: %1 changed, %2 only here, %3 only in %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay 1 canal distinto (cambiados: %1; solo aquí: %2; solo en %4: %3).</translation>
     </message>
     <message numerus="yes">
         <location line="+2"/>
         <source>%n channels differ: %1 changed, %2 only here, %3 only in %4.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Hay %n canal distinto (cambiados: %1; solo aquí: %2; solo en %4: %3).</numerusform>
+            <numerusform>Hay %n canales distintos (cambiados: %1; solo aquí: %2; solo en %4: %3).</numerusform>
         </translation>
     </message>
 </context>
@@ -362,27 +307,27 @@
     <message>
         <location filename="../ui/main/FindDlg.cpp" line="+11"/>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Find what:</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar siguiente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Find Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar anterior</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -390,52 +335,52 @@
     <message>
         <location filename="../ui/import/ImportDlg.cpp" line="+44"/>
         <source>Open DAT File For Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo DAT para importar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>IMPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPORTAR</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Channels to import</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales para importar</translation>
     </message>
     <message>
         <location line="+44"/>
         <source>1 channel of %1 could not be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido importar 1 canal de %1.</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n channels of %1 could not be imported.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se ha podido importar %n canal de %1.</numerusform>
+            <numerusform>No se han podido importar %n canales de %1.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 line of %1 could not be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido importar 1 línea de %1.</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n lines of %1 could not be imported.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se ha podido importar %n línea de %1.</numerusform>
+            <numerusform>No se han podido importar %n líneas de %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -444,391 +389,391 @@
     <message>
         <location filename="../ui/main/MainDlg.cpp" line="+72"/>
         <source>Open DAT File</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo DAT</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open DAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir DAT</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save DAT File</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo DAT</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save DAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar DAT</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CSV...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Print Preview...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de impresión...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Export PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar PDF...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Compare...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+1"/>
         <source>Up 15</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir 15</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Down 15</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar 15</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Insert Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar fila</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Delete and Close Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar y desplazar hacia arriba</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+1"/>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;About Velmora...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Velmora...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de teclado</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar...</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+338"/>
         <source>Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar siguiente</translation>
     </message>
     <message>
         <location line="-336"/>
         <source>Find Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar anterior</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Sort...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Check Channels...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar canales...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <location line="+90"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Show all columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar todas las columnas</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>Invalid frequency!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Frecuencia no válida!</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Choose %1 in the Mode box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija %1 en la lista Modelo.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Changes are not saved. Open another file anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Los cambios no se han guardado. ¿Abrir otro archivo de todos modos?</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 was changed by another program since it was opened. Replace it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ha modificado %1 desde que se abrió. ¿Reemplazarlo de todos modos?</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>Velmora opens one file per window; %1 was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora abre un archivo por ventana; %1 no se ha abierto.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 and %2</source>
         <extracomment>A list of files: &quot;a.DAT, b.DAT and c.DAT&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Velmora opens one file per window; %1 were not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora abre un archivo por ventana; %1 no se han abierto.</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CSV</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+2"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>Show the finding&apos;s channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el canal del resultado</translation>
     </message>
     <message>
         <location line="+4"/>
         <location filename="../ui/main/MainDlgCommands.cpp" line="+204"/>
         <source>Row Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de filas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Check Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar canales</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventana principal</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Channel list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de canales</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>Import window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventana de importación</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Compare window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventana de comparación</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>Changes are not saved. Exit anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Los cambios no se han guardado. ¿Salir de todos modos?</translation>
     </message>
     <message>
         <location filename="../ui/main/MainDlgCommands.cpp" line="-123"/>
         <source>Edit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar %1</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>The clipboard holds no channels Velmora can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>El portapapeles no contiene canales que Velmora pueda leer.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>1 channel of the clipboard could not be pasted.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido pegar 1 canal del portapapeles.</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n channels of the clipboard could not be pasted.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se ha podido pegar %n canal del portapapeles.</numerusform>
+            <numerusform>No se han podido pegar %n canales del portapapeles.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 line of the clipboard could not be pasted.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido pegar 1 línea del portapapeles.</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n lines of the clipboard could not be pasted.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se ha podido pegar %n línea del portapapeles.</numerusform>
+            <numerusform>No se han podido pegar %n líneas del portapapeles.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+127"/>
         <source>Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>Copy from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar de %1</translation>
     </message>
     <message>
         <location filename="../ui/main/MainDlgPrinting.cpp" line="+66"/>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar PDF</translation>
     </message>
     <message>
         <location filename="../ui/main/MainDlgSearch.cpp" line="+43"/>
         <source>No channel matches &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún canal coincide con «%1».</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar</translation>
     </message>
     <message>
         <location filename="../ui/main/MainDlgSettings.cpp" line="+54"/>
         <source>Recent &amp;Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos &amp;recientes</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Clear Recent Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar la lista de recientes</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Takes effect when Velmora starts again</source>
-        <translation type="unfinished"></translation>
+        <translation>Se aplica al volver a iniciar Velmora</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma del sistema</translation>
     </message>
 </context>
 <context>
@@ -836,149 +781,149 @@
     <message>
         <location filename="../ui/editor/RowEditorCommands.cpp" line="+80"/>
         <source>Selected row: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila seleccionada: %1</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../ui/editor/RowEditorDlg.cpp" line="+99"/>
+        <location filename="../ui/editor/RowEditorDlg.cpp" line="+100"/>
         <source>Selected rows: %1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Filas seleccionadas: %1 - %2</translation>
     </message>
     <message>
-        <location filename="../ui/editor/RowEditorDlg.cpp" line="-28"/>
+        <location filename="../ui/editor/RowEditorDlg.cpp" line="-29"/>
         <source>Row Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de filas</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&lt; Prev</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Anterior</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente &gt;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Frequency Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de frecuencia</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>RX:</source>
-        <translation type="unfinished"></translation>
+        <translation>RX:</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+8"/>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
     <message>
         <location line="-7"/>
         <source>RX</source>
-        <translation type="unfinished"></translation>
+        <translation>RX</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>TX:</source>
-        <translation type="unfinished"></translation>
+        <translation>TX:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>TX</source>
-        <translation type="unfinished"></translation>
+        <translation>TX</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Step:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>kHz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>QT/DQT RX:</source>
-        <translation type="unfinished"></translation>
+        <translation>QT/DQT RX:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>QT/DQT TX:</source>
-        <translation type="unfinished"></translation>
+        <translation>QT/DQT TX:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reverse:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>TX Power:</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia TX:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Scramble:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrambler:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>W/N:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anchura:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Scan Add:</source>
-        <translation type="unfinished"></translation>
+        <translation>En escaneo:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Busy Set:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloq. ocupado:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Keep multiple values</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener valores distintos</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Keep multiple values: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener valores distintos: %1</translation>
     </message>
 </context>
 <context>
@@ -986,22 +931,22 @@
     <message>
         <location filename="../ui/main/ShortcutsDlg.cpp" line="+26"/>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de teclado</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Keyboard shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de teclado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>What they do</source>
-        <translation type="unfinished"></translation>
+        <translation>Función</translation>
     </message>
 </context>
 <context>
@@ -1009,17 +954,17 @@
     <message>
         <location filename="../ui/main/SortDlg.cpp" line="+13"/>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendente</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Sort by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por:</translation>
     </message>
 </context>
 <context>
@@ -1027,17 +972,17 @@
     <message>
         <location filename="../ui/common/SystemClipboard.cpp" line="+81"/>
         <source>Channel %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal %1: %2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: %2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>... and %1 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>... y %1 más.</translation>
     </message>
 </context>
 <context>
@@ -1045,72 +990,72 @@
     <message>
         <location filename="../model/ChannelColumns.cpp" line="+24"/>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>RX Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Frec. RX</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>TX Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Frec. TX</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>QT/DQT Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>QT/DQT RX</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>QT/DQT Enc</source>
-        <translation type="unfinished"></translation>
+        <translation>QT/DQT TX</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>TX Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Scramble</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrambler</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>W/N</source>
-        <translation type="unfinished"></translation>
+        <translation>Anchura</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Escaneo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Busy Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloq. ocup.</translation>
     </message>
 </context>
 <context>
@@ -1118,27 +1063,27 @@
     <message>
         <location filename="../ui/common/CommandRunner.cpp" line="+25"/>
         <source>Open operation failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Save operation failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Export operation failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido exportar.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Print operation failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido imprimir.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Error creating Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al crear el cuadro de diálogo</translation>
     </message>
 </context>
 <context>
@@ -1146,339 +1091,339 @@
     <message>
         <location filename="../document/ChannelCheck.cpp" line="+60"/>
         <source>same frequencies and tones as channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>las mismas frecuencias y tonos que el canal %1</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>same frequencies and tones as line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>las mismas frecuencias y tonos que la línea %1</translation>
     </message>
     <message>
         <location filename="../document/ChannelDocument.cpp" line="+149"/>
         <source>%1 holds no channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no contiene canales.</translation>
     </message>
     <message>
         <location filename="../document/DocumentEdits.cpp" line="+108"/>
         <source>%1 has no %2 frequency, but this radio works only at 400 MHz and above.</source>
         <extracomment>%1 is &quot;Channel 7&quot; or &quot;Pasted channel 1 of 3, for row 20,&quot;; %2 is RX or TX.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene frecuencia de %2, pero esta radio solo funciona a partir de 400 MHz.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 has no %2 frequency, but this radio works only below 400 MHz.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene frecuencia de %2, pero esta radio solo funciona por debajo de 400 MHz.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 has the %2 frequency %3 MHz, but this radio works only at 400 MHz and above.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene la frecuencia de %2 %3 MHz, pero esta radio solo funciona a partir de 400 MHz.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 has the %2 frequency %3 MHz, but this radio works only below 400 MHz.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene la frecuencia de %2 %3 MHz, pero esta radio solo funciona por debajo de 400 MHz.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El canal %1</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>Pasted channel %1 of %2, for row %3,</source>
-        <translation type="unfinished"></translation>
+        <translation>El canal pegado %1 de %2, para la fila %3,</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>Channel %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal %1: %2</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>The last row holds a channel; delete it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>La última fila contiene un canal; bórrelo primero.</translation>
     </message>
     <message>
         <location filename="../document/RadioConversion.cpp" line="+76"/>
         <source>Channel %1 has no place on a %2 (channels 0–%3).</source>
-        <translation type="unfinished"></translation>
+        <translation>El canal %1 no cabe en un %2 (canales 0–%3).</translation>
     </message>
     <message>
         <location filename="../model/DatFile.cpp" line="+30"/>
         <source>The file has %1 bytes; a %2 file has %3 bytes and a %4 file %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo tiene %1 bytes; un archivo de %2 tiene %3 bytes y uno de %4, %5.</translation>
     </message>
     <message>
         <location line="+79"/>
         <source>The file &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo «%1» no existe.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&quot;%1&quot; is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» es una carpeta, no un archivo.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;%1&quot; is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un archivo.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>You may not read the file &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No tiene permiso para leer el archivo «%1».</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The file &quot;%1&quot; is write-protected.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo «%1» está protegido contra escritura.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The folder &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta «%1» no existe.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>You may not write in the folder &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No tiene permiso para escribir en la carpeta «%1».</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The symbolic links of &quot;%1&quot; lead around in a circle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los enlaces simbólicos de «%1» forman un ciclo.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco está lleno.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The file would be larger than this system lets Velmora write.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo superaría el tamaño máximo que este sistema permite escribir a Velmora.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The file &quot;%1&quot; could not be read to its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer el archivo «%1» hasta el final.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The file has %1 bytes where a %2 file has %3. It is a %4 file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo tiene %1 bytes, mientras que un archivo de %2 tiene %3. Es un archivo de %4.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The file has %1 bytes where a %2 file has %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo tiene %1 bytes, mientras que un archivo de %2 tiene %3.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The file has %1 bytes, more than a list of channels ever needs.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo tiene %1 bytes, más de lo que necesita cualquier lista de canales.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Channel %1 holds a value the radio does not know in the column &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>El canal %1 tiene en la columna «%2» un valor que la radio no conoce.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The system reports: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema informa: %1.</translation>
     </message>
     <message>
         <location filename="../rules/CellEdit.cpp" line="+74"/>
         <source>This column cannot be edited.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta columna no se puede editar.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>A name holds up to six of the letters A to Z, the digits and the characters space * + - / _.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre tiene como máximo seis caracteres: letras de la A a la Z, dígitos, espacios y * + - / _.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&quot;%1&quot; is not one of this column&apos;s values.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es uno de los valores de esta columna.</translation>
     </message>
     <message>
         <location filename="../rules/ChannelCsv.cpp" line="+61"/>
         <source>%1 &quot;%2&quot; is not a row number from 0 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «%2» no es un número de fila de 0 a %3.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Location %1 was given before, in line %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Location %1 ya aparece antes, en la línea %2.</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>a quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>falta cerrar las comillas de un campo.</translation>
     </message>
     <message>
         <location filename="../rules/CsvHeader.cpp" line="+53"/>
         <source>The file has no header line naming its columns, such as Location and Frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no tiene una línea de encabezado con los nombres de sus columnas, como Location y Frequency.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The file has no &quot;%1&quot; column.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no tiene la columna «%1».</translation>
     </message>
     <message>
         <location filename="../rules/CsvLineReader.cpp" line="+81"/>
         <source>%1 &quot;%2&quot; is not a number of MHz.</source>
         <extracomment>Reasons a list&apos;s line gives no channel follow &quot;Line 4: &quot;, in lower case where a word begins them. %1 is always the name of a column of the CSV file (Frequency, Offset, Duplex, Power…), which stays English, and %2 the text the file has there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 «%2» no es un número de MHz.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 %2 MHz is not a whole multiple of 10 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 MHz no es un múltiplo entero de 10 Hz.</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>the transmit frequency %1 MHz is outside this TG-6A&apos;s band (%2 MHz).</source>
-        <translation type="unfinished"></translation>
+        <translation>la frecuencia de transmisión %1 MHz está fuera de la banda de este TG-6A (%2 MHz).</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the transmit frequency %1 MHz is outside the %2&apos;s bands (%3 MHz).</source>
-        <translation type="unfinished"></translation>
+        <translation>la frecuencia de transmisión %1 MHz está fuera de las bandas del %2 (%3 MHz).</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 MHz is outside this TG-6A&apos;s band (%2 MHz).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz está fuera de la banda de este TG-6A (%2 MHz).</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 MHz is outside the %2&apos;s bands (%3 MHz).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz está fuera de las bandas del %2 (%3 MHz).</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>receive-only channels (Duplex &quot;off&quot;) cannot be stored in this radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>los canales solo de recepción (Duplex «off») no se pueden guardar en esta radio.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 &quot;%2&quot; is not +, -, split, off or empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «%2» no es +, -, split, off ni vacío.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>a split channel needs its transmit frequency in the Offset column.</source>
-        <translation type="unfinished"></translation>
+        <translation>un canal split necesita su frecuencia de transmisión en la columna Offset.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1 MHz and the transmit frequency %2 MHz are in different bands; the radio needs both in one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz y la frecuencia de transmisión %2 MHz están en bandas distintas; la radio necesita ambas en la misma banda.</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>DCS code %1 is not in the radio&apos;s table.</source>
-        <translation type="unfinished"></translation>
+        <translation>el código DCS %1 no está en la tabla de la radio.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CTCSS tone %1 is not in the radio&apos;s table.</source>
-        <translation type="unfinished"></translation>
+        <translation>el tono CTCSS %1 no está en la tabla de la radio.</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>%1 &quot;%2&quot; is not two of the letters N and R.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «%2» no son dos de las letras N y R.</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>%1 &quot;%2&quot; is not a pair such as Tone-&gt;DTCS.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «%2» no es un par como Tone-&gt;DTCS.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>%1 &quot;%2&quot; is not one of Tone, TSQL, DTCS, Cross, TSQL-R and DTCS-R.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «%2» no es ninguno de Tone, TSQL, DTCS, Cross, TSQL-R y DTCS-R.</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>%1 &quot;%2&quot; is not On or OFF.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «%2» no es On ni OFF.</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>%1 &quot;%2&quot; is not High, Mid, Low or a number of watts.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «%2» no es High, Mid, Low ni un número de vatios.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Frequency is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>la columna Frequency está vacía.</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>no step of the radio fits both %1 MHz and the transmit frequency %2 MHz.</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún paso de la radio sirve a la vez para %1 MHz y para la frecuencia de transmisión %2 MHz.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>no step of the radio fits %1 MHz.</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún paso de la radio sirve para %1 MHz.</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>%1 &quot;%2&quot; is not FM or NFM.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «%2» no es FM ni NFM.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>the channel holds a value the radio cannot store.</source>
-        <translation type="unfinished"></translation>
+        <translation>el canal contiene un valor que la radio no puede guardar.</translation>
     </message>
     <message>
         <location filename="../rules/FrequencyRules.cpp" line="+98"/>
         <source>Rx frequency is missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Falta la frecuencia de RX!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Tx frequency is missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Falta la frecuencia de TX!</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Rx frequency and step do not match!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La frecuencia de RX no corresponde al paso!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Tx frequency and step do not match!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La frecuencia de TX no corresponde al paso!</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Invalid Rx frequency range!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Frecuencia de RX fuera de rango!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Invalid Tx frequency range!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Frecuencia de TX fuera de rango!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Invalid frequency range!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Frecuencia fuera de rango!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Frequencies should be in the same range!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Las frecuencias deben estar en la misma banda!</translation>
     </message>
 </context>
 <context>
@@ -1486,17 +1431,17 @@
     <message>
         <location filename="../ui/common/DesktopPrompts.cpp" line="+83"/>
         <source>DAT Files (*.DAT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos DAT (*.DAT)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>PDF Files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -1505,37 +1450,37 @@
         <location filename="../model/ToneTables.cpp" line="+53"/>
         <source>On</source>
         <extracomment>The values of a channel&apos;s settings as the list and the Row Editor show them; files always keep them in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Alta</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Mid</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Baja</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancha</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Narrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrecha</translation>
     </message>
 </context>
 </TS>

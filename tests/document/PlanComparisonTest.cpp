@@ -64,6 +64,11 @@ TEST(PlanComparison, AnotherRadiosChannelsByTheirNumbers) {
     ASSERT_EQ(to6a.records.size(), 100u);
     EXPECT_TRUE(to6a.byChannel && to6a.records[3].GetFreqText(false) == "438.50000" &&
                 to6a.records[4].IsEmpty() && to6a.lines[3] != 0 && to6a.lines[4] == 0);
+    // What the other radio's file cannot hold (the Compare window neither
+    // compares it nor takes it across).
+    EXPECT_EQ(ColumnsNotHeld(kTGUV2, kTG6A), std::vector<Column>{Column::BusySet});
+    EXPECT_EQ(ColumnsNotHeld(kTG6A, kTGUV2),
+              (std::vector<Column>{Column::Name, Column::Range, Column::Scan}));
     const CsvChannels back = ConvertRadioRows(kTG6A, to6a.records, kTGUV2, 0);
     EXPECT_TRUE(back.skipped.empty() && back.records.size() == 200u &&
                 back.records[3].GetFreqText(true) == "438.50000");
@@ -76,36 +81,6 @@ TEST(PlanComparison, AnotherRadiosChannelsByTheirNumbers) {
     EXPECT_EQ(read.skippedCount, 2);
     EXPECT_TRUE(doc.Record(3) == to6a.records[3] && doc.Image().GetHeader()[0] == 0)
         << "the other radio's header is not carried over";
-}
-
-// What a TG-6A's file cannot hold (a name, the scan setting) neither counts
-// as a difference nor is lost when its channel is taken into a TG-UV2 plan;
-// nor do the bytes the conversion made up count.
-TEST(PlanComparison, WhatTheOtherRadioCannotHoldIsKept) {
-    EXPECT_EQ(ColumnsNotHeld(kTG6A, kTGUV2),
-              (std::vector<Column>{Column::Name, Column::Range, Column::Scan}));
-    EXPECT_EQ(ColumnsNotHeld(kTGUV2, kTG6A), std::vector<Column>{Column::BusySet});
-    CChannel here = ts::UsedChannel(kTGUV2, 14550000, 14550000);
-    here.SetNameText("HILL  ");
-    here.SetScanText("OFF");
-    std::vector<CChannel> sixA(100, ts::EmptyChannel(kTG6A));
-    sixA[0] = ts::UsedChannel(kTG6A, 14550000, 14550000);
-    sixA[1] = ts::UsedChannel(kTG6A, 14560000, 14560000);
-    const std::vector<CChannel> there = ConvertRadioRows(kTG6A, sixA, kTGUV2, 0).records;
-    const std::vector<Column> notHeld = ColumnsNotHeld(kTG6A, kTGUV2);
-    const PlanComparison comparison =
-        ComparePlans(std::vector<CChannel>{here, here}, there, kTGUV2, notHeld);
-    EXPECT_EQ(comparison.rows[0].kind, RowDifference::kSame);
-    EXPECT_EQ(comparison.rows[1].columns, (std::vector<Column>{Column::RxFreq, Column::TxFreq}));
-    ASSERT_NE(there[1].GetScanText(), here.GetScanText());
-    CChannel taken = there[1];
-    KeepSettings(taken, here, notHeld, kTGUV2, 0);
-    EXPECT_EQ(taken.GetNameText(), "HILL  ");
-    EXPECT_EQ(taken.GetScanText(), here.GetScanText());
-    EXPECT_EQ(taken.GetFreqText(true), "145.60000");
-    CChannel fresh = there[1];
-    KeepSettings(fresh, ts::EmptyChannel(kTGUV2), notHeld, kTGUV2, 0);
-    EXPECT_TRUE(fresh == there[1]) << "nothing to keep from an empty row";
 }
 
 // Copy to Open File puts channels at their IDs with Paste's checks: one that

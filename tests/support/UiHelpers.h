@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -55,6 +56,14 @@ inline QAction* MenuAction(const QWidget& window, const QString& text) {
 struct ForgetSettings {
     ForgetSettings() { CSettings::Get().Clear(); }
 };
+
+// The texts of a menu's items (empty for a line), each submenu's after it.
+inline QStringList MenuTexts(const QMenu& menu) {
+    QStringList texts;
+    for (const QAction* item : menu.actions())
+        texts << item->text() << (item->menu() ? MenuTexts(*item->menu()) : QStringList());
+    return texts;
+}
 
 // A main window on scripted prompts with a temporary folder for its files.
 struct MainWindowFixture {

@@ -97,6 +97,7 @@ TEST(Compare, WhatATg6aCannotHoldStays) {
     std::vector<CChannel> plan = UsedChannels(kTGUV2, 2);
     plan[0].SetNameText("HILL  ");
     plan[1].SetNameText("MOUNT ");
+    plan[1].SetScanText("OFF");
     std::vector<CChannel> sixA = UsedChannels(kTG6A, 3);
     sixA[1].SetFrequencies(14600000, 14600000, 1, kBandVhf1, kTG6A);
     MainWindowFixture f(kTGUV2, plan);
@@ -109,8 +110,9 @@ TEST(Compare, WhatATg6aCannotHoldStays) {
     EXPECT_EQ(compare->Status(), "2 channels differ: 1 changed, 0 only here, 1 only in six.DAT.");
     compare->Right().SelectRows({1, 2});
     compare->OnCopyToOpenFile();
-    EXPECT_EQ(f.Record(1).GetNameText(), "MOUNT ");
-    EXPECT_EQ(f.Record(1).GetFreqText(true), "146.00000");
+    EXPECT_EQ(f.Record(1).GetNameText() + f.Record(1).GetScanText(), "MOUNT OFF");
+    EXPECT_EQ(f.Record(1).GetFreqText(true) + f.Record(2).GetNameText(), "146.00000      ")
+        << "nothing kept into an empty row";
     EXPECT_EQ(compare->Status(), "The channels are the same.");
     QTest::keyClick(&compare->Right(), Qt::Key_D, Qt::ControlModifier);
     QCoreApplication::sendPostedEvents();

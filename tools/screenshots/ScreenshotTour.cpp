@@ -3,6 +3,7 @@
 #include "ChannelListView.h"
 #include "ChannelPages.h"
 #include "CommandRunner.h"
+#include "ImportDlg.h"
 #include "MainDlg.h"
 #include "Settings.h"
 #include "WindowPicture.h"
@@ -358,8 +359,9 @@ void CScreenshotTour::ShootCsvImport() {
     import->OnOpenForImport();
     ForgetScripts();
     Expect(!m_prompts.messages.empty() &&
-               m_prompts.messages.back() == QStringLiteral("2 lines of club-channels.csv could not "
-                                                           "be imported."),
+               m_prompts.messages.back() ==
+                   CImportDlg::tr("%n lines of %1 could not be imported.", nullptr, 2)
+                       .arg(QStringLiteral("club-channels.csv")),
            QStringLiteral("the hand-written CSV did not report its two bad lines"));
 }
 

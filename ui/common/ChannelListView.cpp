@@ -186,33 +186,28 @@ bool TypesCharacter(const QKeyEvent* event) {
            event->key() != Qt::Key_Space;
 }
 
+// The keys as Qt names them (in the user's language, as every window's
+// keys), "F2, or typing" in words.
 constexpr CChannelListView::KeyHelp kMoveKeys[] = {
-    {QT_TRANSLATE_NOOP("CChannelListView", "Up, Down, Page Up, Page Down, Home, End"),
+    {"Up; Down; PgUp; PgDown; Home; End",
      QT_TRANSLATE_NOOP("CChannelListView", "Select another row")},
-    {QT_TRANSLATE_NOOP("CChannelListView", "Shift+Up, Shift+Down"),
-     QT_TRANSLATE_NOOP("CChannelListView", "Select more rows")},
-    {QT_TRANSLATE_NOOP("CChannelListView", "Left, Right"),
-     QT_TRANSLATE_NOOP("CChannelListView", "Move to another cell of the row")},
-    {QT_TRANSLATE_NOOP("CChannelListView", "Ctrl+Up, Ctrl+Down"),
+    {"Shift+Up; Shift+Down", QT_TRANSLATE_NOOP("CChannelListView", "Select more rows")},
+    {"Left; Right", QT_TRANSLATE_NOOP("CChannelListView", "Move to another cell of the row")},
+    {"Ctrl+Up; Ctrl+Down",
      QT_TRANSLATE_NOOP("CChannelListView", "Move to another row without changing the selection")},
-    {QT_TRANSLATE_NOOP("CChannelListView", "Ctrl+Space"),
-     QT_TRANSLATE_NOOP("CChannelListView", "Select or unselect the row")},
-    {QT_TRANSLATE_NOOP("CChannelListView", "Menu, Shift+F10"),
-     QT_TRANSLATE_NOOP("CChannelListView", "Open the list's menu")},
+    {"Ctrl+Space", QT_TRANSLATE_NOOP("CChannelListView", "Select or unselect the row")},
+    {"Menu; Shift+F10", QT_TRANSLATE_NOOP("CChannelListView", "Open the list's menu")},
 };
 constexpr CChannelListView::KeyHelp kEditKeys[] = {
     {QT_TRANSLATE_NOOP("CChannelListView", "F2, or typing"),
-     QT_TRANSLATE_NOOP("CChannelListView", "Edit the cell")},
-    {QT_TRANSLATE_NOOP("CChannelListView", "Space"),
-     QT_TRANSLATE_NOOP("CChannelListView", "Switch an On/OFF cell")},
-    {QT_TRANSLATE_NOOP("CChannelListView", "Enter"),
-     QT_TRANSLATE_NOOP("CChannelListView", "Store the edit and go down a row")},
-    {QT_TRANSLATE_NOOP("CChannelListView", "Ctrl+Enter"),
+     QT_TRANSLATE_NOOP("CChannelListView", "Edit the cell"), true},
+    {"Space", QT_TRANSLATE_NOOP("CChannelListView", "Switch an On/OFF cell")},
+    {"Enter", QT_TRANSLATE_NOOP("CChannelListView", "Store the edit and go down a row")},
+    {"Ctrl+Enter",
      QT_TRANSLATE_NOOP("CChannelListView", "Store the edit in every selected channel")},
-    {QT_TRANSLATE_NOOP("CChannelListView", "Tab, Shift+Tab"),
+    {"Tab; Shift+Tab",
      QT_TRANSLATE_NOOP("CChannelListView", "Store the edit and go to the next or previous cell")},
-    {QT_TRANSLATE_NOOP("CChannelListView", "Esc"),
-     QT_TRANSLATE_NOOP("CChannelListView", "Leave the cell as it was")},
+    {"Esc", QT_TRANSLATE_NOOP("CChannelListView", "Leave the cell as it was")},
 };
 
 } // namespace

@@ -42,10 +42,13 @@ public:
     // editor staying open.
     bool CommitEdit();
     // The keys the list takes, with what each does, for the keyboard help.
-    // Marked for translation in the context "CChannelListView".
+    // The keys as a command table writes them ("Ctrl+Up; Ctrl+Down"), or,
+    // where words, marked for translation like what they do (in the context
+    // "CChannelListView").
     struct KeyHelp {
         const char* keys;
         const char* what;
+        bool words = false;
     };
     static std::span<const KeyHelp> Keys(bool editable);
     bool HasSelection() const;

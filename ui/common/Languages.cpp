@@ -81,17 +81,19 @@ QStringList TranslationFolders() {
             QDir::cleanPath(program + QStringLiteral("/../translations"))};
 }
 
-bool InstallLanguage(QCoreApplication& application, const QString& code,
-                     const QStringList& folders) {
+bool InstallLanguage(QCoreApplication& application, const QString& code, const QStringList& folders,
+                     QObject* owner) {
     if (code.isEmpty())
         return true;
+    if (!owner)
+        owner = &application;
     // Qt's texts come from the system's Qt; a missing one leaves them English.
-    auto* qt = new QTranslator(&application);
+    auto* qt = new QTranslator(owner);
     if (qt->load(QStringLiteral("qtbase_") + code,
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
     for (const QString& folder : folders) {
-        auto* velmora = new QTranslator(&application);
+        auto* velmora = new QTranslator(owner);
         if (velmora->load(QStringLiteral("velmora_") + code, folder)) {
             QCoreApplication::installTranslator(velmora);
             // Dates and the paper's size follow the language the user reads.

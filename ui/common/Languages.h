@@ -7,6 +7,7 @@
 #include <span>
 
 class QCoreApplication;
+class QObject;
 
 // The languages the windows are translated into, besides English, the
 // language of the sources.
@@ -39,7 +40,8 @@ QString ChosenLanguage(const QString& userChoice,
 QStringList TranslationFolders();
 
 // Makes the application speak the language: Qt's own texts (the buttons of
-// its dialogs) and Velmora's. False when Velmora's translation is not found;
-// the windows then stay English. Nothing for English.
-bool InstallLanguage(QCoreApplication& application, const QString& code,
-                     const QStringList& folders);
+// its dialogs) and Velmora's, for as long as owner lives (the application,
+// unless given). False when Velmora's translation is not found; the windows
+// then stay English. Nothing for English.
+bool InstallLanguage(QCoreApplication& application, const QString& code, const QStringList& folders,
+                     QObject* owner = nullptr);

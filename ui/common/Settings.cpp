@@ -48,6 +48,8 @@ CSettings& CSettings::Get() {
     return *settings;
 }
 
+QString CSettings::File() { return FilePath(); }
+
 void CSettings::UseFile(const QString& path) {
     FilePath() = path;
     Get().m_settings = Opened();

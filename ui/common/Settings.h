@@ -24,6 +24,8 @@ public:
     // From now on the settings are those of this file (the tests and the
     // screenshot tool keep the user's settings out of their way).
     static void UseFile(const QString& path);
+    // The file given to UseFile; empty for the user's settings.
+    static QString File();
 
     ~CSettings();
 

@@ -485,7 +485,10 @@ void CMainDlg::OnKeyboardShortcuts() {
             for (const bool editable : {false, true})
                 for (const CChannelListView::KeyHelp& key : CChannelListView::Keys(editable))
                     windows.back().keys.push_back(
-                        {CChannelListView::tr(key.keys), CChannelListView::tr(key.what)});
+                        key.words
+                            ? CShortcutsDlg::Key{CChannelListView::tr(key.keys),
+                                                 CChannelListView::tr(key.what)}
+                            : CShortcutsDlg::OfCommand(key.keys, CChannelListView::tr(key.what)));
             windows.push_back({tr("Import window"), commands(CImportDlg::CommandKeys())});
             windows.push_back({tr("Compare window"), commands(CCompareDlg::CommandKeys())});
             for (std::size_t i = 0; i < std::size(kDialogNames); ++i) {
