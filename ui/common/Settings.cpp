@@ -41,8 +41,7 @@ std::unique_ptr<QSettings> Opened() {
 
 } // namespace
 
-// Made once and kept to the end: every change is written at once, so that
-// nothing waits for an event loop that may be over.
+// Made once and kept to the end.
 CSettings& CSettings::Get() {
     static CSettings* settings = new CSettings(Opened());
     return *settings;
@@ -51,6 +50,7 @@ CSettings& CSettings::Get() {
 QString CSettings::File() { return FilePath(); }
 
 void CSettings::UseFile(const QString& path) {
+    Get().Write();
     FilePath() = path;
     Get().m_settings = Opened();
 }
@@ -59,20 +59,15 @@ CSettings::CSettings(std::unique_ptr<QSettings> settings) : m_settings(std::move
 
 CSettings::~CSettings() = default;
 
-void CSettings::Put(const QString& key, const QVariant& value) {
-    m_settings->setValue(key, value);
-    m_settings->sync();
-}
+void CSettings::Write() { m_settings->sync(); }
 
-void CSettings::Drop(const QString& key) {
-    m_settings->remove(key);
-    m_settings->sync();
-}
+// Writing the file (a lock, a new file synced to the disk, a rename) takes
+// longer than opening a channel file; QSettings writes from the event loop.
+void CSettings::Put(const QString& key, const QVariant& value) { m_settings->setValue(key, value); }
 
-void CSettings::Clear() {
-    m_settings->clear();
-    m_settings->sync();
-}
+void CSettings::Drop(const QString& key) { m_settings->remove(key); }
+
+void CSettings::Clear() { m_settings->clear(); }
 
 QByteArray CSettings::Geometry() const {
     const QVariant value = m_settings->value(kGeometry);

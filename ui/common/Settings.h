@@ -29,6 +29,10 @@ public:
 
     ~CSettings();
 
+    // Writes what changed to the file now. Changes are otherwise written by
+    // the event loop soon after they are made; whoever ends the program
+    // writes the rest.
+    void Write();
     // Forgets everything.
     void Clear();
 
@@ -61,7 +65,6 @@ public:
 private:
     explicit CSettings(std::unique_ptr<QSettings> settings);
     QString Folder(const char* key) const;
-    // Written at once.
     void Put(const QString& key, const QVariant& value);
     void Drop(const QString& key);
 

@@ -48,5 +48,8 @@ int CEditorApp::Run() {
     if (const CommandLineFiles files = CommandLineFiles::From(m_arguments); !files.open.empty())
         QTimer::singleShot(0, &window, [&window, files] { window.OpenGiven(files); });
     window.exec();
+    // What the window's last moments changed (its frame) has had no event
+    // loop to write it.
+    CSettings::Get().Write();
     return 0;
 }
