@@ -62,14 +62,11 @@ TEST(Settings, NonsenseIsIgnored) {
         CSettings::UseFile(file);
         CScriptedPrompts prompts;
         CMainDlg window(prompts);
-        window.show();
         EXPECT_EQ(Child<QComboBox>(window, "modeBox")->currentIndex(), int(kTGUV2));
         EXPECT_FALSE(Child<QCheckBox>(window, "showAllColumns")->isChecked());
         EXPECT_FALSE(window.RecentFilesMenu()->menuAction()->isEnabled());
         EXPECT_TRUE(CSettings::Get().DatFolder().isEmpty() &&
                     CSettings::Get().Language().isEmpty());
-        window.OnOpen();
-        EXPECT_EQ(prompts.openStarts, std::vector<QString>{QString()});
     }
     CSettings::UseFile(tests);
 }
