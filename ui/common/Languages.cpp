@@ -70,9 +70,9 @@ QString DesktopLanguage(const std::function<QString(const char*)>& environment) 
 
 QString ChosenLanguage(const QString& userChoice,
                        const std::function<QString(const char*)>& environment) {
-    if (userChoice == QLatin1String("en") || IsShippedLanguage(userChoice))
-        return userChoice == QLatin1String("en") ? QString() : userChoice;
-    return DesktopLanguage(environment);
+    if (userChoice == QLatin1String("en"))
+        return {};
+    return IsShippedLanguage(userChoice) ? userChoice : DesktopLanguage(environment);
 }
 
 QStringList TranslationFolders() {

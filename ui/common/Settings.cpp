@@ -96,17 +96,17 @@ void CSettings::SetRadio(RadioModel radio) {
     Put(kRadio, QLatin1String(ModelName(radio).data(), ModelName(radio).size()));
 }
 
-QString CSettings::Folder(const char* key) const {
-    const QVariant value = m_settings->value(QLatin1String(key));
+QString CSettings::Folder(const QString& key) const {
+    const QVariant value = m_settings->value(key);
     const QString folder = value.typeId() == QMetaType::QString ? value.toString() : QString();
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QString();
 }
 
-QString CSettings::DatFolder() const { return Folder("folders/dat"); }
+QString CSettings::DatFolder() const { return Folder(kDatFolder); }
 
 void CSettings::SetDatFolderOf(const QString& file) { Put(kDatFolder, FolderOf(file)); }
 
-QString CSettings::OtherFolder() const { return Folder("folders/other"); }
+QString CSettings::OtherFolder() const { return Folder(kOtherFolder); }
 
 void CSettings::SetOtherFolderOf(const QString& file) { Put(kOtherFolder, FolderOf(file)); }
 

@@ -64,7 +64,7 @@ public:
 
 private:
     explicit CSettings(std::unique_ptr<QSettings> settings);
-    QString Folder(const char* key) const;
+    QString Folder(const QString& key) const;
     void Put(const QString& key, const QVariant& value);
     void Drop(const QString& key);
 

@@ -33,18 +33,8 @@ QString TrCell(const ColumnInfo& column, std::string_view text) {
 }
 
 QString FillPattern(const QString& pattern, const QStringList& values) {
-    QString text;
-    text.reserve(pattern.size());
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const QChar next = i + 1 < pattern.size() ? pattern[i + 1] : QChar();
-        const int index = next.digitValue() - 1;
-        if (pattern[i] == QLatin1Char('%') && next.isDigit() && index >= 0 &&
-            index < values.size()) {
-            text += values[index];
-            ++i;
-        } else {
-            text += pattern[i];
-        }
-    }
-    return text;
+    std::vector<std::string> texts;
+    for (const QString& value : values)
+        texts.push_back(value.toStdString());
+    return QString::fromStdString(FillPattern(pattern.toStdString(), texts));
 }

@@ -18,6 +18,7 @@ QString TrValue(std::string_view word);
 // ("High", "OFF") in the user's language, names and numbers as they are.
 QString TrCell(const ColumnInfo& column, std::string_view text);
 
-// Puts the values in for %1 … %9 in one pass: a value that holds "%2" (a file
-// named so) stays as it is, unlike after QString::arg one value at a time.
+// The libraries' FillPattern for Qt texts: the values in for %1 … %9 in one
+// pass, so that a value that holds "%2" (a file named so) stays as it is,
+// unlike after QString::arg one value at a time.
 QString FillPattern(const QString& pattern, const QStringList& values);
