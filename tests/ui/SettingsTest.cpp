@@ -32,6 +32,12 @@ TEST(Settings, TheNextWindowOpensAsTheLastWasLeft) {
         size = window.size();
         window.close();
     }
+    // The next run reads the file (where one recent file is a plain text),
+    // not what this one kept in memory.
+    const QString tests = CSettings::File(), copy = QPath(dir / "next.ini");
+    CSettings::Get().Write();
+    ASSERT_TRUE(QFile::copy(tests, copy));
+    CSettings::UseFile(copy);
     CScriptedPrompts prompts;
     CMainDlg window(prompts);
     EXPECT_EQ(window.size(), size);
@@ -42,6 +48,7 @@ TEST(Settings, TheNextWindowOpensAsTheLastWasLeft) {
     EXPECT_EQ(prompts.openStarts, std::vector<QString>{QPath(dir.Path())});
     EXPECT_EQ(MenuTexts(*window.RecentFilesMenu()).value(0),
               QStringLiteral("&1 six.DAT  (%1)").arg(QPath(dir.Path())));
+    CSettings::UseFile(tests);
 }
 
 // Settings of the wrong kind, out of range or not settings at all are

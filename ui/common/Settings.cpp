@@ -112,9 +112,12 @@ void CSettings::SetOtherFolderOf(const QString& file) { Put(kOtherFolder, Folder
 
 QStringList CSettings::RecentFiles() const {
     const QVariant value = m_settings->value(kRecent);
+    // A list of one is written as a plain text, and read back as one.
+    const QVariantList list =
+        value.typeId() == QMetaType::QString ? QVariantList{value} : value.toList();
     QStringList files;
     // A list of texts; anything else in it is not a file.
-    for (const QVariant& file : value.toList())
+    for (const QVariant& file : list)
         if (file.typeId() == QMetaType::QString && !file.toString().isEmpty() &&
             !files.contains(file.toString()) && files.size() < kRecentFiles)
             files << file.toString();
